@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what Quaylin needs to build and test on Debian 12. Runs apt-get only when a
+# package is missing; needs root (or sudo) for that.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build git pkg-config
+    qt6-base-dev qt6-svg-dev qt6-httpserver-dev libgl-dev
+    qcoro-qt6-dev qtkeychain-qt6-dev libicu-dev
+    dbus dbus-x11 gnome-keyring libsecret-tools
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

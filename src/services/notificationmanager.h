@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// Posts the deploy-failed desktop notification through org.freedesktop.Notifications.
+// "Authorised" means the notification service answered GetServerInformation at start; until
+// then, and when it never does, notifications are dropped, not queued.
+class NotificationManager final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(NotificationManager)
+
+public:
+    explicit NotificationManager(QDBusConnection bus, QObject *parent = nullptr);
+
+    bool isAuthorized() const { return m_authorized; }
+    // Asks the notification service once; the answer arrives asynchronously.
+    void requestAuthorizationIfNeeded();
+    void notifyDeployFailed(const QString &projectName, const std::optional<QString> &message);
+
+Q_SIGNALS:
+    void authorizationChanged(bool authorized);
+
+private:
+    void post(const QString &title, const QString &body);
+
+    QDBusConnection m_bus;
+    bool m_authorized = false;
+    bool m_asked = false;
+};

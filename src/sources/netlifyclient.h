@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "sources/deployresult.h"
+
+#include <QCoroTask>
+#include <QString>
+#include <QUrl>
+
+class HttpFetcher;
+
+class NetlifyClient final {
+public:
+    NetlifyClient(const HttpFetcher &fetcher, QUrl base);
+
+    // GET <base>/api/v1/sites/<siteID>/deploys?per_page=<count>
+    QCoro::Task<DeployResult> fetchDeploys(QString siteID, QString token, int count) const;
+
+    // The body of that request; an error carries the JSON reader's description.
+    static DeployResult decode(const QByteArray &body, const QDateTime &now);
+
+private:
+    const HttpFetcher &m_fetcher;
+    QUrl m_base;
+};

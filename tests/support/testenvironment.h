@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Points HOME, XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_CACHE_HOME at a fresh temporary folder
+// so a test never touches the real home folder, and clears the preferences.
+class TestEnvironment final {
+public:
+    TestEnvironment();
+
+    QString root() const { return m_dir.path(); }
+    QString dataDir() const; // where Store::defaultDir() now points
+    // Clears every stored preference.
+    void resetPreferences() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Runs `git` with the arguments in `dir`; fails the running test when git fails.
+bool runGit(const QString &dir, const QStringList &arguments);
+// A fresh repository with one commit on branch "main", configured with a test identity.
+bool makeRepository(const QString &dir);
