@@ -4,6 +4,7 @@
 #include <atomic>
 #include <iterator>
 #include <mutex>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -14,10 +15,221 @@ struct Pair {
 };
 
 // Every Czech interface text that has an English twin. Keys are exact strings, punctuation,
-// ellipses and line breaks included; a key must not repeat.
+// ellipses and line breaks included; a key must not repeat. Fragments that callers join with
+// numbers ("Po" … "dnech") are entries of their own.
+// clang-format off
 constexpr Pair pairs[] = {
+    // Project status, board columns, priorities and the default labels
+    {u"Ve vývoji", u"In development"},
+    {u"Hotové", u"Done"},
+    {u"Uloženo", u"Parked"},
+    {u"Nápady", u"Ideas"},
+    {u"Dělám", u"Doing"},
+    {u"Hotovo", u"Done"},
+    {u"Nízká", u"Low"},
+    {u"Střední", u"Medium"},
+    {u"Vysoká", u"High"},
+    {u"Bug", u"Bug"},
+    {u"Vylepšení", u"Improvement"},
+    {u"Nápad", u"Idea"},
+    {u"Hotovo brzy", u"Almost done"},
+    {u"Design", u"Design"},
+    {u"Důležité", u"Important"},
+    // Git status
     {u"Načítám…", u"Loading…"},
+    {u"Git nedostupný", u"Git unavailable"},
+    {u"čisto", u"clean"},
+    // Deployment status
+    {u"Nasazeno", u"Deployed"},
+    {u"Chyba", u"Error"},
+    {u"Čeká na token", u"Waiting for token"},
+    {u"Bez nasazení", u"No deployment"},
+    {u"Nasazuje se…", u"Deploying…"},
+    {u"žádný deploy", u"no deploy"},
+    {u"build selhal", u"build failed"},
+    // GitHub checks
+    {u"CI běží", u"CI running"},
+    {u"CI OK", u"CI OK"},
+    {u"CI selhalo", u"CI failed"},
+    // Attention reasons and deploy-fix cards
+    {u"Deploy selhal", u"Deploy failed"},
+    {u"změn", u"changes"},
+    {u"Oprav build", u"Fix build"},
+    // Update banner
+    {u"Zkontrolovat aktualizace", u"Check for updates"},
+    {u"Dostupná verze", u"Available version"},
+    {u"Verze", u"Version"},
+    {u"Stáhni, otevři DMG a přetáhni Quaylin do Applications (potvrď přepsání).", u"Download, open the DMG and drag Quaylin into Applications (confirm overwrite)."},
+    {u"Dostupná nová verze", u"New version available"},
+    {u"Přeskočit", u"Skip"},
+    {u"Stáhnout", u"Download"},
+    // Main window: sidebar, overview grid, welcome screen and dialogs
+    {u"Přesunout do složky", u"Move to folder"},
+    {u"otevřených úkolů", u"open tasks"},
+    {u"projektů", u"projects"},
+    {u"Přehled", u"Overview"},
+    {u"Stav", u"Status"},
+    {u"Vše", u"All"},
+    {u"Přejmenovat…", u"Rename…"},
+    {u"Smazat složku", u"Delete folder"},
+    {u"Bez složky", u"No folder"},
+    {u"Nová složka", u"New folder"},
+    {u"Název složky…", u"Folder name…"},
+    {u"Upravit…", u"Edit…"},
+    {u"Odstranit", u"Remove"},
+    {u"Přidat projekt", u"Add project"},
+    {u"Nastavení", u"Settings"},
+    {u"Aktualizováno", u"Updated"},
+    {u"Obnovit", u"Restore"},
+    {u"po termínu", u"overdue"},
+    {u"Připoj Netlify", u"Connect Netlify"},
+    {u"Zadej Personal Access Token pro sledování deployů. Uloží se do Keychain.", u"Enter a Personal Access Token to track deploys. It's saved to Keychain."},
+    {u"Uložit", u"Save"},
+    {u"Vyžaduje pozornost", u"Needs attention"},
+    {u"Žádný projekt v tomhle stavu", u"No projects in this status"},
+    {u"Otevřít web", u"Open website"},
+    {u"Otevřít GitHub", u"Open GitHub"},
+    {u"Otevřít ve Finderu", u"Open in Finder"},
+    {u"Otevřít v", u"Open in"},
+    {u"Vítej ve Quaylin", u"Welcome to Quaylin"},
+    {u"Git stav, nasazení a kanban všech tvých projektů na jednom místě.", u"Git status, deployments and a kanban board for all your projects in one place."},
+    {u"Živý git stav", u"Live git status"},
+    {u"Rozpracované změny a nepushnuté commity na první pohled", u"Uncommitted changes and unpushed commits at a glance"},
+    {u"Stav nasazení", u"Deployment status"},
+    {u"Netlify i Vercel, bez otevírání prohlížeče", u"Netlify and Vercel, without opening a browser"},
+    {u"Kanban na projekt", u"Kanban per project"},
+    {u"Nápady, rozdělaná práce, hotovo", u"Ideas, in progress, done"},
+    {u"Přidat první projekt", u"Add your first project"},
+    {u"Stačí složka na disku — Netlify a GitHub jsou volitelné.", u"Just a folder on disk — Netlify and GitHub are optional."},
+    {u"Odstranit projekt ze Quaylin?", u"Remove project from Quaylin?"},
+    {u"Smažou se i všechny jeho úkoly v kanbanu. Soubory na disku ani git historie se nedotknou — jen appka o projektu přestane vědět.", u"Its kanban tasks will be deleted too. Files on disk and git history are untouched — Quaylin just stops tracking it."},
+    {u"Přejmenovat složku", u"Rename folder"},
+    {u"Název složky", u"Folder name"},
+    {u"Zrušit", u"Cancel"},
+    // Project detail: header, deploy history, commits and commit suggestion
+    {u"Web", u"Website"},
+    {u"Terminál", u"Terminal"},
+    {u"Upravit projekt", u"Edit project"},
+    {u"Historie deployů", u"Deploy history"},
+    {u"Poslední commity", u"Recent commits"},
+    {u"Žádná data — zkontroluj token.", u"No data — check your token."},
+    {u"Projekt nemá napojené Netlify.", u"This project isn't connected to Netlify."},
+    {u"Úspěch", u"Success"},
+    {u"Běží", u"Running"},
+    {u"Selhal", u"Failed"},
+    {u"Žádné commity — repo je prázdné nebo bez gitu.", u"No commits — repo is empty or has no git."},
+    {u"Úkol hotový — commitneme?", u"Task done — let's commit?"},
+    {u"Návrh commit message podle dokončeného úkolu. Uprav a zkopíruj.", u"Suggested commit message based on the completed task. Edit and copy."},
+    {u"Zavřít", u"Close"},
+    {u"Zkopírovat", u"Copy"},
+    {u"Zkopírováno", u"Copied"},
+    {u"Commit message", u"Commit message"},
+    // Kanban board, archive and label manager
+    {u"Přesunout", u"Move to"},
+    {u"Ručně", u"Manual"},
+    {u"Podle priority", u"By priority"},
+    {u"Podle termínu", u"By due date"},
+    {u"Přidej úkol tlačítkem +", u"Add a task with the + button"},
+    {u"Přetáhni sem kartu", u"Drag a card here"},
+    {u"Úkoly", u"Tasks"},
+    {u"Zobrazit celé karty", u"Show full cards"},
+    {u"Kompaktní zobrazení", u"Compact view"},
+    {u"Štítky", u"Labels"},
+    {u"Archiv", u"Archive"},
+    {u"Hledat v úkolech…", u"Search tasks…"},
+    {u"Přidat úkol", u"Add task"},
+    {u"Název úkolu…", u"Task name…"},
+    {u"Časomíra běží", u"Timer running"},
+    {u"Archivovat", u"Archive"},
+    {u"Smazat natrvalo", u"Delete permanently"},
+    {u"Smazat kartu natrvalo?", u"Delete card permanently?"},
+    {u"Tuhle akci nejde vzít zpět. Zvaž Archivovat, pokud si nejsi jistý.", u"This can't be undone. Consider Archive if you're not sure."},
+    {u"Archiv je prázdný.", u"Archive is empty."},
+    {u"Tuhle akci nejde vzít zpět.", u"This can't be undone."},
+    {u"Nový štítek…", u"New label…"},
+    {u"Přidat", u"Add"},
+    {u"Název", u"Name"},
+    {u"Smazat štítek", u"Delete label"},
+    // Card detail sheet
+    {u"Karta byla smazána", u"Card was deleted"},
+    {u"Název úkolu", u"Task name"},
+    {u"Barva karty", u"Card color"},
+    {u"Priorita", u"Priority"},
+    {u"Termín", u"Due date"},
+    {u"Časomíra", u"Timer"},
+    {u"Zastavit", u"Stop"},
+    {u"Spustit", u"Start"},
+    {u"Popis", u"Description"},
+    {u"Odebrat", u"Remove"},
+    {u"Přidat položku…", u"Add item…"},
+    {u"Checklist", u"Checklist"},
+    // Project editor
+    {u"Vybrat složku", u"Choose folder"},
+    {u"Nový projekt", u"New project"},
+    {u"Můj projekt", u"My project"},
+    {u"Emoji ikona projektu", u"Project emoji icon"},
+    {u"Složka", u"Folder"},
+    {u"/cesta/k/projektu", u"/path/to/project"},
+    {u"Vybrat…", u"Choose…"},
+    {u"Složka neexistuje", u"Folder doesn't exist"},
+    {u"https://… (volitelné)", u"https://… (optional)"},
+    {u" (volitelné)", u" (optional)"},
+    {u"UUID webu z Netlify (volitelné)", u"Netlify site UUID (optional)"},
+    {u"ID projektu z Vercelu (volitelné)", u"Project ID from Vercel (optional)"},
+    {u"Odstranit projekt", u"Delete project"},
+    // Settings sheet
+    {u"Exportovat zálohu", u"Export backup"},
+    {u"Záloha uložena.", u"Backup saved."},
+    {u"Zálohu se nepodařilo uložit.", u"Couldn't save the backup."},
+    {u"Vybrat soubor zálohy", u"Choose backup file"},
+    {u"Záloha obnovena.", u"Backup restored."},
+    {u"Soubor se nepodařilo načíst.", u"Couldn't read the file."},
+    {u"Po", u"After"},
+    {u"dnech", u"days"},
+    {u"Jazyk", u"Language"},
+    {u"Aktualizace", u"Updates"},
+    {u"Máš nejnovější verzi", u"You're on the latest version"},
+    {u"Kontroluji…", u"Checking…"},
+    {u"Otevřené PR a CI stav aktuální větve. Bez tokenu funguje jen u veřejných repozitářů a s nižším limitem dotazů.", u"Open PRs and CI status for the current branch. Without a token this only works for public repos and with a lower rate limit."},
+    {u"Klávesová zkratka", u"Keyboard shortcut"},
+    {u"Vyvolat hlavní okno odkudkoliv", u"Summon main window from anywhere"},
+    {u"Úklid kanbanu", u"Kanban cleanup"},
+    {u"Automaticky archivovat dokončené karty", u"Auto-archive completed cards"},
+    {u"Sloupec Hotovo jinak roste do nekonečna. Archivované karty nezmizí, jen se schovají z aktivního kanbanu.", u"Otherwise the Done column grows forever. Archived cards aren't lost — they just leave the active board."},
+    {u"Záloha dat", u"Data backup"},
+    {u"Exportovat zálohu…", u"Export backup…"},
+    {u"Obnovit ze zálohy…", u"Restore from backup…"},
+    {u"Data v ~/Library/Application Support/Quaylin", u"Data stored in ~/Library/Application Support/Quaylin"},
+    {u"Token je uložen v Keychain", u"Token saved in Keychain"},
+    {u"Token není nastaven", u"No token set"},
+    {u"Token není nastaven (nepovinné)", u"No token set (optional)"},
+    {u"Nový Personal Access Token", u"New Personal Access Token"},
+    {u"Personal Access Token (volitelné)", u"Personal Access Token (optional)"},
+    {u"Odebrat token", u"Remove token"},
+    {u"Obnovit ze zálohy?", u"Restore from backup?"},
+    {u"Tímhle se přepíšou všechny aktuální projekty a karty obsahem vybraného souboru. Tuhle akci nejde vzít zpět.", u"This will overwrite all current projects and cards with the contents of the selected file. This can't be undone."},
+    {u"Obnovit a přepsat aktuální data", u"Restore and overwrite current data"},
+    {u"Netlify", u"Netlify"},
+    // Menu bar panel
+    {u"Zatím neaktualizováno", u"Not refreshed yet"},
+    {u"Zatím žádné projekty.\nPřidej je v hlavním okně.", u"No projects yet.\nAdd them in the main window."},
+    {u"Otevřít Quaylin", u"Open Quaylin"},
+    {u"Ukončit", u"Quit"},
 };
+// clang-format on
+
+constexpr bool keysAreUnique()
+{
+    for (std::size_t i = 0; i < std::size(pairs); ++i) {
+        for (std::size_t j = i + 1; j < std::size(pairs); ++j) {
+            if (std::u16string_view(pairs[i].czech) == std::u16string_view(pairs[j].czech))
+                return false;
+        }
+    }
+    return true;
+}
+// A repeated key would silently drop one of its English values from the dictionary.
+static_assert(keysAreUnique(), "a Czech key appears twice in the translation table");
 
 std::atomic_bool built = false;
 

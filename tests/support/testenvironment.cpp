@@ -17,6 +17,11 @@ TestEnvironment::TestEnvironment()
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
+    // QSettings reads XDG_CONFIG_HOME once per process; later environments must say it again.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       root + QStringLiteral("/config"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       root + QStringLiteral("/config"));
     resetPreferences();
 }
 
@@ -32,13 +37,26 @@ void TestEnvironment::resetPreferences() const
     settings.sync();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 bool runGit(const QString &dir, const QStringList &arguments)
 {
     QProcess git;
     git.setWorkingDirectory(dir);
     git.start(QStringLiteral("/usr/bin/git"), arguments);
-    if (!git.waitForFinished(30'000) || git.exitStatus() != QProcess::NormalExit
-        || git.exitCode() != 0) {
+    if (!git.waitForFinished(30'000) || git.exitStatus() != QProcess::NormalExit ||
+        git.exitCode() != 0) {
         qWarning() << "git" << arguments << "failed:" << git.readAllStandardError();
         return false;
     }
@@ -54,12 +72,12 @@ bool makeRepository(const QString &dir)
     readme.write("hello\n");
     readme.close();
     return runGit(dir, {QStringLiteral("init"), QStringLiteral("-q"), QStringLiteral("-b"),
-                        QStringLiteral("main")})
-        && runGit(dir, {QStringLiteral("config"), QStringLiteral("user.email"),
-                        QStringLiteral("test@example.com")})
-        && runGit(dir, {QStringLiteral("config"), QStringLiteral("user.name"),
-                        QStringLiteral("Test")})
-        && runGit(dir, {QStringLiteral("add"), QStringLiteral(".")})
-        && runGit(dir, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"),
+                        QStringLiteral("main")}) &&
+           runGit(dir, {QStringLiteral("config"), QStringLiteral("user.email"),
+                        QStringLiteral("test@example.com")}) &&
+           runGit(dir, {QStringLiteral("config"), QStringLiteral("user.name"),
+                        QStringLiteral("Test")}) &&
+           runGit(dir, {QStringLiteral("add"), QStringLiteral(".")}) &&
+           runGit(dir, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"),
                         QStringLiteral("first commit")});
 }

@@ -19,6 +19,11 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The bytes of a file, or nothing when it cannot be read.
+QByteArray readFile(const QString &path);
+// Writes a file (and its folder); false when that fails.
+bool writeFile(const QString &path, const QByteArray &bytes);
+
 // Runs `git` with the arguments in `dir`; fails the running test when git fails.
 bool runGit(const QString &dir, const QStringList &arguments);
 // A fresh repository with one commit on branch "main", configured with a test identity.
