@@ -7,7 +7,7 @@ namespace Dates {
 
 QDateTime referenceDate()
 {
-    return QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::UTC);
+    return QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
 }
 
 double toReferenceSeconds(const QDateTime &date)
@@ -18,7 +18,7 @@ double toReferenceSeconds(const QDateTime &date)
 QDateTime fromReferenceSeconds(double seconds)
 {
     const auto msecs = qint64(std::llround(seconds * 1000.0));
-    return QDateTime::fromMSecsSinceEpoch(referenceDate().toMSecsSinceEpoch() + msecs, QTimeZone::UTC);
+    return QDateTime::fromMSecsSinceEpoch(referenceDate().toMSecsSinceEpoch() + msecs, Qt::UTC);
 }
 
 } // namespace Dates

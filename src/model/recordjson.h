@@ -10,6 +10,8 @@
 
 #include <variant>
 
+class CardJsonCache;
+
 // The one JSON reader and writer of every persisted record. Readers apply the documented
 // defaults for missing keys and fail on a missing required key, a wrong type or an unknown
 // enumeration word; one bad record fails the whole document.
@@ -20,8 +22,7 @@ struct DecodeError {
     friend bool operator==(const DecodeError &, const DecodeError &) = default;
 };
 
-template<typename T>
-using Decoded = std::variant<T, DecodeError>;
+template<typename T> using Decoded = std::variant<T, DecodeError>;
 
 // `now` is what a card without `createdAt` gets.
 Decoded<ProjectConfig> readProject(const QJsonObject &object);
@@ -40,7 +41,8 @@ QJsonObject write(const ChecklistItem &item);
 QString uuidText(const QUuid &id);
 
 // The whole document: pretty-printed, keys sorted, optional fields left out when absent.
-QByteArray encodeDocument(const StoreData &data);
+// A cache, when given, spares rebuilding the cards that have not changed since its last use.
+QByteArray encodeDocument(const StoreData &data, CardJsonCache *cache = nullptr);
 Decoded<StoreData> decodeDocument(const QByteArray &bytes, const QDateTime &now);
 
 } // namespace RecordJson

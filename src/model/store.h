@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/cardjsoncache.h"
 #include "model/recordjson.h"
 #include "model/storedata.h"
 
@@ -20,7 +21,7 @@ public:
 
     // The data folder; created (with parents) on every call, failures ignored.
     QString dir() const;
-    QString filePath() const; // dir() + "/store.json"
+    QString filePath() const;     // the data folder + "/store.json"; creates nothing
     QString lockFilePath() const; // dir() + "/store.json.lock"
 
     struct Missing {};
@@ -35,6 +36,7 @@ public:
     // first save cannot overwrite it. Returns the new path, or an empty string on failure.
     QString setAsideUnreadable(const QDateTime &now) const;
 
+    // Remembers the cards it wrote, so the next save rebuilds only the changed ones.
     bool save(const StoreData &data) const;
 
     // Encodes with the data file's encoding and writes atomically to `path`.
@@ -43,4 +45,5 @@ public:
 
 private:
     QString m_dir;
+    mutable CardJsonCache m_cardCache;
 };
