@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCoroTask>
+#include <QList>
 #include <QObject>
 #include <QProcessEnvironment>
 #include <QString>
@@ -9,6 +10,8 @@
 
 #include <chrono>
 #include <optional>
+
+class ProcessWaker;
 
 // Runs child processes asynchronously on the calling (main) thread, at most `limit()` at
 // once; callers beyond that wait for a free slot. A process that cannot start, exits with a
@@ -40,8 +43,12 @@ Q_SIGNALS:
     void slotReleased();
 
 private:
+    void releaseSlot();
+
     int m_limit = defaultLimit();
     int m_running = 0;
     std::chrono::milliseconds m_timeout{60'000};
     QProcessEnvironment m_extra;
+    QList<ProcessWaker *> m_waiting; // runs waiting for a slot, oldest first
+    QList<ProcessWaker *> m_active;  // every run in flight, woken when the runner goes away
 };
