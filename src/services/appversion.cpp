@@ -1,1 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include "services/appversion.h"
+
+#ifndef QUAYLIN_VERSION
+#define QUAYLIN_VERSION ""
+#endif
+
+namespace AppVersion {
+
+QString current()
+{
+    const QString version = QStringLiteral(QUAYLIN_VERSION).trimmed();
+    return version.isEmpty() ? QStringLiteral("1.0") : version;
+}
+
+} // namespace AppVersion

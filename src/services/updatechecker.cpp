@@ -1,1 +1,142 @@
 // SPDX-License-Identifier: MIT
+#include "services/updatechecker.h"
+
+#include "services/localization.h"
+#include "services/preferences.h"
+#include "sources/httpfetcher.h"
+#include "sources/jsonreader.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+struct Manifest {
+    QString version;
+    QString url;
+    std::optional<QString> notes;
+};
+
+std::optional<Manifest> decodeManifest(const QByteArray &body)
+{
+    JsonReader json;
+    const QJsonObject root = json.object(json.parse(body), {});
+    Manifest manifest;
+    manifest.version = json.requiredString(root, u"version", {});
+    manifest.url = json.requiredString(root, u"url", {});
+    manifest.notes = json.optionalString(root, u"notes", {});
+    if (!json.ok())
+        return std::nullopt;
+    return manifest;
+}
+
+// The download button hands the address to the desktop's opener, so only a web address will do.
+std::optional<QUrl> downloadAddress(const QString &text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != u"https" && url.scheme() != u"http") ||
+        url.host().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+// Whole numbers in base 10 with an optional sign; every other piece is left out.
+QList<qint64> numericPieces(const QString &version)
+{
+    QList<qint64> numbers;
+    for (const QString &piece : version.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
+        const qsizetype digitsFrom = (piece.startsWith(u'+') || piece.startsWith(u'-')) ? 1 : 0;
+        const bool allDigits = piece.size() > digitsFrom &&
+                               std::all_of(piece.cbegin() + digitsFrom, piece.cend(),
+                                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+        bool converted = false;
+        const qint64 number = allDigits ? piece.toLongLong(&converted, 10) : 0;
+        if (converted)
+            numbers.append(number);
+    }
+    return numbers;
+}
+
+} // namespace
+
+UpdateChecker::UpdateChecker(QNetworkAccessManager &network, QUrl manifestURL,
+                             QString runningVersion, QObject *parent)
+    : QObject(parent)
+    , m_network(network)
+    , m_manifestURL(std::move(manifestURL))
+    , m_runningVersion(std::move(runningVersion))
+{
+    const QVariant stored =
+        Preferences::open().value(QLatin1String(Preferences::dismissedUpdateVersionKey));
+    if (stored.isValid())
+        m_dismissedVersion = stored.toString();
+}
+
+QCoro::Task<> UpdateChecker::checkForUpdate()
+{
+    const QPointer<UpdateChecker> self(this);
+    const HttpFetcher fetcher(m_network);
+    const auto answer = co_await fetcher.get(m_manifestURL, {});
+    if (!self)
+        co_return;
+    const auto *response = std::get_if<HttpResponse>(&answer);
+    if (!response || response->statusCode != 200)
+        co_return;
+    const auto manifest = decodeManifest(response->body);
+    if (!manifest)
+        co_return;
+
+    const std::optional<QUrl> download = downloadAddress(manifest->url);
+    if (m_latestVersion == manifest->version && m_downloadURL == download &&
+        m_notes == manifest->notes)
+        co_return;
+    m_latestVersion = manifest->version;
+    m_downloadURL = download;
+    m_notes = manifest->notes;
+    Q_EMIT changed();
+}
+
+void UpdateChecker::setDismissedVersion(const std::optional<QString> &version)
+{
+    QSettings settings = Preferences::open();
+    if (version)
+        settings.setValue(QLatin1String(Preferences::dismissedUpdateVersionKey), *version);
+    else
+        settings.remove(QLatin1String(Preferences::dismissedUpdateVersionKey));
+    if (m_dismissedVersion == version)
+        return;
+    m_dismissedVersion = version;
+    Q_EMIT changed();
+}
+
+bool UpdateChecker::isUpdateAvailable() const
+{
+    if (!m_latestVersion)
+        return false;
+    if (m_dismissedVersion == m_latestVersion)
+        return false;
+    return isNewer(*m_latestVersion, m_runningVersion);
+}
+
+QString UpdateChecker::bannerText() const
+{
+    const QString hint = L(
+        QStringLiteral("Stáhni, otevři DMG a přetáhni Quaylin do Applications (potvrď přepsání)."));
+    if (m_notes && !m_notes->trimmed().isEmpty())
+        return *m_notes + QLatin1Char(' ') + hint;
+    return hint;
+}
+
+bool UpdateChecker::isNewer(const QString &a, const QString &than)
+{
+    const QList<qint64> left = numericPieces(a);
+    const QList<qint64> right = numericPieces(than);
+    for (qsizetype i = 0; i < std::max(left.size(), right.size()); ++i) {
+        const qint64 x = i < left.size() ? left.at(i) : 0;
+        const qint64 y = i < right.size() ? right.at(i) : 0;
+        if (x != y)
+            return x > y;
+    }
+    return false;
+}

@@ -1,1 +1,144 @@
 // SPDX-License-Identifier: MIT
+#include "sources/githubclient.h"
+
+#include "sources/httpfetcher.h"
+#include "sources/jsonreader.h"
+#include "sources/urlpath.h"
+
+namespace {
+
+using ChecksState = GitHubStatus::ChecksState;
+
+HttpHeaders requestHeaders(const std::optional<QString> &token)
+{
+    HttpHeaders headers{
+        {QByteArrayLiteral("Accept"), QByteArrayLiteral("application/vnd.github+json")}};
+    if (token && !token->isEmpty())
+        headers.append(
+            {QByteArrayLiteral("Authorization"), QByteArrayLiteral("Bearer ") + token->toUtf8()});
+    return headers;
+}
+
+QString repoPath(const QString &owner, const QString &repo)
+{
+    return QStringLiteral("/repos/") + UrlPath::escapeSegment(owner) + QLatin1Char('/') +
+           UrlPath::escapeSegment(repo);
+}
+
+// The body of a 200 answer, or nothing for any failure.
+QCoro::Task<std::optional<QByteArray>> fetchBody(const HttpFetcher &fetcher, QUrl url,
+                                                 std::optional<QString> token)
+{
+    if (!url.isValid())
+        co_return std::nullopt;
+    const auto answer = co_await fetcher.get(url, requestHeaders(token));
+    const auto *response = std::get_if<HttpResponse>(&answer);
+    if (!response || response->statusCode != 200)
+        co_return std::nullopt;
+    co_return response->body;
+}
+
+QCoro::Task<int> fetchOpenPRCount(const HttpFetcher &fetcher, QUrl base, QString owner,
+                                  QString repo, QString branch, std::optional<QString> token)
+{
+    const QUrl url =
+        UrlPath::join(base, repoPath(owner, repo) + QStringLiteral("/pulls?state=open&head=") +
+                                UrlPath::escapeQueryValue(owner) + QLatin1Char(':') +
+                                UrlPath::escapeQueryValue(branch) + QStringLiteral("&per_page=20"));
+    const auto body = co_await fetchBody(fetcher, url, std::move(token));
+    co_return body ? GitHubClient::openPRCount(*body).value_or(0) : 0;
+}
+
+QCoro::Task<ChecksState> fetchChecksState(const HttpFetcher &fetcher, QUrl base, QString owner,
+                                          QString repo, QString ref, std::optional<QString> token)
+{
+    const QUrl url = UrlPath::join(base, repoPath(owner, repo) + QStringLiteral("/commits/") +
+                                             UrlPath::escapeSegment(ref) +
+                                             QStringLiteral("/check-runs?per_page=30"));
+    const auto body = co_await fetchBody(fetcher, url, std::move(token));
+    co_return body ? GitHubClient::checksState(*body).value_or(ChecksState::None)
+                   : ChecksState::None;
+}
+
+} // namespace
+
+GitHubClient::GitHubClient(const HttpFetcher &fetcher, QUrl base)
+    : m_fetcher(fetcher)
+    , m_base(std::move(base))
+{
+}
+
+QCoro::Task<std::optional<GitHubStatus>>
+GitHubClient::fetchStatus(QString githubURL, QString branch, std::optional<QString> token) const
+{
+    const auto slug = repoSlug(githubURL);
+    if (!slug)
+        co_return std::nullopt;
+    const auto &[owner, repo] = *slug;
+    // Both tasks start (and send) at once; the awaits only collect them.
+    auto count = fetchOpenPRCount(m_fetcher, m_base, owner, repo, branch, token);
+    auto checks = fetchChecksState(m_fetcher, m_base, owner, repo, branch, token);
+    GitHubStatus status;
+    status.openPRCount = co_await count;
+    status.checks = co_await checks;
+    co_return status;
+}
+
+std::optional<std::pair<QString, QString>> GitHubClient::repoSlug(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid())
+        return std::nullopt;
+    const QStringList parts =
+        url.path(QUrl::FullyDecoded).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.size() < 2)
+        return std::nullopt;
+    QString repo = parts.at(1);
+    repo.remove(QStringLiteral(".git"));
+    // "owner/.git" names no repository; asking for it would only earn a 404.
+    if (repo.isEmpty())
+        return std::nullopt;
+    return std::pair{parts.at(0), repo};
+}
+
+std::optional<int> GitHubClient::openPRCount(const QByteArray &body)
+{
+    JsonReader json;
+    const QJsonArray pulls = json.array(json.parse(body), {});
+    for (qsizetype i = 0; i < pulls.size() && json.ok(); ++i) {
+        const QString at = JsonReader::path({}, i);
+        const QJsonObject head = json.requiredObject(json.object(pulls.at(i), at), u"head", at);
+        json.requiredString(head, u"ref", JsonReader::path(at, u"head"));
+    }
+    if (!json.ok())
+        return std::nullopt;
+    return int(pulls.size());
+}
+
+std::optional<GitHubStatus::ChecksState> GitHubClient::checksState(const QByteArray &body)
+{
+    JsonReader json;
+    const QString listPath = QStringLiteral("check_runs");
+    const QJsonArray runs = json.requiredArray(json.object(json.parse(body), {}), listPath, {});
+    bool running = false;
+    bool failed = false;
+    for (qsizetype i = 0; i < runs.size() && json.ok(); ++i) {
+        const QString at = JsonReader::path(listPath, i);
+        const QJsonObject run = json.object(runs.at(i), at);
+        const QString status = json.requiredString(run, u"status", at);
+        const auto conclusion = json.optionalString(run, u"conclusion", at);
+        running = running || status != u"completed";
+        static const QStringList failures = {QStringLiteral("failure"), QStringLiteral("timed_out"),
+                                             QStringLiteral("action_required"),
+                                             QStringLiteral("cancelled")};
+        failed = failed || (conclusion && failures.contains(*conclusion));
+    }
+    if (!json.ok())
+        return std::nullopt;
+    if (runs.isEmpty())
+        return ChecksState::None;
+    // A run still going outranks one that already failed.
+    if (running)
+        return ChecksState::Pending;
+    return failed ? ChecksState::Failure : ChecksState::Success;
+}

@@ -6,13 +6,13 @@
 #include <QByteArray>
 #include <QCoroTask>
 #include <QList>
+#include <QNetworkAccessManager>
+#include <QPointer>
 #include <QUrl>
 
 #include <chrono>
 #include <utility>
 #include <variant>
-
-class QNetworkAccessManager;
 
 struct HttpResponse {
     int statusCode = 0;
@@ -34,9 +34,12 @@ public:
 
     // A transport failure becomes a FetchError with the network layer's description.
     QCoro::Task<std::variant<HttpResponse, FetchError>> get(QUrl url, HttpHeaders headers) const;
+    // The body of a 200 answer to a GET sent with "Authorization: Bearer <token>"; any other
+    // status is the error "HTTP <code>".
+    QCoro::Task<std::variant<QByteArray, FetchError>> getWithBearer(QUrl url, QString token) const;
 
 private:
-    QNetworkAccessManager &m_network;
+    QPointer<QNetworkAccessManager> m_network; // may go away while a refresh still runs
     std::chrono::milliseconds m_timeout;
     qint64 m_maxBodyBytes;
 };

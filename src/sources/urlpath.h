@@ -2,13 +2,18 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace UrlPath {
 
 // A value inserted into a request address: ordinary names stay as they are, but characters
-// that would change the address's structure ('#', '?', '%', space, control characters, and
-// '&' / '=' inside a query value) are percent-encoded.
+// that would change the address's structure ('#', '?', '%', space, '/', control characters, and
+// '&' / '=' / '+' inside a query value) are percent-encoded.
 QString escapeSegment(const QString &value);
 QString escapeQueryValue(const QString &value);
+
+// `base` (scheme, host, perhaps a path prefix) followed by an already-encoded path and query.
+// The result keeps those encodings; it is invalid when the text is not an absolute URL.
+QUrl join(const QUrl &base, const QString &encodedPathAndQuery);
 
 } // namespace UrlPath

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAbstractHttpServer>
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+
+class QTcpSocket;
+
+// What the fake service saw of one request.
+struct RecordedRequest {
+    QString path; // percent-encoding kept as received
+    QString query;
+    QHash<QByteArray, QByteArray> headers; // names in lower case
+};
+
+// A web service on 127.0.0.1 that answers canned bodies per path and records every request.
+class FakeService final : public QAbstractHttpServer {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FakeService)
+
+public:
+    struct Reply {
+        int status = 200;
+        QByteArray body;
+        QByteArray location; // sent as Location, for redirects
+        std::chrono::milliseconds delay{0};
+        bool held = false;           // answered only when release() is called
+        bool withoutLength = false;  // no Content-Length: the body ends when the connection closes
+        qint64 announcedLength = -1; // Content-Length to claim; -1: the body's size
+        bool unfinished = false;     // the connection stays open after the body, as if more came
+    };
+
+    FakeService();
+
+    QUrl base() const; // http://127.0.0.1:<port>
+    quint16 port() const { return m_port; }
+
+    // `path` is matched exactly as received (percent-encoded); unknown paths answer 404.
+    void serve(const QString &path, const Reply &reply) { m_replies.insert(path, reply); }
+    void serve(const QString &path, int status, const QByteArray &body);
+    void redirect(const QString &path, const QUrl &target, int status = 302);
+    // Answers every held request.
+    void release();
+
+    const QList<RecordedRequest> &requests() const { return m_requests; }
+
+    // A file from tests/data/web.
+    static QByteArray fixture(const QString &name);
+
+protected:
+    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
+    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
+
+private:
+    quint16 m_port = 0;
+    QHash<QString, Reply> m_replies;
+    QList<RecordedRequest> m_requests;
+    QList<std::pair<QPointer<QTcpSocket>, Reply>> m_held;
+};
