@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoroTask>
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
@@ -18,8 +19,9 @@ public:
     explicit NotificationManager(QDBusConnection bus, QObject *parent = nullptr);
 
     bool isAuthorized() const { return m_authorized; }
-    // Asks the notification service once; the answer arrives asynchronously.
-    void requestAuthorizationIfNeeded();
+    // Asks the notification service once; the task ends when the answer has arrived (callers
+    // may drop it, the question still completes).
+    QCoro::Task<> requestAuthorizationIfNeeded();
     void notifyDeployFailed(const QString &projectName, const std::optional<QString> &message);
 
 Q_SIGNALS:
