@@ -1,1 +1,29 @@
 // SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/store.h"
+#include "sources/serviceendpoints.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class ProcessRunner;
+class QNetworkAccessManager;
+class TokenStore;
+
+// What the application model reads from and writes to, passed in so tests can use fakes.
+struct AppEnvironment {
+    Store store{Store::defaultDir()};
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    ProcessRunner *processRunner = nullptr;   // required
+    QNetworkAccessManager *network = nullptr; // required
+    ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
+    TokenStore *tokens = nullptr; // none: no keychain, tokens stay absent
+    // Posts the deploy-failed notification (project name, error message).
+    std::function<void(const QString &, const std::optional<QString> &)> notifyDeployFailed;
+    QString loginName; // for first-run seeding
+    QString homeDir;
+};

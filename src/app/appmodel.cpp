@@ -1,1 +1,294 @@
 // SPDX-License-Identifier: MIT
+#include "app/appmodel.h"
+
+#include "app/adoption.h"
+#include "app/attention.h"
+#include "app/seeding.h"
+#include "model/recordjson.h"
+#include "sources/tokenstore.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QSet>
+
+AppModel::AppModel(AppEnvironment environment, QObject *parent)
+    : QObject(parent)
+    , m_env(std::move(environment))
+    , m_refresher(
+          std::make_shared<StatusRefresher>(*m_env.processRunner, *m_env.network, m_env.endpoints))
+{
+    const QDateTime startedAt = now();
+    bool mustSave = false;
+    StoreData document = StoreData::defaultDocument();
+    const Store::Loaded loaded = m_env.store.load(startedAt);
+    if (const auto *data = std::get_if<StoreData>(&loaded)) {
+        document = *data;
+    } else if (std::holds_alternative<Store::Unreadable>(loaded)) {
+        // The first save would overwrite it; keep the user's bytes beside the new file.
+        m_setAsidePath = m_env.store.setAsideUnreadable(startedAt);
+        m_unreadableInPlace = m_setAsidePath.isEmpty();
+    }
+
+    if (!document.didSeed) {
+        // Projects already in an unseeded file stay; seed projects join them.
+        document.projects += Seeding::seedProjects(m_env.loginName, m_env.homeDir);
+        document.didSeed = true;
+        mustSave = true;
+    }
+    adopt(document);
+
+    QSet<double> distinct;
+    for (const ProjectConfig &project : std::as_const(m_projects))
+        distinct.insert(project.sortIndex);
+    if (m_projects.size() >= 2 && distinct.size() < m_projects.size()) {
+        QList<ProjectConfig> renumbered = m_projects;
+        for (qsizetype i = 0; i < renumbered.size(); ++i)
+            renumbered[i].sortIndex = double(i);
+        setProjects(renumbered);
+        mustSave = true;
+    }
+    if (mustSave)
+        persist();
+
+    m_autoRefresh.setInterval(autoRefreshSeconds * 1000);
+    connect(&m_autoRefresh, &QTimer::timeout, this, &AppModel::requestRefresh);
+}
+
+AppModel::~AppModel() = default;
+
+void AppModel::start()
+{
+    m_autoRefresh.start();
+    refreshGit();
+    loadTokens().then([guard = QPointer(this)] {
+        if (guard)
+            guard->refreshAll();
+    });
+}
+
+ProjectRuntime AppModel::runtime(const QUuid &projectID) const
+{
+    return m_runtime.value(projectID);
+}
+
+void AppModel::clearCommitSuggestion()
+{
+    setCommitSuggestionCard(std::nullopt);
+}
+
+void AppModel::adopt(const StoreData &document)
+{
+    const StoreData adopted = adoptedDocument(document);
+    setProjects(adopted.projects);
+    setCards(adopted.cards);
+    setLabels(adopted.labels);
+    setFolders(adopted.folders);
+}
+
+void AppModel::persist()
+{
+    if (m_unreadableInPlace) {
+        m_setAsidePath = m_env.store.setAsideUnreadable(now());
+        m_unreadableInPlace = m_setAsidePath.isEmpty();
+        if (m_unreadableInPlace)
+            return;
+    }
+    m_env.store.save(StoreData{m_projects, m_cards, true, m_labels, m_folders});
+}
+
+bool AppModel::exportBackup(const QString &path) const
+{
+    return Store::writeDocument(StoreData{m_projects, m_cards, true, m_labels, m_folders}, path);
+}
+
+bool AppModel::importBackup(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const auto decoded = RecordJson::decodeDocument(file.readAll(), now());
+    const auto *document = std::get_if<StoreData>(&decoded);
+    if (!document)
+        return false;
+    adopt(*document);
+    persist();
+    requestRefresh();
+    return true;
+}
+
+void AppModel::requestRefresh()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { refreshAll(); }, Qt::QueuedConnection);
+}
+
+void AppModel::setProjects(QList<ProjectConfig> projects)
+{
+    if (projects == m_projects)
+        return;
+    m_projects = std::move(projects);
+    emit projectsChanged();
+}
+
+void AppModel::setCards(QList<TaskCard> cards)
+{
+    if (cards == m_cards)
+        return;
+    m_cards = std::move(cards);
+    emit cardsChanged();
+}
+
+void AppModel::setLabels(QList<CardLabel> labels)
+{
+    if (labels == m_labels)
+        return;
+    m_labels = std::move(labels);
+    emit labelsChanged();
+}
+
+void AppModel::setFolders(QList<ProjectFolder> folders)
+{
+    if (folders == m_folders)
+        return;
+    m_folders = std::move(folders);
+    emit foldersChanged();
+}
+
+void AppModel::setRuntimeEntry(const QUuid &projectID, const ProjectRuntime &entry)
+{
+    const auto found = m_runtime.constFind(projectID);
+    if (found != m_runtime.cend() && *found == entry)
+        return;
+    m_runtime.insert(projectID, entry);
+    emit runtimeChanged();
+}
+
+void AppModel::setLastRefresh(const std::optional<QDateTime> &value)
+{
+    if (value == m_lastRefresh)
+        return;
+    m_lastRefresh = value;
+    emit lastRefreshChanged();
+}
+
+void AppModel::setIsRefreshing(bool value)
+{
+    if (value == m_isRefreshing)
+        return;
+    m_isRefreshing = value;
+    emit isRefreshingChanged();
+}
+
+void AppModel::setCommitSuggestionCard(const std::optional<TaskCard> &card)
+{
+    if (card == m_commitSuggestionCard)
+        return;
+    m_commitSuggestionCard = card;
+    emit commitSuggestionCardChanged();
+}
+
+// Tokens
+
+void AppModel::setToken(std::optional<QString> AppModel::*property, void (AppModel::*changed)(),
+                        const std::optional<QString> &value)
+{
+    if (this->*property == value)
+        return;
+    this->*property = value;
+    emit(this->*changed)();
+}
+
+void AppModel::saveTokenValue(const QString &value, const QString &service,
+                              std::optional<QString> AppModel::*property,
+                              void (AppModel::*changed)())
+{
+    const QString trimmed = value.trimmed();
+    if (trimmed.isEmpty())
+        return;
+    if (m_env.tokens)
+        m_env.tokens->save(trimmed, service);
+    setToken(property, changed, trimmed);
+    requestRefresh();
+}
+
+void AppModel::saveToken(const QString &value)
+{
+    saveTokenValue(value, TokenServices::netlify(), &AppModel::m_token, &AppModel::tokenChanged);
+}
+
+void AppModel::saveVercelToken(const QString &value)
+{
+    saveTokenValue(value, TokenServices::vercel(), &AppModel::m_vercelToken,
+                   &AppModel::vercelTokenChanged);
+}
+
+void AppModel::saveGitHubToken(const QString &value)
+{
+    saveTokenValue(value, TokenServices::github(), &AppModel::m_githubToken,
+                   &AppModel::githubTokenChanged);
+}
+
+void AppModel::removeToken()
+{
+    if (m_env.tokens) {
+        m_env.tokens->remove(TokenServices::netlify());
+        m_env.tokens->remove(TokenServices::formerNetlify());
+    }
+    setToken(&AppModel::m_token, &AppModel::tokenChanged, std::nullopt);
+}
+
+void AppModel::removeVercelToken()
+{
+    if (m_env.tokens)
+        m_env.tokens->remove(TokenServices::vercel());
+    setToken(&AppModel::m_vercelToken, &AppModel::vercelTokenChanged, std::nullopt);
+}
+
+void AppModel::removeGitHubToken()
+{
+    if (m_env.tokens)
+        m_env.tokens->remove(TokenServices::github());
+    setToken(&AppModel::m_githubToken, &AppModel::githubTokenChanged, std::nullopt);
+}
+
+QCoro::Task<> AppModel::loadTokens()
+{
+    if (!m_env.tokens)
+        co_return;
+    QPointer guard(this);
+    TokenStore &store = *m_env.tokens;
+    const auto netlify = co_await Tokens::loadNetlify(store);
+    if (!guard)
+        co_return;
+    setToken(&AppModel::m_token, &AppModel::tokenChanged, netlify);
+    const auto vercel = co_await store.read(TokenServices::vercel());
+    if (!guard)
+        co_return;
+    setToken(&AppModel::m_vercelToken, &AppModel::vercelTokenChanged, vercel);
+    const auto github = co_await store.read(TokenServices::github());
+    if (!guard)
+        co_return;
+    setToken(&AppModel::m_githubToken, &AppModel::githubTokenChanged, github);
+}
+
+// Attention
+
+std::optional<QString> AppModel::attentionReason(const QUuid &projectID) const
+{
+    return Attention::reason(runtime(projectID));
+}
+
+QList<ProjectConfig> AppModel::projectsNeedingAttention() const
+{
+    QList<ProjectConfig> result;
+    for (const ProjectConfig &project : m_projects) {
+        if (attentionReason(project.id))
+            result.append(project);
+    }
+    return result;
+}
+
+StatusColor AppModel::worstStatus() const
+{
+    return Attention::worstStatus(m_runtime);
+}

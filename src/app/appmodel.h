@@ -1,1 +1,191 @@
 // SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/appenvironment.h"
+#include "app/projectruntime.h"
+#include "app/statusrefresher.h"
+#include "model/storedata.h"
+#include "services/statuscolor.h"
+
+#include <QCoroTask>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QTimer>
+#include <QUuid>
+
+#include <optional>
+
+// The one model of the application: owns every persisted list, the live status of each
+// project, the refresh flags and the tokens. Every operation that changes persisted data saves
+// the whole document at its end. Change signals are emitted only when a value really differs.
+class AppModel final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AppModel)
+
+public:
+    static constexpr int autoRefreshSeconds = 600;
+
+    // Loads the data file (an unreadable one is set aside first), seeds a first run, adopts
+    // the lists, repairs duplicate project indices and saves what changed.
+    explicit AppModel(AppEnvironment environment, QObject *parent = nullptr);
+    ~AppModel() override;
+
+    // Starts the auto-refresh timer, a git-only refresh, and the token loading followed by a
+    // full refresh.
+    void start();
+
+    const QList<ProjectConfig> &projects() const { return m_projects; }
+    const QList<TaskCard> &cards() const { return m_cards; }
+    const QList<CardLabel> &labels() const { return m_labels; }
+    const QList<ProjectFolder> &folders() const { return m_folders; }
+    const RuntimeMap &runtime() const { return m_runtime; }
+    // The project's live status, or a fresh one when it has none yet.
+    ProjectRuntime runtime(const QUuid &projectID) const;
+    std::optional<QDateTime> lastRefresh() const { return m_lastRefresh; }
+    bool isRefreshing() const { return m_isRefreshing; }
+    std::optional<QString> token() const { return m_token; }
+    std::optional<QString> vercelToken() const { return m_vercelToken; }
+    std::optional<QString> githubToken() const { return m_githubToken; }
+    std::optional<TaskCard> commitSuggestionCard() const { return m_commitSuggestionCard; }
+    void clearCommitSuggestion();
+    // Where the unreadable data file found at start was moved, if any.
+    QString setAsidePath() const { return m_setAsidePath; }
+
+    // Projects and folders.
+    void addProject(ProjectConfig project);
+    void updateProject(const ProjectConfig &project);
+    void removeProject(const ProjectConfig &project);
+    void addFolder(const QString &name);
+    void renameFolder(const QUuid &id, const QString &name);
+    void deleteFolder(const QUuid &id);
+    void setFolderExpanded(const QUuid &id, bool expanded);
+    void moveProject(const QUuid &id, const std::optional<QUuid> &folderID);
+    void reorderProject(const QUuid &id, const std::optional<QUuid> &before,
+                        const std::optional<QUuid> &folderID);
+
+    // Backup files.
+    bool exportBackup(const QString &path) const;
+    bool importBackup(const QString &path);
+
+    // Card queries.
+    QList<TaskCard> cards(const QUuid &projectID, KanbanColumn column) const;
+    QList<TaskCard> archivedCards(const QUuid &projectID) const;
+    int openCardsCount() const;
+    int openCardsCount(const QUuid &projectID) const;
+    int overdueCardsCount() const;
+    int overdueCardsCount(const QUuid &projectID) const;
+
+    // Cards.
+    void addCard(const QUuid &projectID, const QString &title, const QString &note,
+                 KanbanColumn column);
+    void moveCard(const QUuid &id, KanbanColumn column, const std::optional<QUuid> &before);
+    void archiveCard(const QUuid &id);
+    void unarchiveCard(const QUuid &id);
+    void deleteCard(const QUuid &id);
+    void updateCard(const TaskCard &card);
+    void toggleLabel(const QUuid &labelID, const QUuid &cardID);
+    void setDueDate(const std::optional<QDateTime> &date, const QUuid &cardID);
+    void setCoverColor(const std::optional<QString> &colorName, const QUuid &cardID);
+    void setPriority(const std::optional<CardPriority> &priority, const QUuid &cardID);
+    void addChecklistItem(const QString &text, const QUuid &cardID);
+    void toggleChecklistItem(const QUuid &itemID, const QUuid &cardID);
+    void removeChecklistItem(const QUuid &itemID, const QUuid &cardID);
+    void startTimer(const QUuid &cardID);
+    void stopTimer(const QUuid &cardID);
+
+    // Labels.
+    void addLabel(const QString &name, const QString &colorName);
+    void renameLabel(const QUuid &id, const QString &name, const QString &colorName);
+    void deleteLabel(const QUuid &id);
+
+    // Refresh.
+    QCoro::Task<> refreshAll();
+    QCoro::Task<> refreshGit();
+    QCoro::Task<> refreshGitHub();
+    // Starts refreshAll on the next turn of the event loop; the caller does not wait.
+    void requestRefresh();
+
+    // Tokens: blank values are ignored; a save starts a refresh, a removal does not.
+    void saveToken(const QString &value);
+    void saveVercelToken(const QString &value);
+    void saveGitHubToken(const QString &value);
+    void removeToken();
+    void removeVercelToken();
+    void removeGitHubToken();
+    QCoro::Task<> loadTokens();
+
+    // Attention.
+    std::optional<QString> attentionReason(const QUuid &projectID) const;
+    QList<ProjectConfig> projectsNeedingAttention() const;
+    StatusColor worstStatus() const;
+
+Q_SIGNALS:
+    void projectsChanged();
+    void cardsChanged();
+    void labelsChanged();
+    void foldersChanged();
+    void runtimeChanged();
+    void lastRefreshChanged();
+    void isRefreshingChanged();
+    void tokenChanged();
+    void vercelTokenChanged();
+    void githubTokenChanged();
+    void commitSuggestionCardChanged();
+
+private:
+    void adopt(const StoreData &document);
+    void persist();
+    QDateTime now() const { return m_env.now(); }
+
+    void setProjects(QList<ProjectConfig> projects);
+    void setCards(QList<TaskCard> cards);
+    void setLabels(QList<CardLabel> labels);
+    void setFolders(QList<ProjectFolder> folders);
+    void setRuntimeEntry(const QUuid &projectID, const ProjectRuntime &entry);
+    void setLastRefresh(const std::optional<QDateTime> &value);
+    void setIsRefreshing(bool value);
+    void setCommitSuggestionCard(const std::optional<TaskCard> &card);
+
+    // Applies `change` to a copy of the first record with that id; saves when found.
+    template<typename Change> bool editCard(const QUuid &id, Change change);
+    template<typename Change> bool editProject(const QUuid &id, Change change);
+    template<typename Change> bool editFolder(const QUuid &id, Change change);
+
+    static double nextProjectSortIndex(const QList<ProjectConfig> &projects,
+                                       const std::optional<QUuid> &folderID,
+                                       const std::optional<QUuid> &before,
+                                       const std::optional<QUuid> &excluding);
+    void placeProject(const QUuid &id, const std::optional<QUuid> &folderID,
+                      const std::optional<QUuid> &before, const std::optional<QUuid> &excluding);
+    static double nextSortIndex(const QList<TaskCard> &cards, const QUuid &projectID,
+                                KanbanColumn column, const std::optional<QUuid> &before);
+
+    void applyDeployResult(const QUuid &projectID, const DeployResult &result);
+    void reconcileDeployFixCards();
+    void autoArchiveOldDoneCards();
+    void saveTokenValue(const QString &value, const QString &service,
+                        std::optional<QString> AppModel::*property, void (AppModel::*changed)());
+    void setToken(std::optional<QString> AppModel::*property, void (AppModel::*changed)(),
+                  const std::optional<QString> &value);
+    TokenSet tokens() const { return {m_token, m_vercelToken, m_githubToken}; }
+
+    AppEnvironment m_env;
+    std::shared_ptr<StatusRefresher> m_refresher;
+    QList<ProjectConfig> m_projects;
+    QList<TaskCard> m_cards;
+    QList<CardLabel> m_labels;
+    QList<ProjectFolder> m_folders;
+    RuntimeMap m_runtime;
+    std::optional<QDateTime> m_lastRefresh;
+    bool m_isRefreshing = false;
+    std::optional<QString> m_token;
+    std::optional<QString> m_vercelToken;
+    std::optional<QString> m_githubToken;
+    std::optional<TaskCard> m_commitSuggestionCard;
+    QTimer m_autoRefresh;
+    QString m_setAsidePath;
+    // An unreadable data file that could not be moved aside yet blocks every save, so it is
+    // never overwritten.
+    bool m_unreadableInPlace = false;
+};

@@ -1,1 +1,281 @@
 // SPDX-License-Identifier: MIT
+#include "app/appmodel.h"
+
+#include "app/cardcounts.h"
+#include "app/recordlookup.h"
+#include "app/sortindex.h"
+#include "services/preferences.h"
+
+#include <algorithm>
+
+template<typename Change> bool AppModel::editCard(const QUuid &id, Change change)
+{
+    QList<TaskCard> cards = m_cards;
+    TaskCard *card = findById(cards, id);
+    if (!card)
+        return false;
+    change(*card);
+    setCards(std::move(cards));
+    persist();
+    return true;
+}
+
+QList<TaskCard> AppModel::cards(const QUuid &projectID, KanbanColumn column) const
+{
+    QList<TaskCard> result;
+    for (const TaskCard &card : m_cards) {
+        if (card.projectID == projectID && card.column == column && !card.archived)
+            result.append(card);
+    }
+    return SortIndex::stableSorted(result);
+}
+
+QList<TaskCard> AppModel::archivedCards(const QUuid &projectID) const
+{
+    QList<TaskCard> result;
+    for (const TaskCard &card : m_cards) {
+        if (card.projectID == projectID && card.archived)
+            result.append(card);
+    }
+    const auto finished = [](const TaskCard &card) {
+        return card.completedAt.value_or(card.createdAt);
+    };
+    std::stable_sort(result.begin(), result.end(), [&](const TaskCard &a, const TaskCard &b) {
+        return finished(a) > finished(b);
+    });
+    return result;
+}
+
+int AppModel::openCardsCount() const
+{
+    return CardCounts::open(m_cards);
+}
+
+int AppModel::openCardsCount(const QUuid &projectID) const
+{
+    return CardCounts::open(m_cards, projectID);
+}
+
+int AppModel::overdueCardsCount() const
+{
+    return CardCounts::overdue(m_cards, now());
+}
+
+int AppModel::overdueCardsCount(const QUuid &projectID) const
+{
+    return CardCounts::overdue(m_cards, now(), projectID);
+}
+
+double AppModel::nextSortIndex(const QList<TaskCard> &cards, const QUuid &projectID,
+                               KanbanColumn column, const std::optional<QUuid> &before)
+{
+    QList<TaskCard> siblings;
+    for (const TaskCard &card : cards) {
+        if (card.projectID == projectID && card.column == column && !card.archived)
+            siblings.append(card);
+    }
+    QList<SortIndex::Sibling> sorted;
+    for (const TaskCard &card : SortIndex::stableSorted(siblings))
+        sorted.append({card.id, card.sortIndex});
+    return SortIndex::placement(sorted, before);
+}
+
+void AppModel::addCard(const QUuid &projectID, const QString &title, const QString &note,
+                       KanbanColumn column)
+{
+    // Archived cards count too, so a restored card cannot collide with a new one at the top.
+    QList<double> indices;
+    for (const TaskCard &card : std::as_const(m_cards)) {
+        if (card.projectID == projectID && card.column == column)
+            indices.append(card.sortIndex);
+    }
+    TaskCard card;
+    card.id = QUuid::createUuid();
+    card.projectID = projectID;
+    card.title = title;
+    card.note = note;
+    card.column = column;
+    card.createdAt = now();
+    card.sortIndex = SortIndex::beforeFirst(indices);
+    setCards(m_cards + QList<TaskCard>{card});
+    persist();
+}
+
+void AppModel::moveCard(const QUuid &id, KanbanColumn column, const std::optional<QUuid> &before)
+{
+    QList<TaskCard> cards = m_cards;
+    TaskCard *card = findById(cards, id);
+    if (!card)
+        return;
+    const KanbanColumn old = card->column;
+    // The column changes first, so the card itself is among the siblings it is placed by.
+    card->column = column;
+    card->sortIndex = nextSortIndex(cards, card->projectID, column, before);
+    if (column != old) {
+        if (column == KanbanColumn::Done)
+            card->completedAt = now();
+        else
+            card->completedAt.reset();
+    }
+    const TaskCard moved = *card;
+    setCards(std::move(cards));
+    persist();
+    if (column == KanbanColumn::Done && old != KanbanColumn::Done)
+        setCommitSuggestionCard(moved);
+}
+
+void AppModel::archiveCard(const QUuid &id)
+{
+    editCard(id, [](TaskCard &card) { card.archived = true; });
+}
+
+void AppModel::unarchiveCard(const QUuid &id)
+{
+    QList<TaskCard> cards = m_cards;
+    TaskCard *card = findById(cards, id);
+    if (!card)
+        return;
+    card->archived = false;
+    card->sortIndex = nextSortIndex(cards, card->projectID, card->column, std::nullopt);
+    setCards(std::move(cards));
+    persist();
+}
+
+void AppModel::deleteCard(const QUuid &id)
+{
+    QList<TaskCard> cards = m_cards;
+    cards.removeIf([&](const TaskCard &card) { return card.id == id; });
+    setCards(std::move(cards));
+    persist();
+}
+
+void AppModel::updateCard(const TaskCard &card)
+{
+    editCard(card.id, [&](TaskCard &existing) { existing = card; });
+}
+
+void AppModel::toggleLabel(const QUuid &labelID, const QUuid &cardID)
+{
+    editCard(cardID, [&](TaskCard &card) {
+        if (!card.labelIDs.removeOne(labelID))
+            card.labelIDs.append(labelID);
+    });
+}
+
+void AppModel::setDueDate(const std::optional<QDateTime> &date, const QUuid &cardID)
+{
+    editCard(cardID, [&](TaskCard &card) { card.dueDate = date; });
+}
+
+void AppModel::setCoverColor(const std::optional<QString> &colorName, const QUuid &cardID)
+{
+    editCard(cardID, [&](TaskCard &card) { card.coverColorName = colorName; });
+}
+
+void AppModel::setPriority(const std::optional<CardPriority> &priority, const QUuid &cardID)
+{
+    editCard(cardID, [&](TaskCard &card) { card.priority = priority; });
+}
+
+void AppModel::addChecklistItem(const QString &text, const QUuid &cardID)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return;
+    editCard(cardID, [&](TaskCard &card) {
+        card.checklist.append({QUuid::createUuid(), trimmed, false});
+    });
+}
+
+void AppModel::toggleChecklistItem(const QUuid &itemID, const QUuid &cardID)
+{
+    QList<TaskCard> cards = m_cards;
+    TaskCard *card = findById(cards, cardID);
+    ChecklistItem *item = card ? findById(card->checklist, itemID) : nullptr;
+    if (!item)
+        return;
+    item->done = !item->done;
+    setCards(std::move(cards));
+    persist();
+}
+
+void AppModel::removeChecklistItem(const QUuid &itemID, const QUuid &cardID)
+{
+    editCard(cardID, [&](TaskCard &card) {
+        card.checklist.removeIf([&](const ChecklistItem &item) { return item.id == itemID; });
+    });
+}
+
+void AppModel::startTimer(const QUuid &cardID)
+{
+    const auto found = std::find_if(m_cards.cbegin(), m_cards.cend(),
+                                    [&](const TaskCard &card) { return card.id == cardID; });
+    if (found == m_cards.cend() || found->isTimerRunning())
+        return;
+    editCard(cardID, [&](TaskCard &card) { card.timerStartedAt = now(); });
+}
+
+void AppModel::stopTimer(const QUuid &cardID)
+{
+    const auto found = std::find_if(m_cards.cbegin(), m_cards.cend(),
+                                    [&](const TaskCard &card) { return card.id == cardID; });
+    if (found == m_cards.cend() || !found->isTimerRunning())
+        return;
+    editCard(cardID, [&](TaskCard &card) {
+        card.timeSpentSeconds = card.currentTimeSpentSeconds(now());
+        card.timerStartedAt.reset();
+    });
+}
+
+void AppModel::addLabel(const QString &name, const QString &colorName)
+{
+    setLabels(m_labels + QList<CardLabel>{{QUuid::createUuid(), name, colorName}});
+    persist();
+}
+
+void AppModel::renameLabel(const QUuid &id, const QString &name, const QString &colorName)
+{
+    QList<CardLabel> labels = m_labels;
+    CardLabel *label = findById(labels, id);
+    if (!label)
+        return;
+    label->name = name;
+    label->colorName = colorName;
+    setLabels(std::move(labels));
+    persist();
+}
+
+void AppModel::deleteLabel(const QUuid &id)
+{
+    QList<CardLabel> labels = m_labels;
+    labels.removeIf([&](const CardLabel &label) { return label.id == id; });
+    setLabels(std::move(labels));
+    QList<TaskCard> cards = m_cards;
+    for (TaskCard &card : cards)
+        card.labelIDs.removeAll(id);
+    setCards(std::move(cards));
+    persist();
+}
+
+void AppModel::autoArchiveOldDoneCards()
+{
+    if (!Preferences::autoArchiveEnabled())
+        return;
+    // Calendar days in local time, so the cut-off keeps the time of day across DST changes.
+    const QDateTime cutoff = now().toLocalTime().addDays(-Preferences::autoArchiveDays());
+    if (!cutoff.isValid())
+        return;
+    QList<TaskCard> cards = m_cards;
+    bool changed = false;
+    for (TaskCard &card : cards) {
+        if (card.column == KanbanColumn::Done && !card.archived && card.completedAt &&
+            *card.completedAt < cutoff) {
+            card.archived = true;
+            changed = true;
+        }
+    }
+    if (!changed)
+        return;
+    setCards(std::move(cards));
+    persist();
+}
