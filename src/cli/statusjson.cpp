@@ -1,1 +1,172 @@
 // SPDX-License-Identifier: MIT
+#include "cli/statusjson.h"
+
+#include "model/recordjson.h"
+#include "services/localization.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QJsonValue orNull(const std::optional<QString> &text)
+{
+    return text ? QJsonValue(*text) : QJsonValue(QJsonValue::Null);
+}
+
+QString isoUtc(const QDateTime &date)
+{
+    return date.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QJsonObject gitObject(const GitStatus &git)
+{
+    QJsonObject object;
+    switch (git.kind) {
+    case GitStatus::Kind::Clean:
+        object.insert(u"state", u"clean"_s);
+        break;
+    case GitStatus::Kind::Dirty:
+        object.insert(u"state", u"dirty"_s);
+        object.insert(u"changes", git.changes);
+        break;
+    case GitStatus::Kind::Unknown:
+        object.insert(u"state", u"unknown"_s);
+        break;
+    case GitStatus::Kind::NotAvailable:
+        object.insert(u"state", u"notAvailable"_s);
+        break;
+    }
+    if (git.hasBranch()) {
+        object.insert(u"branch", git.branch);
+        object.insert(u"ahead", git.ahead);
+        object.insert(u"behind", git.behind);
+    }
+    object.insert(u"label", git.label());
+    return object;
+}
+
+QString deployState(DeployStatus::Kind kind)
+{
+    switch (kind) {
+    case DeployStatus::Kind::Ready:
+        return u"ready"_s;
+    case DeployStatus::Kind::Error:
+        return u"error"_s;
+    case DeployStatus::Kind::Unknown:
+        break;
+    case DeployStatus::Kind::TokenMissing:
+        return u"tokenMissing"_s;
+    case DeployStatus::Kind::NotConfigured:
+        return u"notConfigured"_s;
+    case DeployStatus::Kind::Building:
+        return u"building"_s;
+    }
+    return u"unknown"_s;
+}
+
+QJsonObject deployObject(const ProjectRuntime &runtime)
+{
+    QJsonObject object;
+    object.insert(u"state", deployState(runtime.deploy.kind));
+    if (runtime.deploy.kind == DeployStatus::Kind::Error)
+        object.insert(u"message", runtime.deploy.message);
+    if (runtime.deploy.kind == DeployStatus::Kind::Ready)
+        object.insert(u"deployedAt", isoUtc(runtime.deploy.deployedAt));
+    object.insert(u"label", runtime.deploy.label());
+    QJsonArray deploys;
+    for (const DeployInfo &deploy : runtime.deploys) {
+        deploys.append(QJsonObject{
+            {u"id"_s, deploy.id},
+            {u"state"_s, deploy.state},
+            {u"createdAt"_s, isoUtc(deploy.createdAt)},
+            {u"errorMessage"_s, orNull(deploy.errorMessage)},
+            {u"branch"_s, orNull(deploy.branch)},
+        });
+    }
+    object.insert(u"deploys", deploys);
+    return object;
+}
+
+QString checksWord(GitHubStatus::ChecksState checks)
+{
+    switch (checks) {
+    case GitHubStatus::ChecksState::None:
+        break;
+    case GitHubStatus::ChecksState::Pending:
+        return u"pending"_s;
+    case GitHubStatus::ChecksState::Success:
+        return u"success"_s;
+    case GitHubStatus::ChecksState::Failure:
+        return u"failure"_s;
+    }
+    return u"none"_s;
+}
+
+QJsonValue gitHubValue(const std::optional<GitHubStatus> &github)
+{
+    if (!github)
+        return QJsonValue::Null;
+    return QJsonObject{
+        {u"openPRCount"_s, github->openPRCount},
+        {u"checks"_s, checksWord(github->checks)},
+        {u"label"_s, github->label()},
+    };
+}
+
+} // namespace
+
+namespace StatusJson {
+
+QJsonObject project(const ProjectReport &report)
+{
+    const ProjectConfig &project = report.project;
+    QJsonArray commits;
+    for (const CommitInfo &commit : report.runtime.commits) {
+        commits.append(QJsonObject{{u"id"_s, commit.id},
+                                   {u"message"_s, commit.message},
+                                   {u"relativeDate"_s, commit.relativeDate}});
+    }
+    return QJsonObject{
+        {u"id"_s, RecordJson::uuidText(project.id)},
+        {u"name"_s, project.name},
+        {u"emoji"_s, project.emoji},
+        {u"localPath"_s, project.localPath},
+        {u"status"_s, ProjectStatuses::rawValue(project.status)},
+        {u"folder"_s, orNull(report.folderName)},
+        {u"openCards"_s, report.openCards},
+        {u"overdueCards"_s, report.overdueCards},
+        {u"git"_s, gitObject(report.runtime.git)},
+        {u"commits"_s, commits},
+        {u"deploy"_s, deployObject(report.runtime)},
+        {u"github"_s, gitHubValue(report.runtime.github)},
+        {u"attention"_s, orNull(report.attention)},
+    };
+}
+
+QByteArray document(const QList<ProjectReport> &reports)
+{
+    QJsonArray projects;
+    for (const ProjectReport &report : reports)
+        projects.append(project(report));
+    return QJsonDocument(QJsonObject{{u"projects"_s, projects}}).toJson(QJsonDocument::Indented);
+}
+
+QString textLine(const ProjectReport &report)
+{
+    const ProjectConfig &project = report.project;
+    QStringList parts{project.emoji % u' ' % project.name, report.runtime.git.label()};
+    if (isPresent(project.netlifySiteID) || isPresent(project.vercelProjectID))
+        parts.append(report.runtime.deploy.label());
+    if (report.runtime.github && !report.runtime.github->label().isEmpty())
+        parts.append(report.runtime.github->label());
+    if (report.openCards > 0)
+        parts.append(QString::number(report.openCards) % u' ' % L(u"otevřených úkolů"_s));
+    if (report.attention)
+        parts.append(u"⚠ "_s % *report.attention);
+    return parts.join(u" — "_s);
+}
+
+} // namespace StatusJson
