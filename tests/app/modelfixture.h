@@ -9,6 +9,19 @@
 
 #include <memory>
 
+inline ProjectConfig makeProject(const QString &name,
+                                 const QString &path = QStringLiteral("/nowhere"),
+                                 double sortIndex = 0, std::optional<QUuid> folder = std::nullopt)
+{
+    ProjectConfig project;
+    project.id = QUuid::createUuid();
+    project.name = name;
+    project.localPath = path;
+    project.sortIndex = sortIndex;
+    project.folderID = folder;
+    return project;
+}
+
 // A model over a temporary data folder with a clock the test moves by hand.
 class ModelFixture final {
 public:

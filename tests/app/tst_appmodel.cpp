@@ -4,37 +4,29 @@
 #include "model/recordjson.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
-StoreData savedDocument(const QString &path)
+StoreData saved(const QString &path)
 {
-    const auto decoded =
-        RecordJson::decodeDocument(readFile(path), QDateTime::currentDateTimeUtc());
-    return std::get<StoreData>(decoded);
+    return std::get<StoreData>(
+        RecordJson::decodeDocument(readFile(path), QDateTime::currentDateTimeUtc()));
 }
 
 ProjectConfig project(const QString &name, double sortIndex = 0,
                       std::optional<QUuid> folder = std::nullopt)
 {
-    ProjectConfig p;
-    p.id = QUuid::createUuid();
-    p.name = name;
-    p.localPath = QStringLiteral("/nowhere/") + name;
-    p.sortIndex = sortIndex;
-    p.folderID = folder;
-    return p;
+    return makeProject(name, QStringLiteral("/nowhere"), sortIndex, folder);
 }
 
-StoreData documentWith(const QList<ProjectConfig> &projects, bool didSeed = true)
+QByteArray documentWith(const QList<ProjectConfig> &projects, bool didSeed = true)
 {
     StoreData document = StoreData::defaultDocument();
     document.projects = projects;
     document.didSeed = didSeed;
-    return document;
+    return RecordJson::encodeDocument(document);
 }
 
 double indexOf(const AppModel &model, const QUuid &id)
@@ -52,28 +44,33 @@ class AppModelTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstStartSeedsOnceAndSaves()
+    void startSeedsOnceRepairsIndicesAndSavesOnlyWhenNeeded()
     {
         ModelFixture f;
-        AppModel &model = f.open();
-        QVERIFY(model.projects().isEmpty());
-        QCOMPARE(model.labels().size(), 6);
-        const StoreData saved = savedDocument(f.dataFile());
-        QVERIFY(saved.didSeed);
-        QCOMPARE(saved.labels, model.labels());
-
-        // The second start reads what the first wrote and neither seeds nor saves again.
-        const QByteArray before = readFile(f.dataFile());
-        f.model.reset();
-        QFile::remove(f.dataFile());
-        QVERIFY(writeFile(f.dataFile(), before));
+        QVERIFY(f.open().projects().isEmpty());
+        const StoreData first = saved(f.dataFile());
+        QVERIFY(first.didSeed);
+        QCOMPARE(first.labels.size(), 6);
         const QDateTime stamp = QFileInfo(f.dataFile()).lastModified();
-        AppModel &again = f.open();
-        QCOMPARE(again.labels(), saved.labels);
+        QCOMPARE(f.open().labels(), first.labels); // the second start reads, seeds nothing
         QCOMPARE(QFileInfo(f.dataFile()).lastModified(), stamp);
+
+        // 3, 3, 7 has duplicates and is renumbered in list order; 1, 2, 7 is left alone.
+        const auto a = project(QStringLiteral("A"), 3), b = project(QStringLiteral("B"), 3),
+                   c = project(QStringLiteral("C"), 7);
+        QVERIFY(writeFile(f.dataFile(), documentWith({a, b, c})));
+        AppModel &model = f.open();
+        QCOMPARE(QList<double>({indexOf(model, a.id), indexOf(model, b.id), indexOf(model, c.id)}),
+                 QList<double>({0, 1, 2}));
+        QCOMPARE(saved(f.dataFile()).projects, model.projects());
+        const QByteArray distinct =
+            documentWith({project(QStringLiteral("A"), 1), project(QStringLiteral("B"), 2)});
+        QVERIFY(writeFile(f.dataFile(), distinct));
+        f.open();
+        QCOMPARE(readFile(f.dataFile()), distinct);
     }
 
-    void demoAccountSeedsExistingFoldersBesideKeptProjects()
+    void demoAccountSeedsBesideProjectsAlreadyThere()
     {
         ModelFixture f;
         const QString base =
@@ -81,18 +78,15 @@ private Q_SLOTS:
         QDir().mkpath(base + QStringLiteral("/blog"));
         QDir().mkpath(base + QStringLiteral("/landing"));
         const ProjectConfig kept = project(QStringLiteral("Kept"), 4);
-        QVERIFY(writeFile(f.dataFile(), RecordJson::encodeDocument(documentWith({kept}, false))));
-
+        QVERIFY(writeFile(f.dataFile(), documentWith({kept}, false)));
         AppEnvironment env = f.environment();
         env.loginName = QStringLiteral("quaylin-demo");
         AppModel model(env);
         QCOMPARE(model.projects().size(), 3);
-        QCOMPARE(model.projects().first().id, kept.id);
+        QCOMPARE(model.projects()[0].id, kept.id);
         QCOMPARE(model.projects()[1].name, QStringLiteral("Blog"));
         QCOMPARE(model.projects()[2].localPath, base + QStringLiteral("/landing"));
-        // The two seeds shared index 0 with nothing else, but 4, 0, 0 has duplicates.
-        QCOMPARE(model.projects()[2].sortIndex, 2.0);
-        QVERIFY(savedDocument(f.dataFile()).didSeed);
+        QCOMPARE(model.projects()[2].sortIndex, 2.0); // the seeds' shared 0 was repaired
     }
 
     void unreadableFileIsSetAsideNotOverwritten_data()
@@ -101,7 +95,7 @@ private Q_SLOTS:
         QTest::newRow("not json") << QByteArray("{\"projects\": [");
         QTest::newRow("label without colour") << QByteArray(
             R"({"labels":[{"id":"6F1C6E36-4E47-4B0C-9D1B-0C2E8E0F4B11","name":"x"}]})");
-        QTest::newRow("nul bytes") << QByteArray("{\"projects\":\0[]}", 16);
+        QTest::newRow("nul byte") << QByteArray("{\"projects\":\0[]}", 16);
     }
 
     void unreadableFileIsSetAsideNotOverwritten()
@@ -110,59 +104,29 @@ private Q_SLOTS:
         ModelFixture f;
         QVERIFY(writeFile(f.dataFile(), bytes));
         AppModel &model = f.open();
-        QVERIFY(model.projects().isEmpty());
-        QVERIFY(!model.setAsidePath().isEmpty());
         QVERIFY(model.setAsidePath().contains(QStringLiteral("store.json.unreadable-")));
         QCOMPARE(readFile(model.setAsidePath()), bytes);
-        QVERIFY(savedDocument(f.dataFile()).didSeed);
+        QVERIFY(saved(f.dataFile()).didSeed);
     }
 
-    void duplicateProjectIndicesAreRepairedOnce()
-    {
-        ModelFixture f;
-        const auto a = project(QStringLiteral("A"), 3), b = project(QStringLiteral("B"), 3),
-                   c = project(QStringLiteral("C"), 7);
-        QVERIFY(writeFile(f.dataFile(), RecordJson::encodeDocument(documentWith({a, b, c}))));
-        AppModel &model = f.open();
-        QCOMPARE(indexOf(model, a.id), 0.0);
-        QCOMPARE(indexOf(model, b.id), 1.0);
-        QCOMPARE(indexOf(model, c.id), 2.0);
-        QCOMPARE(savedDocument(f.dataFile()).projects, model.projects());
-
-        ModelFixture g;
-        const QByteArray distinct = RecordJson::encodeDocument(
-            documentWith({project(QStringLiteral("A"), 1), project(QStringLiteral("B"), 2),
-                          project(QStringLiteral("C"), 7)}));
-        QVERIFY(writeFile(g.dataFile(), distinct));
-        g.open();
-        QCOMPARE(readFile(g.dataFile()), distinct);
-    }
-
-    void projectIndicesFollowTheArithmetic()
+    void projectsAndFoldersFollowTheIndexArithmetic()
     {
         ModelFixture f;
         AppModel &model = f.open();
-        model.addProject(project(QStringLiteral("First"), 42));
-        QCOMPARE(model.projects().last().sortIndex, 1.0);
-
         model.addFolder(QStringLiteral(" \n "));
         QVERIFY(model.folders().isEmpty());
         model.addFolder(QStringLiteral("  Web  "));
         model.addFolder(QStringLiteral("Apps"));
         QCOMPARE(model.folders()[0].name, QStringLiteral("Web"));
-        QCOMPARE(model.folders()[0].sortIndex, -1.0);
         QCOMPARE(model.folders()[1].sortIndex, -2.0);
         const QUuid folder = model.folders()[0].id;
 
-        // A (1.0) and B (2.0) in the folder; C is dropped among them.
-        auto a = project(QStringLiteral("A"), 1, folder),
-             b = project(QStringLiteral("B"), 2, folder), c = project(QStringLiteral("C"), 0.2);
+        auto a = project(QStringLiteral("A"), 0, folder),
+             b = project(QStringLiteral("B"), 0, folder), c = project(QStringLiteral("C"), 42);
         for (const auto &p : {a, b, c})
             model.addProject(p);
-        model.updateProject([&] {
-            a.sortIndex = 1;
-            return a;
-        }());
+        QCOMPARE(indexOf(model, a.id), 1.0); // addProject overwrites: largest anywhere + 1
+        QCOMPARE(indexOf(model, c.id), 3.0);
         model.updateProject([&] {
             b.sortIndex = 2;
             return b;
@@ -173,140 +137,87 @@ private Q_SLOTS:
         QCOMPARE(indexOf(model, c.id), 1.5);
         model.reorderProject(c.id, QUuid::createUuid(), folder);
         QCOMPARE(indexOf(model, c.id), 3.0);
+        // Moving counts the project's own index: 9 goes to 10, but 0.5 to 3 behind B.
+        for (const auto &[from, to] : {std::pair(9.0, 10.0), std::pair(0.5, 3.0)}) {
+            model.updateProject([&] {
+                c.folderID.reset();
+                c.sortIndex = from;
+                return c;
+            }());
+            model.moveProject(c.id, folder);
+            QCOMPARE(indexOf(model, c.id), to);
+        }
 
-        // Moving into a folder counts the project's own index: 9 → 10, but 0.5 → 3 here.
-        model.updateProject([&] {
-            c.folderID.reset();
-            c.sortIndex = 9;
-            return c;
-        }());
-        model.moveProject(c.id, folder);
-        QCOMPARE(indexOf(model, c.id), 10.0);
-        model.updateProject([&] {
-            c.folderID.reset();
-            c.sortIndex = 0.5;
-            return c;
-        }());
-        model.moveProject(c.id, folder);
-        QCOMPARE(indexOf(model, c.id), 3.0);
-
-        // addProject goes after the largest index anywhere.
-        model.addProject(project(QStringLiteral("D")));
-        QCOMPARE(model.projects().last().sortIndex, 4.0);
-        QCOMPARE(savedDocument(f.dataFile()).projects, model.projects());
-    }
-
-    void foldersRenameExpandAndDelete()
-    {
-        ModelFixture f;
-        AppModel &model = f.open();
-        model.addFolder(QStringLiteral("Web"));
-        const QUuid folder = model.folders().first().id;
-        auto inside = project(QStringLiteral("Inside"), 5, folder);
-        model.addProject(inside);
         model.renameFolder(folder, QStringLiteral("  Sites \n"));
-        QCOMPARE(model.folders().first().name, QStringLiteral("Sites"));
-        model.renameFolder(folder, QStringLiteral("   "));
-        QCOMPARE(model.folders().first().name, QString());
+        QCOMPARE(model.folders()[0].name, QStringLiteral("Sites"));
         model.setFolderExpanded(folder, false);
-        QVERIFY(!model.folders().first().isExpanded);
-
-        const double index = model.projects().first().sortIndex;
+        QVERIFY(!model.folders()[0].isExpanded);
         model.deleteFolder(folder);
-        QVERIFY(model.folders().isEmpty());
-        QCOMPARE(model.projects().size(), 1);
-        QVERIFY(!model.projects().first().folderID);
-        QCOMPARE(model.projects().first().sortIndex, index);
-        QCOMPARE(savedDocument(f.dataFile()).folders.size(), 0);
+        QCOMPARE(model.folders().size(), 1);
+        QCOMPARE(model.projects().size(), 3);
+        QVERIFY(!model.projects()[0].folderID);
+        QCOMPARE(indexOf(model, c.id), 3.0);
+        QCOMPARE(saved(f.dataFile()).projects, model.projects());
     }
 
-    void removingAProjectTakesItsCardsAndStatus()
+    void removalTakesCardsAndStatusAndSignalsOnlyRealChanges()
     {
         ModelFixture f;
         AppModel &model = f.open();
         model.addProject(project(QStringLiteral("Gone")));
         model.addProject(project(QStringLiteral("Stays")));
         const ProjectConfig gone = model.projects()[0];
-        const QUuid stays = model.projects()[1].id;
-        model.addCard(gone.id, QStringLiteral("one"), {}, KanbanColumn::Idea);
         model.addCard(gone.id, QStringLiteral("archived"), {}, KanbanColumn::Done);
-        model.archiveCard(model.cards().last().id);
-        model.addCard(stays, QStringLiteral("kept"), {}, KanbanColumn::Idea);
+        model.archiveCard(model.cards()[0].id);
+        model.addCard(model.projects()[1].id, QStringLiteral("kept"), {}, KanbanColumn::Idea);
         QCoro::waitFor(model.refreshGit());
         QVERIFY(model.runtime().contains(gone.id));
 
-        model.removeProject(gone);
-        QCOMPARE(model.projects().size(), 1);
-        QCOMPARE(model.cards().size(), 1);
-        QCOMPARE(model.cards().first().title, QStringLiteral("kept"));
-        QVERIFY(!model.runtime().contains(gone.id));
-        QCOMPARE(savedDocument(f.dataFile()).cards.size(), 1);
-    }
-
-    void changeSignalsOnlyOnRealChange()
-    {
-        ModelFixture f;
-        AppModel &model = f.open();
-        model.addProject(project(QStringLiteral("A")));
         QSignalSpy projects(&model, &AppModel::projectsChanged);
-        QSignalSpy cards(&model, &AppModel::cardsChanged);
-
-        model.updateProject(model.projects().first());
-        QCOMPARE(projects.count(), 0);
-        ProjectConfig changed = model.projects().first();
-        changed.emoji = QStringLiteral("🚀");
-        model.updateProject(changed);
-        QCOMPARE(projects.count(), 1);
+        model.updateProject(model.projects()[1]);
         model.moveProject(QUuid::createUuid(), std::nullopt);
-        model.setFolderExpanded(QUuid::createUuid(), false);
+        QCOMPARE(projects.count(), 0);
+        model.removeProject(gone);
         QCOMPARE(projects.count(), 1);
-        QCOMPARE(cards.count(), 0);
+        QCOMPARE(model.cards().size(), 1);
+        QVERIFY(!model.runtime().contains(gone.id));
+        QCOMPARE(saved(f.dataFile()).cards, model.cards());
     }
 
-    void backupRoundTripAndRestoreFailures()
+    void backupRoundTripsAndFailedRestoresChangeNothing()
     {
         ModelFixture f;
         AppModel &model = f.open();
         model.addFolder(QStringLiteral("Web"));
-        model.addProject(project(QStringLiteral("A"), 0, model.folders().first().id));
-        model.addCard(model.projects().first().id, QStringLiteral("card"), QStringLiteral("note"),
+        model.addProject(project(QStringLiteral("A"), 0, model.folders()[0].id));
+        model.addCard(model.projects()[0].id, QStringLiteral("card"), QStringLiteral("note"),
                       KanbanColumn::Doing);
-        model.setDueDate(f.clock.addDays(2), model.cards().first().id);
+        model.setDueDate(f.clock.addDays(2), model.cards()[0].id);
         model.addLabel(QStringLiteral("Mine"), QStringLiteral("teal"));
-        const QString backup = f.environmentDir.root() + QStringLiteral("/záloha s mezerou.json");
+        const QString backup = f.environmentDir.root() + QStringLiteral("/záloha 1.json");
         QVERIFY(model.exportBackup(backup));
-        QVERIFY(savedDocument(backup).didSeed);
+        QVERIFY(!model.exportBackup(f.environmentDir.root() + QStringLiteral("/no/dir/x.json")));
 
-        const auto projects = model.projects();
-        const auto cards = model.cards();
-        const auto labels = model.labels();
-        const auto folders = model.folders();
-        model.removeProject(projects.first());
-        model.deleteFolder(folders.first().id);
+        const StoreData before{model.projects(), model.cards(), true, model.labels(),
+                               model.folders()};
+        model.removeProject(model.projects()[0]);
         QVERIFY(model.importBackup(backup));
-        QCOMPARE(model.projects(), projects);
-        QCOMPARE(model.cards(), cards);
-        QCOMPARE(model.labels(), labels);
-        QCOMPARE(model.folders(), folders);
+        QCOMPARE(
+            (StoreData{model.projects(), model.cards(), true, model.labels(), model.folders()}),
+            before);
 
-        // A file that is not JSON changes nothing, on disk or in memory.
         const QByteArray onDisk = readFile(f.dataFile());
-        const QString junk = f.environmentDir.root() + QStringLiteral("/junk.json");
-        QVERIFY(writeFile(junk, "not json"));
-        QVERIFY(!model.importBackup(junk));
-        QVERIFY(!model.importBackup(f.environmentDir.root() + QStringLiteral("/missing.json")));
-        QCOMPARE(model.projects(), projects);
+        const QString other = f.environmentDir.root() + QStringLiteral("/other.json");
+        QVERIFY(writeFile(other, "not json"));
+        QVERIFY(!model.importBackup(other));
         QCOMPARE(readFile(f.dataFile()), onDisk);
+        QCOMPARE(model.projects(), before.projects);
 
-        // An empty object restores to nothing but the default labels.
-        QVERIFY(writeFile(junk, "{}"));
-        QVERIFY(model.importBackup(junk));
+        QVERIFY(writeFile(other, "{}"));
+        QVERIFY(model.importBackup(other));
         QVERIFY(model.projects().isEmpty() && model.cards().isEmpty() && model.folders().isEmpty());
         QCOMPARE(model.labels().size(), 6);
-        QCOMPARE(savedDocument(f.dataFile()).labels, model.labels());
-
-        QVERIFY(
-            !model.exportBackup(f.environmentDir.root() + QStringLiteral("/no/such/dir/x.json")));
+        QCOMPARE(saved(f.dataFile()).labels, model.labels());
     }
 };
 
