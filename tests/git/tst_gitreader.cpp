@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "services/localization.h"
+#include "sources/gitoutput.h"
 #include "sources/gitreader.h"
 #include "sources/processrunner.h"
 #include "support/testenvironment.h"
@@ -16,137 +18,95 @@ class GitReaderTest final : public QObject {
     GitReader m_git{m_runner};
 
     GitStatus status(const QString &path) { return QCoro::waitFor(m_git.status(path)); }
-    QList<CommitInfo> commits(const QString &path, int count = 8)
+    qsizetype commits(const QString &path, int count = 8)
     {
-        return QCoro::waitFor(m_git.recentCommits(path, count));
+        return QCoro::waitFor(m_git.recentCommits(path, count)).size();
     }
     QString folder(const QString &name) const { return m_environment.root() + u'/' + name; }
-    static bool commit(const QString &repo, const QString &message)
-    {
-        return runGit(repo, {u"-c"_s, u"user.name=T"_s, u"-c"_s, u"user.email=t@example.com"_s,
-                             u"commit"_s, u"-q"_s, u"--allow-empty"_s, u"--allow-empty-message"_s,
-                             u"-m"_s, message});
-    }
-    static bool write(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
-    }
 
 private slots:
-    void initTestCase() { GitReader::configureRunner(m_runner); }
-
-    void freshRepositoryThenChanges()
+    void parsersAndLabels()
     {
-        const QString repo = folder(u"fresh"_s);
-        QVERIFY(QDir().mkpath(repo));
-        QVERIFY(runGit(repo, {u"init"_s, u"-q"_s, u"-b"_s, u"trunk"_s}));
-        QCOMPARE(status(repo), GitStatus::clean(u"trunk"_s, 0, 0));
-        QCOMPARE(commits(repo), QList<CommitInfo>());
+        // Untracked entries count like any other; blank lines do not.
+        QCOMPARE(GitOutput::changeCount(u" M x\n\nA  y\n?? z\n?? w\n"_s), 4);
+        QCOMPARE(GitOutput::behindAhead(u"\tx\t3\t\t0x10\t1\n"_s), std::pair(3, 1));
+        // Junk is skipped; unless exactly two integers remain, nothing is behind or ahead.
+        for (const QString &output : {u"4\n"_s, u"1\t2\t3"_s, u"fatal: no upstream"_s})
+            QCOMPARE(GitOutput::behindAhead(output), std::pair(0, 0));
 
-        // Untracked, staged and modified entries all count.
-        for (const char *name : {"a", "b", "c"})
-            QVERIFY(write(repo + u'/' + QLatin1String(name)));
-        QCOMPARE(status(repo), GitStatus::dirty(u"trunk"_s, 3, 0, 0));
-        QVERIFY(runGit(repo, {u"add"_s, u"a"_s}));
-        QVERIFY(commit(repo, u"one"_s));
-        QVERIFY(write(repo + u"/d"_s) && runGit(repo, {u"add"_s, u"d"_s}));
-        QFile modified(repo + u"/a"_s);
-        QVERIFY(modified.open(QIODevice::Append) && modified.write("more") == 4);
-        modified.close();
-        QCOMPARE(status(repo), GitStatus::dirty(u"trunk"_s, 4, 0, 0));
+        // In order ('|' stands for the unit separator). A line needs three non-empty fields, so
+        // an empty subject or date skips it; separators beyond the second stay in the date.
+        const QChar us(0x1f);
+        QCOMPARE(
+            GitOutput::commits(u"\na1| Fix |2 hours ago\n\nb2|Add X|now\na||now\nb|s|\nfatal: bad\n"
+                               u"|c||s|d1|d2\n"_s.replace(u'|', us)),
+            (QList<CommitInfo>{{u"a1"_s, u" Fix "_s, u"2 hours ago"_s},
+                               {u"b2"_s, u"Add X"_s, u"now"_s},
+                               {u"c"_s, u"s"_s, u"d1"_s + us + u"d2"_s}}));
+
+        const GitStatus clean = GitStatus::clean(u"main"_s, 0, 0);
+        const GitStatus ahead = GitStatus::clean(u"main"_s, 2, 0);
+        const GitStatus dirty = GitStatus::dirty(u"main"_s, 5, 1, 3);
+        QCOMPARE(clean.label(), u"main · čisto"_s);
+        QCOMPARE(ahead.label(), u"main ↑2"_s);
+        QCOMPARE(dirty.label(), u"main · 5 změn · ↑1 · ↓3"_s);
+        AppLanguageStore::setCurrent(AppLanguage::En);
+        QCOMPARE(clean.label(), u"main · clean"_s);
+        QCOMPARE(ahead.label(), u"main ↑2"_s);
+        QCOMPARE(dirty.label(), u"main · 5 changes · ↑1 · ↓3"_s);
     }
 
-    void historyHonoursTheCount()
+    void repositoryStates()
     {
-        const QString repo = folder(u"history"_s);
-        QVERIFY(makeRepository(repo));
-        for (int i = 0; i < 10; ++i)
-            QVERIFY(commit(repo, u"Změna %1"_s.arg(i)));
-        QVERIFY(commit(repo, QString())); // an empty subject is skipped
+        // A repository around the working directory must not leak into any answer.
+        QVERIFY(makeRepository(folder(u"outer"_s)) && QDir::setCurrent(folder(u"outer"_s)));
+        for (const QString &path : {m_environment.root(), folder(u"missing"_s), QString()}) {
+            QCOMPARE(status(path), GitStatus::notAvailable());
+            QCOMPARE(commits(path), 0);
+        }
 
-        const QList<CommitInfo> newest = commits(repo, 8);
-        QCOMPARE(newest.size(), 7);
-        QCOMPARE(newest.first().message, u"Změna 9"_s);
-        QCOMPARE(newest.last().message, u"Změna 3"_s);
-        QVERIFY(!newest.first().id.isEmpty() && !newest.first().relativeDate.isEmpty());
-        QCOMPARE(commits(repo, 0), QList<CommitInfo>());
-        QCOMPARE(commits(repo, -1), QList<CommitInfo>());
-    }
+        const QString fresh = folder(u"fresh"_s);
+        QVERIFY(QDir().mkpath(fresh) && runGit(fresh, {u"init"_s, u"-q"_s, u"-b"_s, u"new"_s}));
+        QCOMPARE(status(fresh), GitStatus::clean(u"new"_s, 0, 0));
+        QCOMPARE(commits(fresh), 0);
 
-    void aheadAndBehindItsUpstream()
-    {
-        const QString upstream = folder(u"upstream.git"_s), other = folder(u"other"_s);
-        const QString repo = folder(u"tracking"_s);
-        QVERIFY(makeRepository(repo));
-        QVERIFY(runGit(m_environment.root(), {u"clone"_s, u"-q"_s, u"--bare"_s, repo, upstream}));
-        QVERIFY(runGit(repo, {u"remote"_s, u"add"_s, u"origin"_s, upstream}));
-        QVERIFY(runGit(repo, {u"fetch"_s, u"-q"_s, u"origin"_s}));
-        QVERIFY(runGit(repo, {u"branch"_s, u"-q"_s, u"--set-upstream-to=origin/main"_s}));
-        QCOMPARE(status(repo), GitStatus::clean(u"main"_s, 0, 0));
-
-        QVERIFY(runGit(m_environment.root(), {u"clone"_s, u"-q"_s, upstream, other}));
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(commit(other, u"theirs"_s));
-        QVERIFY(runGit(other, {u"push"_s, u"-q"_s, u"origin"_s, u"main"_s}));
-        QVERIFY(commit(repo, u"mine"_s) && commit(repo, u"mine"_s));
-        QVERIFY(runGit(repo, {u"fetch"_s, u"-q"_s, u"origin"_s}));
-        QCOMPARE(status(repo), GitStatus::clean(u"main"_s, 2, 3));
-        QVERIFY(write(repo + u"/x"_s));
-        QCOMPARE(status(repo), GitStatus::dirty(u"main"_s, 1, 2, 3));
-    }
-
-    void detachedHeadAndLinkedWorkTree()
-    {
         const QString repo = folder(u"main tree"_s), tree = folder(u"linked tree"_s);
         QVERIFY(makeRepository(repo));
         QVERIFY(runGit(repo, {u"worktree"_s, u"add"_s, u"-q"_s, u"-b"_s, u"side"_s, tree}));
         QVERIFY(QFileInfo(tree + u"/.git"_s).isFile());
         QCOMPARE(status(tree), GitStatus::clean(u"side"_s, 0, 0));
-
         QVERIFY(runGit(repo, {u"checkout"_s, u"-q"_s, u"--detach"_s}));
         QCOMPARE(status(repo), GitStatus::notAvailable());
-        QCOMPARE(commits(repo).size(), 1);
+        QCOMPARE(commits(repo), 1);
+
+        // Used exactly as given, whatever the path holds.
+        for (const QString &name :
+             {u"my project  2"_s, u"it's \"quoted\" `x` $HOME"_s, u"line\nbreak"_s,
+              u"Příliš žluťoučký kůň 🐴"_s, u"trailing "_s}) {
+            QVERIFY(makeRepository(folder(name)));
+            QCOMPARE(status(folder(name)), GitStatus::clean(u"main"_s, 0, 0));
+            QCOMPARE(commits(folder(name)), 1);
+        }
     }
 
-    void notARepository_data()
+    void aheadAndBehindItsUpstream()
     {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("plain folder") << folder(u"plain"_s);
-        QTest::newRow("missing folder") << folder(u"missing"_s);
-        QTest::newRow("empty path") << QString();
-        QTest::newRow("tilde is not expanded") << u"~"_s;
-    }
-    void notARepository()
-    {
-        QFETCH(QString, path);
-        // A repository around the working directory must not leak into the answer.
-        if (!QFileInfo::exists(folder(u"outer/.git"_s)))
-            QVERIFY(makeRepository(folder(u"outer"_s)));
-        QVERIFY(QDir::setCurrent(folder(u"outer"_s)) && QDir().mkpath(folder(u"plain"_s)));
-        QCOMPARE(status(path), GitStatus::notAvailable());
-        QCOMPARE(commits(path), QList<CommitInfo>());
-    }
-
-    void awkwardPaths_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("spaces") << u"my project  2"_s;
-        QTest::newRow("quotes") << u"it's \"quoted\" `x` $HOME"_s;
-        QTest::newRow("newline") << u"line\nbreak"_s;
-        QTest::newRow("non-ASCII") << u"Příliš žluťoučký kůň 🐴"_s;
-        QTest::newRow("trailing space") << u"trailing "_s;
-    }
-    void awkwardPaths()
-    {
-        QFETCH(QString, name);
-        const QString repo = folder(name);
-        QVERIFY(makeRepository(repo));
-        QCOMPARE(status(repo), GitStatus::clean(u"main"_s, 0, 0));
-        QCOMPARE(commits(repo).size(), 1);
-        // Used exactly as given: a trimmed path would find no repository.
-        if (name.endsWith(u' '))
-            QCOMPARE(status(repo.chopped(1)), GitStatus::notAvailable());
+        const QString theirs = folder(u"theirs"_s), upstream = folder(u"upstream.git"_s);
+        const QString repo = folder(u"tracking"_s);
+        const QStringList commit{u"commit"_s, u"-q"_s, u"--allow-empty"_s, u"-m"_s, u"c"_s};
+        QVERIFY(makeRepository(theirs));
+        QVERIFY(runGit(theirs, {u"clone"_s, u"-q"_s, u"--bare"_s, theirs, upstream}));
+        QVERIFY(runGit(theirs, {u"clone"_s, u"-q"_s, u"-c"_s, u"user.name=T"_s, u"-c"_s,
+                                u"user.email=t@example.com"_s, upstream, repo}));
+        QVERIFY(runGit(theirs, commit) && runGit(theirs, commit) && runGit(theirs, commit));
+        QVERIFY(runGit(theirs, {u"push"_s, u"-q"_s, upstream, u"main"_s}));
+        QVERIFY(runGit(repo, commit) && runGit(repo, commit) && runGit(repo, {u"fetch"_s}));
+        QCOMPARE(status(repo), GitStatus::clean(u"main"_s, 2, 3));
+        QVERIFY(writeFile(repo + u"/x"_s, "x") && writeFile(repo + u"/y"_s, "y"));
+        QCOMPARE(status(repo), GitStatus::dirty(u"main"_s, 2, 2, 3));
+        // As many as asked for; to git a negative count would mean all.
+        QCOMPARE(commits(repo, 2), 2);
+        QCOMPARE(commits(repo, -1), 0);
     }
 };
 

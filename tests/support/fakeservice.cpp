@@ -16,13 +16,10 @@ void answer(QTcpSocket *socket, const FakeService::Reply &reply)
                       "Content-Type: application/json\r\n";
     if (!reply.location.isEmpty())
         head += "Location: " + reply.location + "\r\n";
-    if (!reply.withoutLength) {
-        const qint64 length =
-            reply.announcedLength >= 0 ? reply.announcedLength : reply.body.size();
-        head += "Content-Length: " + QByteArray::number(length) + "\r\n";
-    }
+    if (!reply.endless)
+        head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     socket->write(head + "Connection: close\r\n\r\n" + reply.body);
-    if (!reply.unfinished)
+    if (!reply.endless)
         socket->disconnectFromHost();
 }
 

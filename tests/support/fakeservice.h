@@ -28,13 +28,11 @@ class FakeService final : public QAbstractHttpServer {
 public:
     struct Reply {
         int status = 200;
-        QByteArray body;
-        QByteArray location; // sent as Location, for redirects
+        QByteArray body{};     // braces: designated initialisers may then omit it without a warning
+        QByteArray location{}; // sent as Location, for redirects
         std::chrono::milliseconds delay{0};
-        bool held = false;           // answered only when release() is called
-        bool withoutLength = false;  // no Content-Length: the body ends when the connection closes
-        qint64 announcedLength = -1; // Content-Length to claim; -1: the body's size
-        bool unfinished = false;     // the connection stays open after the body, as if more came
+        bool held = false;    // answered only when release() is called
+        bool endless = false; // no Content-Length, and the connection stays open as if more came
     };
 
     FakeService();
