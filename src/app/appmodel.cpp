@@ -4,10 +4,8 @@
 #include "app/adoption.h"
 #include "app/attention.h"
 #include "app/seeding.h"
-#include "model/recordjson.h"
 #include "sources/tokenstore.h"
 
-#include <QFile>
 #include <QPointer>
 #include <QSet>
 
@@ -103,11 +101,8 @@ bool AppModel::exportBackup(const QString &path) const
 
 bool AppModel::importBackup(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const auto decoded = RecordJson::decodeDocument(file.readAll(), now());
-    const auto *document = std::get_if<StoreData>(&decoded);
+    const Store::Loaded loaded = Store::readDocument(path, now());
+    const auto *document = std::get_if<StoreData>(&loaded);
     if (!document)
         return false;
     adopt(*document);

@@ -58,7 +58,12 @@ QString Store::lockFilePath() const
 
 Store::Loaded Store::load(const QDateTime &now) const
 {
-    QFile file(filePath());
+    return readDocument(filePath(), now);
+}
+
+Store::Loaded Store::readDocument(const QString &path, const QDateTime &now)
+{
+    QFile file(path);
     if (!pathTaken(file.fileName()))
         return Missing{};
     if (!file.open(QIODevice::ReadOnly))

@@ -31,6 +31,8 @@ public:
     using Loaded = std::variant<StoreData, Missing, Unreadable>;
     // Reads and decodes the data file; never writes.
     Loaded load(const QDateTime &now) const;
+    // The same for any document, such as a backup file.
+    static Loaded readDocument(const QString &path, const QDateTime &now);
 
     // Renames an unreadable data file to "store.json.unreadable-<yyyyMMdd-HHmmss>" so the
     // first save cannot overwrite it. Returns the new path, or an empty string on failure.
