@@ -3,8 +3,12 @@
 
 #include "model/dates.h"
 
+#include <QJsonParseError>
+
 #include <cmath>
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -27,33 +31,101 @@ std::optional<QUuid> parseUuidText(const QString &text)
     return id;
 }
 
+JsonFields::JsonFields(QJsonObject object)
+    : m_object(std::move(object))
+{
+}
+
+JsonFields::JsonFields(QJsonObject object, QString path, std::shared_ptr<QString> error)
+    : m_object(std::move(object))
+    , m_path(std::move(path))
+    , m_error(std::move(error))
+{
+}
+
+QJsonDocument JsonFields::parse(const QByteArray &bytes)
+{
+    // JSON text never holds a raw NUL byte, but Qt's parser takes one inside a string as its
+    // end and silently drops the rest.
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
+        failWith(u"not a JSON document: NUL byte at offset %1"_s.arg(nul));
+        return {};
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        failWith(u"not a JSON document: %1 at offset %2"_s.arg(parseError.errorString())
+                     .arg(parseError.offset));
+    }
+    return document;
+}
+
+JsonFields JsonFields::parseObject(const QByteArray &bytes)
+{
+    JsonFields reader;
+    const QJsonDocument document = reader.parse(bytes);
+    if (document.isObject())
+        reader.m_object = document.object();
+    else
+        reader.failWith(u"not a JSON object"_s);
+    return reader;
+}
+
+QList<JsonFields> JsonFields::parseList(const QByteArray &bytes)
+{
+    const QJsonDocument document = parse(bytes);
+    if (!document.isArray()) {
+        failWith(u"not a JSON array"_s);
+        return {};
+    }
+    return elements(document.array(), {});
+}
+
+QString JsonFields::pathOf(QLatin1String key) const
+{
+    return m_path.isEmpty() ? QString(key) : m_path + u'.' + key;
+}
+
+QString JsonFields::pathOf(QLatin1String key, qsizetype index) const
+{
+    return pathOf(key) + u'[' + QString::number(index) + u']';
+}
+
+void JsonFields::failWith(const QString &message)
+{
+    if (!failed())
+        *m_error = message;
+}
+
 void JsonFields::fail(QLatin1String key, const QString &what)
 {
-    if (!failed())
-        m_error = key + QLatin1String(": ") + what;
+    failWith(pathOf(key) + u": "_s + what);
 }
 
-void JsonFields::failAt(const QString &where, const QString &what)
+void JsonFields::fail(QLatin1String key, qsizetype index, const QString &what)
 {
-    if (!failed())
-        m_error = where + QLatin1String(": ") + what;
+    failWith(pathOf(key, index) + u": "_s + what);
 }
 
-void JsonFields::failInside(const QString &where, const QString &message)
+void JsonFields::failInside(QLatin1String key, qsizetype index, const QString &message)
 {
-    if (!failed())
-        m_error = where + u'.' + message;
+    failWith(pathOf(key, index) + u'.' + message);
+}
+
+bool JsonFields::has(QLatin1String key) const
+{
+    const QJsonValue value = m_object.value(key);
+    return !value.isUndefined() && !value.isNull();
 }
 
 QJsonValue JsonFields::present(QLatin1String key, Need need)
 {
     const QJsonValue value = m_object.value(key);
-    if (value.isUndefined() || value.isNull()) {
-        if (need == Required)
-            fail(key, QStringLiteral("missing"));
-        return QJsonValue(QJsonValue::Undefined);
-    }
-    return value;
+    if (!value.isUndefined() && !value.isNull())
+        return value;
+    if (need == Required)
+        fail(key, u"missing"_s);
+    return QJsonValue(QJsonValue::Undefined);
 }
 
 bool JsonFields::expect(bool rightType, QLatin1String key, const char *what)
@@ -125,4 +197,39 @@ std::optional<QJsonArray> JsonFields::array(QLatin1String key, Need need)
     if (value.isUndefined() || !expect(value.isArray(), key, "a list"))
         return std::nullopt;
     return value.toArray();
+}
+
+JsonFields JsonFields::object(QLatin1String key, Need need)
+{
+    const QJsonValue value = present(key, need);
+    const bool isObject = !value.isUndefined() && expect(value.isObject(), key, "an object");
+    return JsonFields(isObject ? value.toObject() : QJsonObject(), pathOf(key), m_error);
+}
+
+QList<JsonFields> JsonFields::objects(QLatin1String key, Need need)
+{
+    return elements(array(key, need).value_or(QJsonArray()), key);
+}
+
+std::optional<QJsonObject> JsonFields::objectAt(const QJsonArray &list, qsizetype index,
+                                                QLatin1String key)
+{
+    const QJsonValue value = list.at(index);
+    if (value.isObject())
+        return value.toObject();
+    fail(key, index, u"expected an object"_s);
+    return std::nullopt;
+}
+
+QList<JsonFields> JsonFields::elements(const QJsonArray &list, QLatin1String key)
+{
+    QList<JsonFields> readers;
+    readers.reserve(list.size());
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        std::optional<QJsonObject> element = objectAt(list, i, key);
+        if (!element)
+            return {};
+        readers.append(JsonFields(std::move(*element), pathOf(key, i), m_error));
+    }
+    return readers;
 }

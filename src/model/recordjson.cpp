@@ -7,7 +7,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonParseError>
 
 namespace RecordJson {
 
@@ -29,11 +28,6 @@ template<typename T> Decoded<T> finish(const JsonFields &in, T record)
     return record;
 }
 
-QString elementPath(QLatin1String key, qsizetype index)
-{
-    return key + u'[' + QString::number(index) + u']';
-}
-
 // Reads the list of records under `key`; the first bad element fails the whole list, and the
 // message says which one.
 template<typename T, typename Read>
@@ -45,14 +39,12 @@ QList<T> readRecords(JsonFields &in, QLatin1String key, Read read)
         return records;
     records.reserve(array->size());
     for (qsizetype i = 0; i < array->size(); ++i) {
-        const QJsonValue element = array->at(i);
-        if (!element.isObject()) {
-            in.failAt(elementPath(key, i), u"expected an object"_s);
+        const std::optional<QJsonObject> element = in.objectAt(*array, i, key);
+        if (!element)
             return {};
-        }
-        Decoded<T> record = read(element.toObject());
+        Decoded<T> record = read(*element);
         if (const auto *error = std::get_if<DecodeError>(&record)) {
-            in.failInside(elementPath(key, i), error->message);
+            in.failInside(key, i, error->message);
             return {};
         }
         records.append(std::move(std::get<T>(record)));
@@ -72,7 +64,7 @@ QList<QUuid> readIds(JsonFields &in, QLatin1String key)
         const std::optional<QUuid> id =
             element.isString() ? parseUuidText(element.toString()) : std::nullopt;
         if (!id) {
-            in.failAt(elementPath(key, i), u"expected a UUID"_s);
+            in.fail(key, i, u"expected a UUID"_s);
             return {};
         }
         ids.append(*id);
@@ -288,31 +280,19 @@ QByteArray encodeDocument(const StoreData &data, CardJsonCache *cache)
 
 Decoded<StoreData> decodeDocument(const QByteArray &bytes, const QDateTime &now)
 {
-    // JSON text never holds a raw NUL byte, but Qt's parser lets one through inside strings.
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
-        return DecodeError{u"not a JSON document: NUL byte at offset %1"_s.arg(nul)};
-    QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        return DecodeError{u"not a JSON document: %1 at offset %2"_s.arg(parseError.errorString())
-                               .arg(parseError.offset)};
-    }
-    if (!json.isObject())
-        return DecodeError{u"not a JSON object"_s};
-
-    const QJsonObject object = json.object();
-    JsonFields in(object);
+    JsonFields in = JsonFields::parseObject(bytes);
+    if (in.failed())
+        return DecodeError{in.error()};
     StoreData data;
     data.projects = readRecords<ProjectConfig>(in, "projects"_L1, readProject);
     data.cards = readRecords<TaskCard>(
         in, "cards"_L1, [&now](const QJsonObject &card) { return readCard(card, now); });
     data.didSeed = in.boolean("didSeed"_L1).value_or(false);
     // No labels at all means a document from before labels; a present empty list stays empty.
-    if (const QJsonValue labels = object.value("labels"_L1);
-        labels.isUndefined() || labels.isNull())
-        data.labels = CardLabel::defaults();
-    else
+    if (in.has("labels"_L1))
         data.labels = readRecords<CardLabel>(in, "labels"_L1, readLabel);
+    else
+        data.labels = CardLabel::defaults();
     data.folders = readRecords<ProjectFolder>(in, "folders"_L1, readFolder);
     return finish(in, std::move(data));
 }

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "services/updatechecker.h"
 
+#include "model/jsonfields.h"
 #include "services/localization.h"
 #include "services/preferences.h"
 #include "sources/httpfetcher.h"
-#include "sources/jsonreader.h"
 
 #include <QPointer>
 
 #include <algorithm>
 
 namespace {
+
+using namespace Qt::StringLiterals;
+using enum JsonFields::Need;
 
 struct Manifest {
     QString version;
@@ -20,13 +23,12 @@ struct Manifest {
 
 std::optional<Manifest> decodeManifest(const QByteArray &body)
 {
-    JsonReader json;
-    const QJsonObject root = json.object(json.parse(body), {});
+    JsonFields json = JsonFields::parseObject(body);
     Manifest manifest;
-    manifest.version = json.requiredString(root, u"version", {});
-    manifest.url = json.requiredString(root, u"url", {});
-    manifest.notes = json.optionalString(root, u"notes", {});
-    if (!json.ok())
+    manifest.version = json.string("version"_L1, Required).value_or(QString());
+    manifest.url = json.string("url"_L1, Required).value_or(QString());
+    manifest.notes = json.string("notes"_L1);
+    if (json.failed())
         return std::nullopt;
     return manifest;
 }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "sources/githubclient.h"
 
+#include "model/jsonfields.h"
 #include "sources/httpfetcher.h"
-#include "sources/jsonreader.h"
 #include "sources/urlpath.h"
 
 namespace {
 
+using namespace Qt::StringLiterals;
+using enum JsonFields::Need;
 using ChecksState = GitHubStatus::ChecksState;
 
 HttpHeaders requestHeaders(const std::optional<QString> &token)
@@ -103,37 +105,31 @@ std::optional<std::pair<QString, QString>> GitHubClient::repoSlug(const QString 
 
 std::optional<int> GitHubClient::openPRCount(const QByteArray &body)
 {
-    JsonReader json;
-    const QJsonArray pulls = json.array(json.parse(body), {});
-    for (qsizetype i = 0; i < pulls.size() && json.ok(); ++i) {
-        const QString at = JsonReader::path({}, i);
-        const QJsonObject head = json.requiredObject(json.object(pulls.at(i), at), u"head", at);
-        json.requiredString(head, u"ref", JsonReader::path(at, u"head"));
-    }
-    if (!json.ok())
+    JsonFields json;
+    QList<JsonFields> pulls = json.parseList(body);
+    for (JsonFields &pull : pulls)
+        pull.object("head"_L1, Required).string("ref"_L1, Required);
+    if (json.failed())
         return std::nullopt;
     return int(pulls.size());
 }
 
 std::optional<GitHubStatus::ChecksState> GitHubClient::checksState(const QByteArray &body)
 {
-    JsonReader json;
-    const QString listPath = QStringLiteral("check_runs");
-    const QJsonArray runs = json.requiredArray(json.object(json.parse(body), {}), listPath, {});
+    JsonFields json = JsonFields::parseObject(body);
+    QList<JsonFields> runs = json.objects("check_runs"_L1, Required);
     bool running = false;
     bool failed = false;
-    for (qsizetype i = 0; i < runs.size() && json.ok(); ++i) {
-        const QString at = JsonReader::path(listPath, i);
-        const QJsonObject run = json.object(runs.at(i), at);
-        const QString status = json.requiredString(run, u"status", at);
-        const auto conclusion = json.optionalString(run, u"conclusion", at);
+    for (JsonFields &run : runs) {
+        const QString status = run.string("status"_L1, Required).value_or(QString());
+        const auto conclusion = run.string("conclusion"_L1);
         running = running || status != u"completed";
         static const QStringList failures = {QStringLiteral("failure"), QStringLiteral("timed_out"),
                                              QStringLiteral("action_required"),
                                              QStringLiteral("cancelled")};
         failed = failed || (conclusion && failures.contains(*conclusion));
     }
-    if (!json.ok())
+    if (json.failed())
         return std::nullopt;
     if (runs.isEmpty())
         return ChecksState::None;

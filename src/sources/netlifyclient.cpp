@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "sources/netlifyclient.h"
 
+#include "model/jsonfields.h"
 #include "sources/httpfetcher.h"
-#include "sources/jsonreader.h"
 #include "sources/urlpath.h"
 
 NetlifyClient::NetlifyClient(const HttpFetcher &fetcher, QUrl base)
@@ -29,19 +29,19 @@ QCoro::Task<DeployResult> NetlifyClient::fetchDeploys(QString siteID, QString to
 
 DeployResult NetlifyClient::decode(const QByteArray &body, const QDateTime &now)
 {
-    JsonReader json;
-    const QJsonArray items = json.array(json.parse(body), {});
+    using namespace Qt::StringLiterals;
+    using enum JsonFields::Need;
+    JsonFields json;
+    QList<JsonFields> items = json.parseList(body);
     QList<DeployInfo> deploys;
     deploys.reserve(items.size());
-    for (qsizetype i = 0; i < items.size() && json.ok(); ++i) {
-        const QString at = JsonReader::path({}, i);
-        const QJsonObject item = json.object(items.at(i), at);
+    for (JsonFields &item : items) {
         DeployInfo deploy;
-        deploy.id = json.requiredString(item, u"id", at);
-        deploy.state = json.requiredString(item, u"state", at);
-        const QString created = json.requiredString(item, u"created_at", at);
-        deploy.errorMessage = json.optionalString(item, u"error_message", at);
-        deploy.branch = json.optionalString(item, u"branch", at);
+        deploy.id = item.string("id"_L1, Required).value_or(QString());
+        deploy.state = item.string("state"_L1, Required).value_or(QString());
+        const QString created = item.string("created_at"_L1, Required).value_or(QString());
+        deploy.errorMessage = item.string("error_message"_L1);
+        deploy.branch = item.string("branch"_L1);
         // With fractional seconds first, then without; a date that reads neither way must not
         // cost the whole list, so it becomes the time of the request.
         deploy.createdAt = QDateTime::fromString(created, Qt::ISODateWithMs);
@@ -51,7 +51,7 @@ DeployResult NetlifyClient::decode(const QByteArray &body, const QDateTime &now)
             deploy.createdAt = now;
         deploys.append(std::move(deploy));
     }
-    if (!json.ok())
+    if (json.failed())
         return FetchError{json.error()};
     return deploys;
 }

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "sources/vercelclient.h"
 
+#include "model/jsonfields.h"
 #include "services/localization.h"
 #include "sources/httpfetcher.h"
-#include "sources/jsonreader.h"
 #include "sources/urlpath.h"
 
 #include <cmath>
 
 namespace {
+
+using namespace Qt::StringLiterals;
+using enum JsonFields::Need;
 
 // The span of JavaScript dates (±100 million days), which is what "created" is.
 constexpr double latestMilliseconds = 8.64e15;
@@ -39,27 +42,20 @@ QCoro::Task<DeployResult> VercelClient::fetchDeploys(QString projectID, QString 
 
 DeployResult VercelClient::decode(const QByteArray &body)
 {
-    JsonReader json;
-    const QJsonObject root = json.object(json.parse(body), {});
-    const QString listPath = QStringLiteral("deployments");
-    const QJsonArray items = json.requiredArray(root, listPath, {});
+    JsonFields json = JsonFields::parseObject(body);
+    QList<JsonFields> items = json.objects("deployments"_L1, Required);
     QList<DeployInfo> deploys;
     deploys.reserve(items.size());
-    for (qsizetype i = 0; i < items.size() && json.ok(); ++i) {
-        const QString at = JsonReader::path(listPath, i);
-        const QJsonObject item = json.object(items.at(i), at);
+    for (JsonFields &item : items) {
         DeployInfo deploy;
-        deploy.id = json.requiredString(item, u"uid", at);
-        const double created = json.requiredNumber(item, u"created", at);
-        const auto readyState = json.optionalString(item, u"readyState", at);
-        const auto state = json.optionalString(item, u"state", at);
-        const auto meta = json.optionalObject(item, u"meta", at);
-        if (meta)
-            deploy.branch =
-                json.optionalString(*meta, u"githubCommitRef", JsonReader::path(at, u"meta"));
+        deploy.id = item.string("uid"_L1, Required).value_or(QString());
+        const double created = item.number("created"_L1, Required).value_or(0);
+        const auto readyState = item.string("readyState"_L1);
+        const auto state = item.string("state"_L1);
+        deploy.branch = item.object("meta"_L1).string("githubCommitRef"_L1);
         if (!std::isfinite(created) || std::abs(created) > latestMilliseconds)
-            json.fail(JsonReader::path(at, u"created"), QStringLiteral("čas mimo rozsah"));
-        if (!json.ok())
+            item.fail("created"_L1, u"expected a date within range"_s);
+        if (json.failed())
             break;
 
         deploy.state = normalizedState(readyState.value_or(state.value_or(QString())).toUpper());
@@ -69,7 +65,7 @@ DeployResult VercelClient::decode(const QByteArray &body)
             deploy.errorMessage = L(QStringLiteral("build selhal"));
         deploys.append(std::move(deploy));
     }
-    if (!json.ok())
+    if (json.failed())
         return FetchError{json.error()};
     return deploys;
 }
