@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "app/appcontext.h"
+
+#include "app/seeding.h"
+#include "services/appversion.h"
+#include "sources/keychaintokenstore.h"
+
+#include <QDir>
+
+AppContext::AppContext(Options options, QObject *parent)
+    : QObject(parent)
+    , m_notifications(options.bus)
+{
+    if (!options.tokens) {
+        m_keychain = std::make_unique<KeychainTokenStore>();
+        options.tokens = m_keychain.get();
+    }
+    AppEnvironment environment;
+    environment.store = options.store;
+    environment.processRunner = &m_runner;
+    environment.network = &m_network;
+    environment.endpoints = options.endpoints;
+    environment.tokens = options.tokens;
+    environment.notifyDeployFailed = [this](const QString &name,
+                                            const std::optional<QString> &message) {
+        m_notifications.notifyDeployFailed(name, message);
+    };
+    environment.loginName = Seeding::currentLoginName();
+    environment.homeDir = QDir::homePath();
+    m_model = std::make_unique<AppModel>(std::move(environment));
+    m_updateChecker = std::make_unique<UpdateChecker>(m_network, options.endpoints.updateManifest,
+                                                      AppVersion::current());
+}
+
+AppContext::~AppContext() = default;
+
+void AppContext::start()
+{
+    m_updateChecker->checkForUpdate();
+    m_notifications.requestAuthorizationIfNeeded();
+    m_model->start();
+}

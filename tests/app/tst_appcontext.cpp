@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// Start-up as the desktop application runs it: a failed deployment becomes a fix card and a
+// desktop notification, and the update check runs once.
+#include "app/appcontext.h"
+#include "model/recordjson.h"
+#include "support/fakenotifications.h"
+#include "support/fakeservice.h"
+#include "support/memorytokenstore.h"
+#include "support/testenvironment.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class AppContextTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startWiresTheModelToTheDesktop()
+    {
+        TestEnvironment environment;
+        FakeNotificationBus bus;
+        QVERIFY2(bus.start(environment.root()), "no dbus-daemon");
+        FakeService service;
+        FakeService::Reply failed;
+        failed.body = R"([{"id": "d", "state": "error", "created_at": "2026-12-06T09:00:00Z"}])";
+        failed.held = true; // answered once notifications are allowed, as at a real start
+        service.serve(u"/api/v1/sites/site/deploys"_s, failed);
+        service.serve(u"/downloads/quaylin/version.json"_s, 200,
+                      "{\"version\": \"99.0\", \"url\": \"https://example.com/q.dmg\"}");
+
+        ProjectConfig project;
+        project.id = QUuid::createUuid();
+        project.name = u"Site"_s;
+        project.localPath = environment.root();
+        project.netlifySiteID = u"site"_s;
+        StoreData document = StoreData::defaultDocument();
+        document.projects = {project};
+        document.didSeed = true;
+        QVERIFY(writeFile(environment.dataDir() + u"/store.json"_s,
+                          RecordJson::encodeDocument(document)));
+        MemoryTokenStore tokens;
+        tokens.items.insert(TokenServices::netlify(), u"t"_s);
+
+        AppContext::Options options;
+        options.store = Store(environment.dataDir());
+        options.endpoints.netlify = service.base();
+        options.endpoints.updateManifest =
+            service.base().resolved(QUrl(u"/downloads/quaylin/version.json"_s));
+        options.bus = bus.connect(u"app"_s);
+        options.tokens = &tokens;
+        AppContext context(options);
+        QSignalSpy refreshed(&context.model(), &AppModel::lastRefreshChanged);
+        context.start();
+        QTRY_VERIFY(context.notifications().isAuthorized());
+        QTRY_VERIFY(context.updateChecker().isUpdateAvailable());
+        QTRY_COMPARE(service.requests().size(), 2);
+        service.release();
+        QVERIFY(refreshed.wait(20'000));
+        QCOMPARE(context.model().cards().size(), 1);
+        QTRY_COMPARE(
+            bus.server.posted,
+            QStringList{u"Quaylin|0|Deploy selhal — Site|Zkontroluj appku Quaylin pro detaily."_s});
+    }
+};
+
+QTEST_GUILESS_MAIN(AppContextTest)
+#include "tst_appcontext.moc"
