@@ -30,14 +30,7 @@ QCoro::Task<DeployResult> VercelClient::fetchDeploys(QString projectID, QString 
     const QUrl url = UrlPath::join(m_base, QStringLiteral("/v6/deployments?projectId=") +
                                                UrlPath::escapeQueryValue(projectID) +
                                                QStringLiteral("&limit=") + QString::number(count));
-    if (!url.isValid())
-        co_return FetchError{QStringLiteral("neplatné URL")};
-
-    const auto answer = co_await m_fetcher.getWithBearer(url, std::move(token));
-    const auto *body = std::get_if<QByteArray>(&answer);
-    if (!body)
-        co_return std::get<FetchError>(answer);
-    co_return decode(*body);
+    co_return co_await fetchDeployList(m_fetcher, url, std::move(token), &VercelClient::decode);
 }
 
 DeployResult VercelClient::decode(const QByteArray &body)
