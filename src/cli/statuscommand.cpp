@@ -116,6 +116,8 @@ QCoro::Task<int> run(bool json)
         QTextStream out(stdout);
         for (const ProjectReport &report : all)
             out << StatusJson::textLine(report) << '\n';
+        if (all.isEmpty())
+            err << "quaylin: no projects tracked yet; add one with `quaylin add [PATH]`\n" << Qt::flush;
     }
     std::fflush(stdout);
     co_return 0;
