@@ -117,7 +117,8 @@ QCoro::Task<int> run(bool json)
         for (const ProjectReport &report : all)
             out << StatusJson::textLine(report) << '\n';
         if (all.isEmpty())
-            err << "quaylin: no projects tracked yet; add one with `quaylin add [PATH]`\n" << Qt::flush;
+            err << "quaylin: no projects tracked yet; add one with `quaylin add [PATH]`\n"
+                << Qt::flush;
     }
     std::fflush(stdout);
     co_return 0;

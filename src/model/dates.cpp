@@ -5,6 +5,14 @@
 
 namespace Dates {
 
+namespace {
+
+// referenceDate() in milliseconds since the Unix epoch; building that QDateTime for each of the
+// thousands of dates in a document cost more than the conversions themselves.
+constexpr qint64 referenceMSecs = 978'307'200'000;
+
+} // namespace
+
 QDateTime referenceDate()
 {
     return QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
@@ -12,13 +20,13 @@ QDateTime referenceDate()
 
 double toReferenceSeconds(const QDateTime &date)
 {
-    return double(date.toMSecsSinceEpoch() - referenceDate().toMSecsSinceEpoch()) / 1000.0;
+    return double(date.toMSecsSinceEpoch() - referenceMSecs) / 1000.0;
 }
 
 QDateTime fromReferenceSeconds(double seconds)
 {
     const auto msecs = qint64(std::llround(seconds * 1000.0));
-    return QDateTime::fromMSecsSinceEpoch(referenceDate().toMSecsSinceEpoch() + msecs, Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(referenceMSecs + msecs, Qt::UTC);
 }
 
 } // namespace Dates

@@ -8,6 +8,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <array>
+#include <initializer_list>
+
 namespace RecordJson {
 
 namespace {
@@ -77,11 +80,43 @@ QJsonValue jsonValue(const QString &text)
     return text;
 }
 
+// The id's upper-case 8-4-4-4-12 text, written straight into a buffer: QUuid gives lower case
+// only, and its text and the upper-cased copy cost two allocations for each of the thousands of
+// ids in a document.
+class UuidChars final {
+public:
+    explicit UuidChars(const QUuid &id)
+    {
+        put(id.data1, 8);
+        m_chars[m_size++] = '-';
+        put(id.data2, 4);
+        m_chars[m_size++] = '-';
+        put(id.data3, 4);
+        m_chars[m_size++] = '-';
+        put(id.data4[0], 2);
+        put(id.data4[1], 2);
+        m_chars[m_size++] = '-';
+        for (int i = 2; i < 8; ++i)
+            put(id.data4[i], 2);
+    }
+
+    QLatin1StringView view() const { return QLatin1StringView(m_chars.data(), m_size); }
+
+private:
+    void put(quint32 value, int digits)
+    {
+        static constexpr char hex[] = "0123456789ABCDEF";
+        for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+            m_chars[m_size++] = hex[(value >> shift) & 0xf];
+    }
+
+    std::array<char, 36> m_chars;
+    qsizetype m_size = 0;
+};
+
 QJsonValue jsonValue(const QUuid &id)
 {
-    // Latin-1 all the way: the id never becomes UTF-16 on its way into the document.
-    const QByteArray text = id.toByteArray(QUuid::WithoutBraces).toUpper();
-    return QJsonValue(QLatin1String(text));
+    return QJsonValue(UuidChars(id).view());
 }
 
 QJsonValue jsonValue(const QDateTime &date)
@@ -102,6 +137,18 @@ void insertIfPresent(QJsonObject &object, QLatin1String key, const std::optional
         object.insert(key, jsonValue(*value));
 }
 
+// Adding a key to a QJsonObject builds a temporary CBOR container just for the key, which made
+// key insertion most of the cost of encoding. A writer therefore starts from a copy of its
+// record's shape, an object already holding the keys every such record has (as nulls), so that
+// each insert only replaces a value; a present optional field is still added as a new key.
+QJsonObject shape(std::initializer_list<QLatin1String> keys)
+{
+    QJsonObject object;
+    for (const QLatin1String key : keys)
+        object.insert(key, QJsonValue::Null);
+    return object;
+}
+
 template<typename T> QJsonArray writeList(const QList<T> &items)
 {
     QJsonArray array;
@@ -114,7 +161,7 @@ template<typename T> QJsonArray writeList(const QList<T> &items)
 
 QString uuidText(const QUuid &id)
 {
-    return QString::fromLatin1(id.toByteArray(QUuid::WithoutBraces).toUpper());
+    return QString(UuidChars(id).view());
 }
 
 Decoded<ProjectConfig> readProject(const QJsonObject &object)
@@ -192,12 +239,14 @@ Decoded<ChecklistItem> readChecklistItem(const QJsonObject &object)
     return finish(in, std::move(item));
 }
 
-// Writers add keys in alphabetical order, the order QJsonObject keeps anyway, so that each
-// insert is an append; the whole document is rebuilt on every save.
+// Writers set keys in alphabetical order, the order QJsonObject keeps anyway; an optional key
+// added to a shape then lands near its end.
 
 QJsonObject write(const ProjectConfig &project)
 {
-    QJsonObject object;
+    static const QJsonObject projectShape =
+        shape({"emoji"_L1, "id"_L1, "localPath"_L1, "name"_L1, "sortIndex"_L1, "status"_L1});
+    QJsonObject object = projectShape;
     object.insert("emoji"_L1, project.emoji);
     insertIfPresent(object, "folderID"_L1, project.folderID);
     insertIfPresent(object, "githubURL"_L1, project.githubURL);
@@ -214,7 +263,9 @@ QJsonObject write(const ProjectConfig &project)
 
 QJsonObject write(const ProjectFolder &folder)
 {
-    QJsonObject object;
+    static const QJsonObject folderShape =
+        shape({"id"_L1, "isExpanded"_L1, "name"_L1, "sortIndex"_L1});
+    QJsonObject object = folderShape;
     object.insert("id"_L1, jsonValue(folder.id));
     object.insert("isExpanded"_L1, folder.isExpanded);
     object.insert("name"_L1, folder.name);
@@ -227,7 +278,11 @@ QJsonObject write(const TaskCard &card)
     QJsonArray labelIDs;
     for (const QUuid &id : card.labelIDs)
         labelIDs.append(jsonValue(id));
-    QJsonObject object;
+    static const QJsonObject cardShape =
+        shape({"archived"_L1, "checklist"_L1, "column"_L1, "createdAt"_L1, "id"_L1,
+               "isDeployFix"_L1, "labelIDs"_L1, "note"_L1, "projectID"_L1, "sortIndex"_L1,
+               "timeSpentSeconds"_L1, "title"_L1});
+    QJsonObject object = cardShape;
     object.insert("archived"_L1, card.archived);
     object.insert("checklist"_L1, writeList(card.checklist));
     object.insert("column"_L1, KanbanColumns::rawValue(card.column));
@@ -250,7 +305,8 @@ QJsonObject write(const TaskCard &card)
 
 QJsonObject write(const CardLabel &label)
 {
-    QJsonObject object;
+    static const QJsonObject labelShape = shape({"colorName"_L1, "id"_L1, "name"_L1});
+    QJsonObject object = labelShape;
     object.insert("colorName"_L1, label.colorName);
     object.insert("id"_L1, jsonValue(label.id));
     object.insert("name"_L1, label.name);
@@ -259,7 +315,8 @@ QJsonObject write(const CardLabel &label)
 
 QJsonObject write(const ChecklistItem &item)
 {
-    QJsonObject object;
+    static const QJsonObject itemShape = shape({"done"_L1, "id"_L1, "text"_L1});
+    QJsonObject object = itemShape;
     object.insert("done"_L1, item.done);
     object.insert("id"_L1, jsonValue(item.id));
     object.insert("text"_L1, item.text);

@@ -37,13 +37,15 @@ namespace AppLanguageStore {
 
 AppLanguage current()
 {
-    const QString stored = Preferences::open().value(QLatin1String(Preferences::languageKey)).toString();
+    const QString stored =
+        Preferences::open().value(QLatin1String(Preferences::languageKey)).toString();
     return stored == u"en" ? AppLanguage::En : AppLanguage::Cs;
 }
 
 void setCurrent(AppLanguage language)
 {
-    Preferences::open().setValue(QLatin1String(Preferences::languageKey), AppLanguages::rawValue(language));
+    Preferences::open().setValue(QLatin1String(Preferences::languageKey),
+                                 AppLanguages::rawValue(language));
 }
 
 } // namespace AppLanguageStore

@@ -4,8 +4,8 @@
 #include <QString>
 
 struct CommitInfo {
-    QString id; // abbreviated hash
-    QString message; // subject line
+    QString id;           // abbreviated hash
+    QString message;      // subject line
     QString relativeDate; // git's own wording
 
     friend bool operator==(const CommitInfo &, const CommitInfo &) = default;

@@ -13,7 +13,7 @@ struct DeployStatus {
 
     Kind kind = Kind::Unknown;
     QDateTime deployedAt; // Ready only
-    QString message; // Error only
+    QString message;      // Error only
 
     static DeployStatus ready(const QDateTime &deployedAt) { return {Kind::Ready, deployedAt, {}}; }
     static DeployStatus error(const QString &message) { return {Kind::Error, {}, message}; }

@@ -8,7 +8,7 @@ struct GitStatus {
     enum class Kind { Clean, Dirty, Unknown, NotAvailable };
 
     Kind kind = Kind::Unknown;
-    QString branch; // Clean and Dirty only
+    QString branch;  // Clean and Dirty only
     int changes = 0; // Dirty only
     int ahead = 0;
     int behind = 0;

@@ -23,9 +23,9 @@ namespace TokenServices {
 inline constexpr auto currentIdentifier = "app.quaylin.Quaylin";
 inline constexpr auto formerIdentifier = "app.quaylin.menubar";
 
-QString netlify(); // app.quaylin.Quaylin.netlify-token
-QString vercel(); // app.quaylin.Quaylin.vercel-token
-QString github(); // app.quaylin.Quaylin.github-token
+QString netlify();       // app.quaylin.Quaylin.netlify-token
+QString vercel();        // app.quaylin.Quaylin.vercel-token
+QString github();        // app.quaylin.Quaylin.github-token
 QString formerNetlify(); // app.quaylin.menubar.netlify-token
 
 } // namespace TokenServices
