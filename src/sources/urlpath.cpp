@@ -1,27 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "sources/urlpath.h"
 
+#include <cstring>
+
 namespace UrlPath {
 
 namespace {
 
-bool keeps(char32_t c)
+// Unreserved characters, and the delimiters that mean nothing special where the value goes,
+// stay as the user wrote them; what would end the path, start a query or fragment, split a
+// query, or not be allowed in an address at all, is encoded.
+bool keeps(char32_t c, const char *alsoKept)
 {
     if (c < 0x80) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '-' || c == '_' || c == '.' || c == '~';
+               (c != 0 && std::strchr("-._~!$'()*,;:@/", int(c))) ||
+               (c != 0 && std::strchr(alsoKept, int(c)));
     }
     // Non-ASCII letters and digits read as themselves; QUrl sends them as UTF-8 escapes.
     return QChar::isLetterOrNumber(c);
 }
 
-QString escape(const QString &value)
+QString escape(const QString &value, const char *alsoKept)
 {
     QString out;
     out.reserve(value.size());
     for (const char32_t c : value.toUcs4()) {
         const QString text = QString::fromUcs4(&c, 1);
-        out += keeps(c) ? text : QString::fromLatin1(QUrl::toPercentEncoding(text));
+        out += keeps(c, alsoKept) ? text : QString::fromLatin1(QUrl::toPercentEncoding(text));
     }
     return out;
 }
@@ -30,13 +36,13 @@ QString escape(const QString &value)
 
 QString escapeSegment(const QString &value)
 {
-    return escape(value);
+    // Inside a path '&', '=' and '+' are ordinary; a '/' stays, as branch names hold them.
+    return escape(value, "&=+");
 }
 
 QString escapeQueryValue(const QString &value)
 {
-    // The kept set holds no query delimiter, so one rule serves both places.
-    return escape(value);
+    return escape(value, "");
 }
 
 QUrl join(const QUrl &base, const QString &encodedPathAndQuery)

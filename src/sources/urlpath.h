@@ -6,9 +6,10 @@
 
 namespace UrlPath {
 
-// A value inserted into a request address: ordinary names stay as they are, but characters
-// that would change the address's structure ('#', '?', '%', space, '/', control characters, and
-// '&' / '=' / '+' inside a query value) are percent-encoded.
+// A value inserted into a request address: ordinary names stay as they are (a branch keeps its
+// '/'), but characters that would change the address's structure ('#', '?', '%', space,
+// control characters, and '&' / '=' / '+' inside a query value) or that no address may hold
+// are percent-encoded.
 QString escapeSegment(const QString &value);
 QString escapeQueryValue(const QString &value);
 
