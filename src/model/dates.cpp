@@ -7,8 +7,8 @@ namespace Dates {
 
 namespace {
 
-// referenceDate() in milliseconds since the Unix epoch; building that QDateTime for each of the
-// thousands of dates in a document cost more than the conversions themselves.
+// referenceDate() in milliseconds since the Unix epoch, so that converting each of the
+// thousands of dates in a document does not build that QDateTime again.
 constexpr qint64 referenceMSecs = 978'307'200'000;
 
 } // namespace

@@ -120,7 +120,8 @@ bool JsonFields::has(QLatin1String key) const
 
 QJsonValue JsonFields::present(QLatin1String key, Need need)
 {
-    const QJsonValue value = m_object.value(key);
+    // Not const, so that returning it moves: a copy costs an atomic reference count update.
+    QJsonValue value = m_object.value(key);
     if (!value.isUndefined() && !value.isNull())
         return value;
     if (need == Required)
