@@ -35,11 +35,13 @@ public:
     // full refresh.
     void start();
 
-    const QList<ProjectConfig> &projects() const { return m_projects; }
-    const QList<TaskCard> &cards() const { return m_cards; }
-    const QList<CardLabel> &labels() const { return m_labels; }
-    const QList<ProjectFolder> &folders() const { return m_folders; }
-    const RuntimeMap &runtime() const { return m_runtime; }
+    // Copies (implicitly shared, so cheap): a caller may loop over one while calling
+    // operations that replace the model's lists.
+    QList<ProjectConfig> projects() const { return m_projects; }
+    QList<TaskCard> cards() const { return m_cards; }
+    QList<CardLabel> labels() const { return m_labels; }
+    QList<ProjectFolder> folders() const { return m_folders; }
+    RuntimeMap runtime() const { return m_runtime; }
     // The project's live status, or a fresh one when it has none yet.
     ProjectRuntime runtime(const QUuid &projectID) const;
     std::optional<QDateTime> lastRefresh() const { return m_lastRefresh; }

@@ -66,11 +66,11 @@ class RefreshTest final : public QObject {
 
     int openFixCards(const QUuid &projectID) const
     {
-        return int(std::count_if(f->model->cards().cbegin(), f->model->cards().cend(),
-                                 [&](const TaskCard &c) {
-                                     return c.projectID == projectID && c.isDeployFix &&
-                                            c.column != KanbanColumn::Done && !c.archived;
-                                 }));
+        const QList<TaskCard> cards = f->model->cards();
+        return int(std::count_if(cards.cbegin(), cards.cend(), [&](const TaskCard &c) {
+            return c.projectID == projectID && c.isDeployFix && c.column != KanbanColumn::Done &&
+                   !c.archived;
+        }));
     }
 
 private Q_SLOTS:
