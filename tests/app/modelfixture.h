@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/appmodel.h"
+#include "model/recordjson.h"
 #include "sources/processrunner.h"
 #include "support/testenvironment.h"
 
@@ -9,9 +10,11 @@
 
 #include <memory>
 
-inline ProjectConfig makeProject(const QString &name,
-                                 const QString &path = QStringLiteral("/nowhere"),
-                                 double sortIndex = 0, std::optional<QUuid> folder = std::nullopt)
+using namespace Qt::StringLiterals;
+
+inline ProjectConfig makeProject(const QString &name, double sortIndex = 0,
+                                 std::optional<QUuid> folder = {},
+                                 const QString &path = u"/nowhere"_s)
 {
     ProjectConfig project;
     project.id = QUuid::createUuid();
@@ -22,26 +25,34 @@ inline ProjectConfig makeProject(const QString &name,
     return project;
 }
 
+// Writes a data file holding `projects` and returns its bytes.
+inline QByteArray writeDocument(const QString &file, const QList<ProjectConfig> &projects,
+                                bool didSeed = true)
+{
+    StoreData document = StoreData::defaultDocument();
+    document.projects = projects;
+    document.didSeed = didSeed;
+    const QByteArray bytes = RecordJson::encodeDocument(document);
+    if (!writeFile(file, bytes))
+        qFatal("could not write the data file");
+    return bytes;
+}
+
 // A model over a temporary data folder with a clock the test moves by hand.
 class ModelFixture final {
 public:
-    ModelFixture() { clock = QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC); }
-
     AppEnvironment environment()
     {
-        AppEnvironment env;
-        env.store = Store(environmentDir.dataDir());
-        env.now = [this] { return clock; };
-        env.processRunner = &runner;
-        env.network = &network;
-        env.endpoints = ServiceEndpoints::fromEnvironment();
-        env.notifyDeployFailed = [this](const QString &name,
-                                        const std::optional<QString> &message) {
-            notifications.append({name, message});
-        };
-        env.loginName = QStringLiteral("someone");
-        env.homeDir = environmentDir.root() + QStringLiteral("/home");
-        return env;
+        return {.store = Store(environmentDir.dataDir()),
+                .now = [this] { return clock; },
+                .processRunner = &runner,
+                .network = &network,
+                .notifyDeployFailed =
+                    [this](const QString &name, const std::optional<QString> &text) {
+                        notifications.append({name, text});
+                    },
+                .loginName = u"someone"_s,
+                .homeDir = environmentDir.root() + u"/home"_s};
     }
 
     AppModel &open()
@@ -50,10 +61,10 @@ public:
         return *model;
     }
 
-    QString dataFile() const { return environmentDir.dataDir() + QStringLiteral("/store.json"); }
+    QString dataFile() const { return environmentDir.dataDir() + u"/store.json"_s; }
 
     TestEnvironment environmentDir;
-    QDateTime clock;
+    QDateTime clock{QDate(2026, 12, 6), QTime(10, 0), Qt::UTC};
     ProcessRunner runner;
     QNetworkAccessManager network;
     QList<std::pair<QString, std::optional<QString>>> notifications;

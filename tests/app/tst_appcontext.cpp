@@ -2,16 +2,12 @@
 // Start-up as the desktop application runs it: a failed deployment becomes a fix card and a
 // desktop notification, and the update check runs once.
 #include "app/appcontext.h"
-#include "model/recordjson.h"
+#include "modelfixture.h"
 #include "support/fakenotifications.h"
 #include "support/fakeservice.h"
 #include "support/memorytokenstore.h"
-#include "support/testenvironment.h"
 
-#include <QSignalSpy>
 #include <QtTest>
-
-using namespace Qt::StringLiterals;
 
 class AppContextTest final : public QObject {
     Q_OBJECT
@@ -23,23 +19,16 @@ private Q_SLOTS:
         FakeNotificationBus bus;
         QVERIFY2(bus.start(environment.root()), "no dbus-daemon");
         FakeService service;
-        FakeService::Reply failed;
-        failed.body = R"([{"id": "d", "state": "error", "created_at": "2026-12-06T09:00:00Z"}])";
-        failed.held = true; // answered once notifications are allowed, as at a real start
-        service.serve(u"/api/v1/sites/site/deploys"_s, failed);
+        service.serve(
+            u"/api/v1/sites/site/deploys"_s,
+            {.body = R"([{"id": "d", "state": "error", "created_at": "2026-12-06T09:00:00Z"}])",
+             .held = true}); // answered once notifications are allowed, as at a real start
         service.serve(u"/downloads/quaylin/version.json"_s, 200,
                       "{\"version\": \"99.0\", \"url\": \"https://example.com/q.dmg\"}");
 
-        ProjectConfig project;
-        project.id = QUuid::createUuid();
-        project.name = u"Site"_s;
-        project.localPath = environment.root();
+        ProjectConfig project = makeProject(u"Site"_s, 0, {}, environment.root());
         project.netlifySiteID = u"site"_s;
-        StoreData document = StoreData::defaultDocument();
-        document.projects = {project};
-        document.didSeed = true;
-        QVERIFY(writeFile(environment.dataDir() + u"/store.json"_s,
-                          RecordJson::encodeDocument(document)));
+        writeDocument(environment.dataDir() + u"/store.json"_s, {project});
         MemoryTokenStore tokens;
         tokens.items.insert(TokenServices::netlify(), u"t"_s);
 

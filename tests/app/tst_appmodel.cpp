@@ -1,41 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "modelfixture.h"
 
-#include "model/recordjson.h"
-
-#include <QDir>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
-StoreData saved(const QString &path)
+StoreData saved(const ModelFixture &f)
 {
     return std::get<StoreData>(
-        RecordJson::decodeDocument(readFile(path), QDateTime::currentDateTimeUtc()));
-}
-
-ProjectConfig project(const QString &name, double sortIndex = 0,
-                      std::optional<QUuid> folder = std::nullopt)
-{
-    return makeProject(name, QStringLiteral("/nowhere"), sortIndex, folder);
-}
-
-QByteArray documentWith(const QList<ProjectConfig> &projects, bool didSeed = true)
-{
-    StoreData document = StoreData::defaultDocument();
-    document.projects = projects;
-    document.didSeed = didSeed;
-    return RecordJson::encodeDocument(document);
+        RecordJson::decodeDocument(readFile(f.dataFile()), QDateTime::currentDateTimeUtc()));
 }
 
 double indexOf(const AppModel &model, const QUuid &id)
 {
-    for (const ProjectConfig &p : model.projects()) {
-        if (p.id == id)
-            return p.sortIndex;
-    }
-    return qQNaN();
+    const QList<ProjectConfig> projects = model.projects();
+    const auto found = std::ranges::find(projects, id, &ProjectConfig::id);
+    return found == projects.end() ? qQNaN() : found->sortIndex;
 }
 
 } // namespace
@@ -44,49 +24,44 @@ class AppModelTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startSeedsOnceRepairsIndicesAndSavesOnlyWhenNeeded()
+    void startSeedsOnceRepairsIndicesSavesOnlyWhenNeededAndSeedsTheDemo()
     {
         ModelFixture f;
         QVERIFY(f.open().projects().isEmpty());
-        const StoreData first = saved(f.dataFile());
+        const StoreData first = saved(f);
         QVERIFY(first.didSeed);
         QCOMPARE(first.labels.size(), 6);
-        const QDateTime stamp = QFileInfo(f.dataFile()).lastModified();
         QCOMPARE(f.open().labels(), first.labels); // the second start reads, seeds nothing
-        QCOMPARE(QFileInfo(f.dataFile()).lastModified(), stamp);
 
-        // 3, 3, 7 has duplicates and is renumbered in list order; 1, 2, 7 is left alone.
-        const auto a = project(QStringLiteral("A"), 3), b = project(QStringLiteral("B"), 3),
-                   c = project(QStringLiteral("C"), 7);
-        QVERIFY(writeFile(f.dataFile(), documentWith({a, b, c})));
+        // 3, 3, 7 has duplicates and is renumbered in list order; 1, 2 is left alone.
+        const auto a = makeProject(u"A"_s, 3), b = makeProject(u"B"_s, 3),
+                   c = makeProject(u"C"_s, 7);
+        writeDocument(f.dataFile(), {a, b, c});
         AppModel &model = f.open();
         QCOMPARE(QList<double>({indexOf(model, a.id), indexOf(model, b.id), indexOf(model, c.id)}),
                  QList<double>({0, 1, 2}));
-        QCOMPARE(saved(f.dataFile()).projects, model.projects());
+        QCOMPARE(saved(f).projects, model.projects());
+        // Nothing to repair, nothing saved: a save would drop the trailing space.
         const QByteArray distinct =
-            documentWith({project(QStringLiteral("A"), 1), project(QStringLiteral("B"), 2)});
+            writeDocument(f.dataFile(), {makeProject(u"A"_s, 1), makeProject(u"B"_s, 2)}) + ' ';
         QVERIFY(writeFile(f.dataFile(), distinct));
         f.open();
         QCOMPARE(readFile(f.dataFile()), distinct);
-    }
 
-    void demoAccountSeedsBesideProjectsAlreadyThere()
-    {
-        ModelFixture f;
-        const QString base =
-            f.environmentDir.root() + QStringLiteral("/home/Documents/Quaylin-demo");
-        QDir().mkpath(base + QStringLiteral("/blog"));
-        QDir().mkpath(base + QStringLiteral("/landing"));
-        const ProjectConfig kept = project(QStringLiteral("Kept"), 4);
-        QVERIFY(writeFile(f.dataFile(), documentWith({kept}, false)));
+        // The demo account seeds its sample projects beside those already there.
+        const QString base = f.environmentDir.root() + u"/home/Documents/Quaylin-demo"_s;
+        QDir().mkpath(base + u"/blog"_s);
+        QDir().mkpath(base + u"/landing"_s);
+        const ProjectConfig kept = makeProject(u"Kept"_s, 4);
+        writeDocument(f.dataFile(), {kept}, false);
         AppEnvironment env = f.environment();
-        env.loginName = QStringLiteral("quaylin-demo");
-        AppModel model(env);
-        QCOMPARE(model.projects().size(), 3);
-        QCOMPARE(model.projects()[0].id, kept.id);
-        QCOMPARE(model.projects()[1].name, QStringLiteral("Blog"));
-        QCOMPARE(model.projects()[2].localPath, base + QStringLiteral("/landing"));
-        QCOMPARE(model.projects()[2].sortIndex, 2.0); // the seeds' shared 0 was repaired
+        env.loginName = u"quaylin-demo"_s;
+        const AppModel demo(env);
+        QCOMPARE(demo.projects().size(), 3);
+        QCOMPARE(demo.projects()[0].id, kept.id);
+        QCOMPARE(demo.projects()[1].name, u"Blog"_s);
+        QCOMPARE(demo.projects()[2].localPath, base + u"/landing"_s);
+        QCOMPARE(demo.projects()[2].sortIndex, 2.0); // the seeds' shared 0 was repaired
     }
 
     void unreadableFileIsSetAsideNotOverwritten_data()
@@ -104,33 +79,31 @@ private Q_SLOTS:
         ModelFixture f;
         QVERIFY(writeFile(f.dataFile(), bytes));
         AppModel &model = f.open();
-        QVERIFY(model.setAsidePath().contains(QStringLiteral("store.json.unreadable-")));
+        QVERIFY(model.setAsidePath().contains(u"store.json.unreadable-"_s));
         QCOMPARE(readFile(model.setAsidePath()), bytes);
-        QVERIFY(saved(f.dataFile()).didSeed);
+        QVERIFY(saved(f).didSeed);
     }
 
-    void projectsAndFoldersFollowTheIndexArithmetic()
+    void projectsAndFoldersFollowTheIndexArithmeticAndRemovalCleansUp()
     {
         ModelFixture f;
         AppModel &model = f.open();
-        model.addFolder(QStringLiteral(" \n "));
+        model.addFolder(u" \n "_s);
         QVERIFY(model.folders().isEmpty());
-        model.addFolder(QStringLiteral("  Web  "));
-        model.addFolder(QStringLiteral("Apps"));
-        QCOMPARE(model.folders()[0].name, QStringLiteral("Web"));
+        model.addFolder(u"  Web  "_s);
+        model.addFolder(u"Apps"_s);
+        QCOMPARE(model.folders()[0].name, u"Web"_s);
         QCOMPARE(model.folders()[1].sortIndex, -2.0);
         const QUuid folder = model.folders()[0].id;
 
-        auto a = project(QStringLiteral("A"), 0, folder),
-             b = project(QStringLiteral("B"), 0, folder), c = project(QStringLiteral("C"), 42);
+        auto a = makeProject(u"A"_s, 0, folder), b = makeProject(u"B"_s, 0, folder),
+             c = makeProject(u"C"_s, 42);
         for (const auto &p : {a, b, c})
             model.addProject(p);
         QCOMPARE(indexOf(model, a.id), 1.0); // addProject overwrites: largest anywhere + 1
         QCOMPARE(indexOf(model, c.id), 3.0);
-        model.updateProject([&] {
-            b.sortIndex = 2;
-            return b;
-        }());
+        b.sortIndex = 2;
+        model.updateProject(b);
         model.reorderProject(c.id, a.id, folder);
         QCOMPARE(indexOf(model, c.id), 0.5);
         model.reorderProject(c.id, b.id, folder);
@@ -139,17 +112,14 @@ private Q_SLOTS:
         QCOMPARE(indexOf(model, c.id), 3.0);
         // Moving counts the project's own index: 9 goes to 10, but 0.5 to 3 behind B.
         for (const auto &[from, to] : {std::pair(9.0, 10.0), std::pair(0.5, 3.0)}) {
-            model.updateProject([&] {
-                c.folderID.reset();
-                c.sortIndex = from;
-                return c;
-            }());
+            c.sortIndex = from; // c still has no folder here, as when it was added
+            model.updateProject(c);
             model.moveProject(c.id, folder);
             QCOMPARE(indexOf(model, c.id), to);
         }
 
-        model.renameFolder(folder, QStringLiteral("  Sites \n"));
-        QCOMPARE(model.folders()[0].name, QStringLiteral("Sites"));
+        model.renameFolder(folder, u"  Sites \n"_s);
+        QCOMPARE(model.folders()[0].name, u"Sites"_s);
         model.setFolderExpanded(folder, false);
         QVERIFY(!model.folders()[0].isExpanded);
         model.deleteFolder(folder);
@@ -157,19 +127,12 @@ private Q_SLOTS:
         QCOMPARE(model.projects().size(), 3);
         QVERIFY(!model.projects()[0].folderID);
         QCOMPARE(indexOf(model, c.id), 3.0);
-        QCOMPARE(saved(f.dataFile()).projects, model.projects());
-    }
 
-    void removalTakesCardsAndStatusAndSignalsOnlyRealChanges()
-    {
-        ModelFixture f;
-        AppModel &model = f.open();
-        model.addProject(project(QStringLiteral("Gone")));
-        model.addProject(project(QStringLiteral("Stays")));
+        // Removal takes the project's cards, archived ones too, and its status.
         const ProjectConfig gone = model.projects()[0];
-        model.addCard(gone.id, QStringLiteral("archived"), {}, KanbanColumn::Done);
+        model.addCard(gone.id, u"archived"_s, {}, KanbanColumn::Done);
         model.archiveCard(model.cards()[0].id);
-        model.addCard(model.projects()[1].id, QStringLiteral("kept"), {}, KanbanColumn::Idea);
+        model.addCard(model.projects()[1].id, u"kept"_s, {}, KanbanColumn::Idea);
         QCoro::waitFor(model.refreshGit());
         QVERIFY(model.runtime().contains(gone.id));
 
@@ -181,43 +144,44 @@ private Q_SLOTS:
         QCOMPARE(projects.count(), 1);
         QCOMPARE(model.cards().size(), 1);
         QVERIFY(!model.runtime().contains(gone.id));
-        QCOMPARE(saved(f.dataFile()).cards, model.cards());
+        QCOMPARE(saved(f).cards, model.cards());
+        QCOMPARE(saved(f).projects, model.projects());
     }
 
     void backupRoundTripsAndFailedRestoresChangeNothing()
     {
         ModelFixture f;
         AppModel &model = f.open();
-        model.addFolder(QStringLiteral("Web"));
-        model.addProject(project(QStringLiteral("A"), 0, model.folders()[0].id));
-        model.addCard(model.projects()[0].id, QStringLiteral("card"), QStringLiteral("note"),
-                      KanbanColumn::Doing);
+        const auto state = [&] {
+            return StoreData{model.projects(), model.cards(), true, model.labels(),
+                             model.folders()};
+        };
+        model.addFolder(u"Web"_s);
+        model.addProject(makeProject(u"A"_s, 0, model.folders()[0].id));
+        model.addCard(model.projects()[0].id, u"card"_s, u"note"_s, KanbanColumn::Doing);
         model.setDueDate(f.clock.addDays(2), model.cards()[0].id);
-        model.addLabel(QStringLiteral("Mine"), QStringLiteral("teal"));
-        const QString backup = f.environmentDir.root() + QStringLiteral("/záloha 1.json");
+        model.addLabel(u"Mine"_s, u"teal"_s);
+        const QString backup = f.environmentDir.root() + u"/záloha 1.json"_s;
         QVERIFY(model.exportBackup(backup));
-        QVERIFY(!model.exportBackup(f.environmentDir.root() + QStringLiteral("/no/dir/x.json")));
+        QVERIFY(!model.exportBackup(f.environmentDir.root() + u"/no/dir/x.json"_s));
 
-        const StoreData before{model.projects(), model.cards(), true, model.labels(),
-                               model.folders()};
+        const StoreData before = state();
         model.removeProject(model.projects()[0]);
         QVERIFY(model.importBackup(backup));
-        QCOMPARE(
-            (StoreData{model.projects(), model.cards(), true, model.labels(), model.folders()}),
-            before);
+        QCOMPARE(state(), before);
 
         const QByteArray onDisk = readFile(f.dataFile());
-        const QString other = f.environmentDir.root() + QStringLiteral("/other.json");
+        const QString other = f.environmentDir.root() + u"/other.json"_s;
         QVERIFY(writeFile(other, "not json"));
         QVERIFY(!model.importBackup(other));
         QCOMPARE(readFile(f.dataFile()), onDisk);
-        QCOMPARE(model.projects(), before.projects);
+        QCOMPARE(state(), before);
 
         QVERIFY(writeFile(other, "{}"));
         QVERIFY(model.importBackup(other));
         QVERIFY(model.projects().isEmpty() && model.cards().isEmpty() && model.folders().isEmpty());
         QCOMPARE(model.labels().size(), 6);
-        QCOMPARE(saved(f.dataFile()).labels, model.labels());
+        QCOMPARE(saved(f).labels, model.labels());
     }
 };
 

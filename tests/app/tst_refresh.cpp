@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The refresh cycle end to end: real repositories, fake web services on loopback.
-#include "model/recordjson.h"
 #include "modelfixture.h"
 #include "support/fakeservice.h"
 #include "support/memorytokenstore.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -25,19 +23,16 @@ QByteArray netlifyDeploys(const char *state, const char *error = nullptr)
 class RefreshTest final : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ModelFixture> f;
-    std::unique_ptr<FakeService> service;
+    // Declared so the model goes first, then the service it may still be asking.
     MemoryTokenStore tokens;
+    std::unique_ptr<FakeService> service;
+    std::unique_ptr<ModelFixture> f;
 
     // A model started over a data file holding `projects`, with the tokens already read, so
     // no queued refresh runs beside the ones a test starts.
     AppModel &open(const QList<ProjectConfig> &projects, const QHash<QString, QString> &items = {})
     {
-        StoreData document = StoreData::defaultDocument();
-        document.projects = projects;
-        document.didSeed = true;
-        if (!writeFile(f->dataFile(), RecordJson::encodeDocument(document)))
-            qFatal("could not write the data file");
+        writeDocument(f->dataFile(), projects);
         tokens.items = items;
         AppEnvironment env = f->environment();
         env.endpoints.netlify = env.endpoints.vercel = env.endpoints.github = service->base();
@@ -49,25 +44,27 @@ class RefreshTest final : public QObject {
 
     void refresh() { QCoro::waitFor(f->model->refreshAll()); }
 
-    ProjectConfig repository(const QString &name)
+    // A project over a fresh repository, deployed on Netlify as `site` when one is given.
+    ProjectConfig repository(const QString &name, std::optional<QString> site = {})
     {
-        const QString path = f->environmentDir.root() + QStringLiteral("/repos/") + name;
+        const QString path = f->environmentDir.root() + u"/repos/"_s + name;
         if (!makeRepository(path))
             qFatal("could not make a repository");
-        return makeProject(name, path);
+        ProjectConfig project = makeProject(name, 0, {}, path);
+        project.netlifySiteID = site;
+        return project;
     }
 
-    int requestsTo(const QString &pathPart) const
+    int requestsMentioning(const QString &part) const
     {
-        return int(
-            std::count_if(service->requests().cbegin(), service->requests().cend(),
-                          [&](const RecordedRequest &r) { return r.path.contains(pathPart); }));
+        return int(std::ranges::count_if(service->requests(), [&](const RecordedRequest &r) {
+            return r.path.contains(part) || r.query.contains(part);
+        }));
     }
 
     int openFixCards(const QUuid &projectID) const
     {
-        const QList<TaskCard> cards = f->model->cards();
-        return int(std::count_if(cards.cbegin(), cards.cend(), [&](const TaskCard &c) {
+        return int(std::ranges::count_if(f->model->cards(), [&](const TaskCard &c) {
             return c.projectID == projectID && c.isDeployFix && c.column != KanbanColumn::Done &&
                    !c.archived;
         }));
@@ -80,70 +77,59 @@ private Q_SLOTS:
         service = std::make_unique<FakeService>();
     }
 
-    void cleanup()
-    {
-        f.reset();
-        service.reset();
-    }
-
     void deploymentPhaseChoosesTheSourceAndNeedsTokens()
     {
-        ProjectConfig both = repository(QStringLiteral("both"));
-        both.netlifySiteID = QStringLiteral("site-1");
-        both.vercelProjectID = QStringLiteral("prj-1");
-        ProjectConfig vercelOnly = repository(QStringLiteral("vercel"));
-        vercelOnly.netlifySiteID = QString(); // empty counts as absent
-        vercelOnly.vercelProjectID = QStringLiteral("prj-2");
-        const ProjectConfig none = repository(QStringLiteral("none"));
-        AppModel &model = open({both, vercelOnly, none},
-                               {{TokenServices::vercel(), QStringLiteral("vercel-secret")}});
+        ProjectConfig both = repository(u"both"_s, u"site-1"_s);
+        both.vercelProjectID = u"prj-1"_s;
+        ProjectConfig vercelOnly = repository(u"vercel"_s, QString()); // empty counts as absent
+        vercelOnly.vercelProjectID = u"prj-2"_s;
+        const ProjectConfig none = repository(u"none"_s);
+        AppModel &model =
+            open({both, vercelOnly, none}, {{TokenServices::vercel(), u"vercel-secret"_s}});
         service->serve(
-            QStringLiteral("/v6/deployments"), 200,
+            u"/v6/deployments"_s, 200,
             R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "BUILDING"}]})");
-        service->serve(QStringLiteral("/api/v1/sites/site-1/deploys"), 200,
-                       netlifyDeploys("ready"));
+        service->serve(u"/api/v1/sites/site-1/deploys"_s, 200, netlifyDeploys("ready"));
         refresh();
         // A Vercel token does not stand in for Netlify's, and nothing is asked without one.
         QCOMPARE(model.runtime(both.id).deploy, DeployStatus::tokenMissing());
         QCOMPARE(model.runtime(vercelOnly.id).deploy, DeployStatus::building());
         QCOMPARE(model.runtime(none.id).deploy, DeployStatus::notConfigured());
         QCOMPARE(service->requests().size(), 1);
-        QCOMPARE(service->requests()[0].query, QStringLiteral("projectId=prj-2&limit=8"));
+        QCOMPARE(service->requests()[0].query, u"projectId=prj-2&limit=8"_s);
         QCOMPARE(service->requests()[0].headers.value("authorization"), "Bearer vercel-secret");
 
-        model.saveToken(QStringLiteral("  netlify-secret \n"));
-        QCOMPARE(tokens.items.value(TokenServices::netlify()), QStringLiteral("netlify-secret"));
+        model.saveToken(u"  netlify-secret \n"_s);
+        QCOMPARE(tokens.items.value(TokenServices::netlify()), u"netlify-secret"_s);
         refresh();
         QCOMPARE(model.runtime(both.id).deploy.kind, DeployStatus::Kind::Ready);
         // Netlify wins: Vercel is only ever asked about the Vercel-only project.
-        for (const RecordedRequest &request : service->requests())
-            QVERIFY(!request.query.contains(QStringLiteral("prj-1")));
+        QCOMPARE(requestsMentioning(u"prj-1"_s), 0);
         QVERIFY(model.lastRefresh());
     }
 
     void failedDeploymentOpensOneFixCardUntilItRecovers()
     {
-        ProjectConfig site = repository(QStringLiteral("site"));
-        site.netlifySiteID = QStringLiteral("site-1");
-        AppModel &model = open({site}, {{TokenServices::netlify(), QStringLiteral("t")}});
-        const QString path = QStringLiteral("/api/v1/sites/site-1/deploys");
+        const ProjectConfig site = repository(u"site"_s, u"site-1"_s);
+        AppModel &model = open({site}, {{TokenServices::netlify(), u"t"_s}});
+        const QString path = u"/api/v1/sites/site-1/deploys"_s;
         service->serve(path, 200, netlifyDeploys("error", "npm ERR! missing script"));
         refresh();
         refresh();
         QCOMPARE(openFixCards(site.id), 1);
         const TaskCard fix = model.cards()[0];
-        QCOMPARE(fix.title, QStringLiteral("Oprav build"));
-        QCOMPARE(fix.note, QStringLiteral("npm ERR! missing script"));
+        QCOMPARE(fix.title, u"Oprav build"_s);
+        QCOMPARE(fix.note, u"npm ERR! missing script"_s);
         QCOMPARE(fix.column, KanbanColumn::Doing);
         QCOMPARE(f->notifications.size(), 1);
-        QCOMPARE(f->notifications[0].first, QStringLiteral("site"));
-        QCOMPARE(model.attentionReason(site.id), QStringLiteral("Deploy selhal"));
+        QCOMPARE(f->notifications[0].first, u"site"_s);
+        QCOMPARE(model.attentionReason(site.id), u"Deploy selhal"_s);
         QCOMPARE(model.worstStatus(), StatusColor::Red);
 
         // A failed request keeps the list: the card stays, nothing new is posted.
         service->serve(path, 500, "oops");
         refresh();
-        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::error(QStringLiteral("HTTP 500")));
+        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::error(u"HTTP 500"_s));
         QCOMPARE(model.runtime(site.id).deploys.size(), 2);
         QCOMPARE(openFixCards(site.id), 1);
 
@@ -152,7 +138,7 @@ private Q_SLOTS:
         service->serve(path, 200, netlifyDeploys("error"));
         refresh();
         QCOMPARE(openFixCards(site.id), 1);
-        QCOMPARE(model.cards().last().note, QStringLiteral("Deploy selhal"));
+        QCOMPARE(model.cards().last().note, u"Deploy selhal"_s);
         QCOMPARE(f->notifications.size(), 2);
         QVERIFY(!f->notifications[1].second);
 
@@ -166,28 +152,23 @@ private Q_SLOTS:
 
     void resultsApplyInCompletionOrderAndPassesOverlap()
     {
-        ProjectConfig slow = repository(QStringLiteral("slow")),
-                      quick = repository(QStringLiteral("quick"));
-        slow.netlifySiteID = QStringLiteral("slow");
-        quick.netlifySiteID = QStringLiteral("quick");
-        AppModel &model = open({slow, quick}, {{TokenServices::netlify(), QStringLiteral("t")}});
-        service->serve(QStringLiteral("/api/v1/sites/slow/deploys"), 200, netlifyDeploys("ready"));
-        service->serve(QStringLiteral("/api/v1/sites/quick/deploys"), 200, netlifyDeploys("ready"));
+        const ProjectConfig slow = repository(u"slow"_s, u"slow"_s),
+                            quick = repository(u"quick"_s, u"quick"_s);
+        AppModel &model = open({slow, quick}, {{TokenServices::netlify(), u"t"_s}});
+        service->serve(u"/api/v1/sites/slow/deploys"_s, 200, netlifyDeploys("ready"));
+        service->serve(u"/api/v1/sites/quick/deploys"_s, 200, netlifyDeploys("ready"));
         refresh();
 
-        FakeService::Reply held;
-        held.body = netlifyDeploys("error");
-        held.held = true;
-        service->serve(QStringLiteral("/api/v1/sites/slow/deploys"), held);
-        service->serve(QStringLiteral("/api/v1/sites/quick/deploys"), 200,
-                       netlifyDeploys("building"));
+        service->serve(u"/api/v1/sites/slow/deploys"_s,
+                       {.body = netlifyDeploys("error"), .held = true});
+        service->serve(u"/api/v1/sites/quick/deploys"_s, 200, netlifyDeploys("building"));
         QSignalSpy refreshing(&model, &AppModel::isRefreshingChanged);
         auto first = model.refreshAll();
         auto second = model.refreshAll(); // a second pass, not ignored
         // The quick answer is applied while the slow one is still out.
         QTRY_COMPARE(model.runtime(quick.id).deploy.kind, DeployStatus::Kind::Building);
         QCOMPARE(model.runtime(slow.id).deploy.kind, DeployStatus::Kind::Ready);
-        QTRY_COMPARE(requestsTo(QStringLiteral("/slow/")), 3);
+        QTRY_COMPARE(requestsMentioning(u"/slow/"_s), 3);
         QVERIFY(model.isRefreshing());
         service->release();
         QCoro::waitFor(first);
@@ -199,16 +180,14 @@ private Q_SLOTS:
 
     void gitHubNeedsAnAddressAndABranch()
     {
-        ProjectConfig repo = repository(QStringLiteral("repo")),
-                      plain = repository(QStringLiteral("plain"));
-        repo.githubURL = QStringLiteral("https://github.com/octo/hello.git");
-        QDir(plain.localPath + QStringLiteral("/.git")).removeRecursively();
-        plain.githubURL = QStringLiteral("https://github.com/octo/plain");
+        ProjectConfig repo = repository(u"repo"_s), plain = repository(u"plain"_s);
+        repo.githubURL = u"https://github.com/octo/hello.git"_s;
+        QDir(plain.localPath + u"/.git"_s).removeRecursively();
+        plain.githubURL = u"https://github.com/octo/plain"_s;
         AppModel &model = open({repo, plain});
-        service->serve(QStringLiteral("/repos/octo/hello/pulls"), 200,
-                       R"([{"head": {"ref": "main"}}])");
+        service->serve(u"/repos/octo/hello/pulls"_s, 200, R"([{"head": {"ref": "main"}}])");
         service->serve(
-            QStringLiteral("/repos/octo/hello/commits/main/check-runs"), 200,
+            u"/repos/octo/hello/commits/main/check-runs"_s, 200,
             R"({"check_runs": [{"status": "queued"}, {"status": "completed", "conclusion": "failure"}]})");
         refresh();
         QCOMPARE(model.runtime(repo.id).github,
@@ -216,27 +195,25 @@ private Q_SLOTS:
         QCOMPARE(model.runtime(repo.id).commits.size(), 1);
         QCOMPARE(model.runtime(plain.id).git, GitStatus::notAvailable());
         QVERIFY(!model.runtime(plain.id).github);
-        QCOMPARE(requestsTo(QStringLiteral("plain")), 0);
+        QCOMPARE(requestsMentioning(u"plain"_s), 0);
         QVERIFY(!service->requests()[0].headers.contains("authorization"));
     }
 
     void startLoadsTokensThenRefreshes()
     {
-        ProjectConfig site = repository(QStringLiteral("site"));
-        site.netlifySiteID = QStringLiteral("s");
+        const ProjectConfig site = repository(u"site"_s, u"s"_s);
         AppModel &model = open({site});
-        tokens.items.insert(TokenServices::formerNetlify(), QStringLiteral("old-token"));
-        service->serve(QStringLiteral("/api/v1/sites/s/deploys"), 200, "[]");
+        tokens.items.insert(TokenServices::formerNetlify(), u"old-token"_s);
+        service->serve(u"/api/v1/sites/s/deploys"_s, 200, "[]");
         QSignalSpy refreshed(&model, &AppModel::lastRefreshChanged);
         model.start();
         QVERIFY(refreshed.wait(20'000));
-        QCOMPARE(model.token(), QStringLiteral("old-token"));
-        QCOMPARE(tokens.items.value(TokenServices::netlify()), QStringLiteral("old-token"));
-        QCOMPARE(model.runtime(site.id).deploy,
-                 DeployStatus::error(QStringLiteral("žádný deploy")));
+        QCOMPARE(model.token(), u"old-token"_s);
+        QCOMPARE(tokens.items.value(TokenServices::netlify()), u"old-token"_s);
+        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::error(u"žádný deploy"_s));
 
         QSignalSpy changed(&model, &AppModel::tokenChanged);
-        model.saveToken(QStringLiteral(" \n\t"));
+        model.saveToken(u" \n\t"_s);
         QCOMPARE(changed.count(), 0);
         model.removeToken();
         QVERIFY(!model.token());
