@@ -1,72 +1,48 @@
 // SPDX-License-Identifier: MIT
 #include "model/cardpriority.h"
 
+#include "model/enumtable.h"
+
 namespace CardPriorities {
+
+namespace {
+
+constexpr EnumEntry<CardPriority> table[] = {
+    {CardPriority::Low, u"low", u"Nízká", u"arrow.down", u"blue"},
+    {CardPriority::Medium, u"medium", u"Střední", u"equal", u"orange"},
+    {CardPriority::High, u"high", u"Vysoká", u"arrow.up", u"red"},
+};
+
+} // namespace
 
 QList<CardPriority> all()
 {
-    return {CardPriority::Low, CardPriority::Medium, CardPriority::High};
+    return EnumTable::values(table);
 }
 
 QString rawValue(CardPriority priority)
 {
-    switch (priority) {
-    case CardPriority::Low:
-        return QStringLiteral("low");
-    case CardPriority::Medium:
-        return QStringLiteral("medium");
-    case CardPriority::High:
-        return QStringLiteral("high");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, priority).raw);
 }
 
 std::optional<CardPriority> fromRawValue(const QString &raw)
 {
-    for (const CardPriority priority : all()) {
-        if (rawValue(priority) == raw)
-            return priority;
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(table, raw);
 }
 
 QString title(CardPriority priority)
 {
-    switch (priority) {
-    case CardPriority::Low:
-        return QStringLiteral("Nízká");
-    case CardPriority::Medium:
-        return QStringLiteral("Střední");
-    case CardPriority::High:
-        return QStringLiteral("Vysoká");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, priority).title);
 }
 
 QString symbol(CardPriority priority)
 {
-    switch (priority) {
-    case CardPriority::Low:
-        return QStringLiteral("arrow.down");
-    case CardPriority::Medium:
-        return QStringLiteral("equal");
-    case CardPriority::High:
-        return QStringLiteral("arrow.up");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, priority).symbol);
 }
 
 QString tintName(CardPriority priority)
 {
-    switch (priority) {
-    case CardPriority::Low:
-        return QStringLiteral("blue");
-    case CardPriority::Medium:
-        return QStringLiteral("orange");
-    case CardPriority::High:
-        return QStringLiteral("red");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, priority).tint);
 }
 
 } // namespace CardPriorities

@@ -1,72 +1,48 @@
 // SPDX-License-Identifier: MIT
 #include "model/kanbancolumn.h"
 
+#include "model/enumtable.h"
+
 namespace KanbanColumns {
+
+namespace {
+
+constexpr EnumEntry<KanbanColumn> table[] = {
+    {KanbanColumn::Idea, u"idea", u"Nápady", u"lightbulb", u"blue"},
+    {KanbanColumn::Doing, u"doing", u"Dělám", u"hammer", u"orange"},
+    {KanbanColumn::Done, u"done", u"Hotovo", u"checkmark.circle", u"green"},
+};
+
+} // namespace
 
 QList<KanbanColumn> all()
 {
-    return {KanbanColumn::Idea, KanbanColumn::Doing, KanbanColumn::Done};
+    return EnumTable::values(table);
 }
 
 QString rawValue(KanbanColumn column)
 {
-    switch (column) {
-    case KanbanColumn::Idea:
-        return QStringLiteral("idea");
-    case KanbanColumn::Doing:
-        return QStringLiteral("doing");
-    case KanbanColumn::Done:
-        return QStringLiteral("done");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, column).raw);
 }
 
 std::optional<KanbanColumn> fromRawValue(const QString &raw)
 {
-    for (const KanbanColumn column : all()) {
-        if (rawValue(column) == raw)
-            return column;
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(table, raw);
 }
 
 QString title(KanbanColumn column)
 {
-    switch (column) {
-    case KanbanColumn::Idea:
-        return QStringLiteral("Nápady");
-    case KanbanColumn::Doing:
-        return QStringLiteral("Dělám");
-    case KanbanColumn::Done:
-        return QStringLiteral("Hotovo");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, column).title);
 }
 
 QString symbol(KanbanColumn column)
 {
-    switch (column) {
-    case KanbanColumn::Idea:
-        return QStringLiteral("lightbulb");
-    case KanbanColumn::Doing:
-        return QStringLiteral("hammer");
-    case KanbanColumn::Done:
-        return QStringLiteral("checkmark.circle");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, column).symbol);
 }
 
 QString tintName(KanbanColumn column)
 {
-    switch (column) {
-    case KanbanColumn::Idea:
-        return QStringLiteral("blue");
-    case KanbanColumn::Doing:
-        return QStringLiteral("orange");
-    case KanbanColumn::Done:
-        return QStringLiteral("green");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, column).tint);
 }
 
 } // namespace KanbanColumns

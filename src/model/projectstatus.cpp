@@ -1,59 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "model/projectstatus.h"
 
+#include "model/enumtable.h"
+
 namespace ProjectStatuses {
+
+namespace {
+
+constexpr EnumEntry<ProjectStatus> table[] = {
+    {ProjectStatus::Development, u"development", u"Ve vývoji", u"hammer.fill"},
+    {ProjectStatus::Done, u"done", u"Hotové", u"checkmark.seal.fill"},
+    {ProjectStatus::Parked, u"parked", u"Uloženo", u"archivebox.fill"},
+};
+
+} // namespace
 
 QList<ProjectStatus> all()
 {
-    return {ProjectStatus::Development, ProjectStatus::Done, ProjectStatus::Parked};
+    return EnumTable::values(table);
 }
 
 QString rawValue(ProjectStatus status)
 {
-    switch (status) {
-    case ProjectStatus::Development:
-        return QStringLiteral("development");
-    case ProjectStatus::Done:
-        return QStringLiteral("done");
-    case ProjectStatus::Parked:
-        return QStringLiteral("parked");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, status).raw);
 }
 
 std::optional<ProjectStatus> fromRawValue(const QString &raw)
 {
-    for (const ProjectStatus status : all()) {
-        if (rawValue(status) == raw)
-            return status;
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(table, raw);
 }
 
 QString title(ProjectStatus status)
 {
-    switch (status) {
-    case ProjectStatus::Development:
-        return QStringLiteral("Ve vývoji");
-    case ProjectStatus::Done:
-        return QStringLiteral("Hotové");
-    case ProjectStatus::Parked:
-        return QStringLiteral("Uloženo");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, status).title);
 }
 
 QString symbol(ProjectStatus status)
 {
-    switch (status) {
-    case ProjectStatus::Development:
-        return QStringLiteral("hammer.fill");
-    case ProjectStatus::Done:
-        return QStringLiteral("checkmark.seal.fill");
-    case ProjectStatus::Parked:
-        return QStringLiteral("archivebox.fill");
-    }
-    return {};
+    return QString::fromUtf16(EnumTable::entry(table, status).symbol);
 }
 
 } // namespace ProjectStatuses
