@@ -119,34 +119,22 @@ void AppModel::requestRefresh()
 
 void AppModel::setProjects(QList<ProjectConfig> projects)
 {
-    if (projects == m_projects)
-        return;
-    m_projects = std::move(projects);
-    emit projectsChanged();
+    assign(&AppModel::m_projects, std::move(projects), &AppModel::projectsChanged);
 }
 
 void AppModel::setCards(QList<TaskCard> cards)
 {
-    if (cards == m_cards)
-        return;
-    m_cards = std::move(cards);
-    emit cardsChanged();
+    assign(&AppModel::m_cards, std::move(cards), &AppModel::cardsChanged);
 }
 
 void AppModel::setLabels(QList<CardLabel> labels)
 {
-    if (labels == m_labels)
-        return;
-    m_labels = std::move(labels);
-    emit labelsChanged();
+    assign(&AppModel::m_labels, std::move(labels), &AppModel::labelsChanged);
 }
 
 void AppModel::setFolders(QList<ProjectFolder> folders)
 {
-    if (folders == m_folders)
-        return;
-    m_folders = std::move(folders);
-    emit foldersChanged();
+    assign(&AppModel::m_folders, std::move(folders), &AppModel::foldersChanged);
 }
 
 void AppModel::setRuntimeEntry(const QUuid &projectID, const ProjectRuntime &entry)
@@ -160,38 +148,20 @@ void AppModel::setRuntimeEntry(const QUuid &projectID, const ProjectRuntime &ent
 
 void AppModel::setLastRefresh(const std::optional<QDateTime> &value)
 {
-    if (value == m_lastRefresh)
-        return;
-    m_lastRefresh = value;
-    emit lastRefreshChanged();
+    assign(&AppModel::m_lastRefresh, value, &AppModel::lastRefreshChanged);
 }
 
 void AppModel::setIsRefreshing(bool value)
 {
-    if (value == m_isRefreshing)
-        return;
-    m_isRefreshing = value;
-    emit isRefreshingChanged();
+    assign(&AppModel::m_isRefreshing, value, &AppModel::isRefreshingChanged);
 }
 
 void AppModel::setCommitSuggestionCard(const std::optional<TaskCard> &card)
 {
-    if (card == m_commitSuggestionCard)
-        return;
-    m_commitSuggestionCard = card;
-    emit commitSuggestionCardChanged();
+    assign(&AppModel::m_commitSuggestionCard, card, &AppModel::commitSuggestionCardChanged);
 }
 
 // Tokens
-
-void AppModel::setToken(std::optional<QString> AppModel::*property, void (AppModel::*changed)(),
-                        const std::optional<QString> &value)
-{
-    if (this->*property == value)
-        return;
-    this->*property = value;
-    emit(this->*changed)();
-}
 
 void AppModel::saveTokenValue(const QString &value, const QString &service,
                               std::optional<QString> AppModel::*property,
@@ -202,7 +172,7 @@ void AppModel::saveTokenValue(const QString &value, const QString &service,
         return;
     if (m_env.tokens)
         m_env.tokens->save(trimmed, service);
-    setToken(property, changed, trimmed);
+    assign(property, trimmed, changed);
     requestRefresh();
 }
 
@@ -229,21 +199,21 @@ void AppModel::removeToken()
         m_env.tokens->remove(TokenServices::netlify());
         m_env.tokens->remove(TokenServices::formerNetlify());
     }
-    setToken(&AppModel::m_token, &AppModel::tokenChanged, std::nullopt);
+    assign(&AppModel::m_token, std::nullopt, &AppModel::tokenChanged);
 }
 
 void AppModel::removeVercelToken()
 {
     if (m_env.tokens)
         m_env.tokens->remove(TokenServices::vercel());
-    setToken(&AppModel::m_vercelToken, &AppModel::vercelTokenChanged, std::nullopt);
+    assign(&AppModel::m_vercelToken, std::nullopt, &AppModel::vercelTokenChanged);
 }
 
 void AppModel::removeGitHubToken()
 {
     if (m_env.tokens)
         m_env.tokens->remove(TokenServices::github());
-    setToken(&AppModel::m_githubToken, &AppModel::githubTokenChanged, std::nullopt);
+    assign(&AppModel::m_githubToken, std::nullopt, &AppModel::githubTokenChanged);
 }
 
 QCoro::Task<> AppModel::loadTokens()
@@ -255,15 +225,15 @@ QCoro::Task<> AppModel::loadTokens()
     const auto netlify = co_await Tokens::loadNetlify(store);
     if (!guard)
         co_return;
-    setToken(&AppModel::m_token, &AppModel::tokenChanged, netlify);
+    assign(&AppModel::m_token, netlify, &AppModel::tokenChanged);
     const auto vercel = co_await store.read(TokenServices::vercel());
     if (!guard)
         co_return;
-    setToken(&AppModel::m_vercelToken, &AppModel::vercelTokenChanged, vercel);
+    assign(&AppModel::m_vercelToken, vercel, &AppModel::vercelTokenChanged);
     const auto github = co_await store.read(TokenServices::github());
     if (!guard)
         co_return;
-    setToken(&AppModel::m_githubToken, &AppModel::githubTokenChanged, github);
+    assign(&AppModel::m_githubToken, github, &AppModel::githubTokenChanged);
 }
 
 // Attention

@@ -3,6 +3,7 @@
 
 #include "app/appenvironment.h"
 #include "app/projectruntime.h"
+#include "app/recordlookup.h"
 #include "app/statusrefresher.h"
 #include "model/storedata.h"
 #include "services/statuscolor.h"
@@ -15,6 +16,7 @@
 #include <QUuid>
 
 #include <optional>
+#include <type_traits>
 
 // The one model of the application: owns every persisted list, the live status of each
 // project, the refresh flags and the tokens. Every operation that changes persisted data saves
@@ -149,10 +151,43 @@ private:
     void setIsRefreshing(bool value);
     void setCommitSuggestionCard(const std::optional<TaskCard> &card);
 
-    // Applies `change` to a copy of the first record with that id; saves when found.
-    template<typename Change> bool editCard(const QUuid &id, Change change);
-    template<typename Change> bool editProject(const QUuid &id, Change change);
-    template<typename Change> bool editFolder(const QUuid &id, Change change);
+    // Stores `value` in `field` and emits `changed`, only when the value really differs.
+    template<typename T>
+    void assign(T AppModel::*field, std::type_identity_t<T> value, void (AppModel::*changed)())
+    {
+        if (this->*field == value)
+            return;
+        this->*field = std::move(value);
+        Q_EMIT(this->*changed)();
+    }
+
+    // Applies `change` to a copy of the first record with that id in `list`, stores the list
+    // and saves; does nothing when no record has that id.
+    template<typename T, typename Change>
+    bool editRecord(QList<T> AppModel::*list, void (AppModel::*changed)(), const QUuid &id,
+                    Change change)
+    {
+        QList<T> records = this->*list;
+        T *record = findById(records, id);
+        if (!record)
+            return false;
+        change(*record);
+        assign(list, std::move(records), changed);
+        persist();
+        return true;
+    }
+    template<typename Change> bool editCard(const QUuid &id, Change change)
+    {
+        return editRecord(&AppModel::m_cards, &AppModel::cardsChanged, id, change);
+    }
+    template<typename Change> bool editProject(const QUuid &id, Change change)
+    {
+        return editRecord(&AppModel::m_projects, &AppModel::projectsChanged, id, change);
+    }
+    template<typename Change> bool editFolder(const QUuid &id, Change change)
+    {
+        return editRecord(&AppModel::m_folders, &AppModel::foldersChanged, id, change);
+    }
 
     static double nextProjectSortIndex(const QList<ProjectConfig> &projects,
                                        const std::optional<QUuid> &folderID,
@@ -168,8 +203,6 @@ private:
     void autoArchiveOldDoneCards();
     void saveTokenValue(const QString &value, const QString &service,
                         std::optional<QString> AppModel::*property, void (AppModel::*changed)());
-    void setToken(std::optional<QString> AppModel::*property, void (AppModel::*changed)(),
-                  const std::optional<QString> &value);
     TokenSet tokens() const { return {m_token, m_vercelToken, m_githubToken}; }
 
     AppEnvironment m_env;

@@ -8,18 +8,6 @@
 
 #include <algorithm>
 
-template<typename Change> bool AppModel::editCard(const QUuid &id, Change change)
-{
-    QList<TaskCard> cards = m_cards;
-    TaskCard *card = findById(cards, id);
-    if (!card)
-        return false;
-    change(*card);
-    setCards(std::move(cards));
-    persist();
-    return true;
-}
-
 QList<TaskCard> AppModel::cards(const QUuid &projectID, KanbanColumn column) const
 {
     QList<TaskCard> result;
@@ -235,14 +223,10 @@ void AppModel::addLabel(const QString &name, const QString &colorName)
 
 void AppModel::renameLabel(const QUuid &id, const QString &name, const QString &colorName)
 {
-    QList<CardLabel> labels = m_labels;
-    CardLabel *label = findById(labels, id);
-    if (!label)
-        return;
-    label->name = name;
-    label->colorName = colorName;
-    setLabels(std::move(labels));
-    persist();
+    editRecord(&AppModel::m_labels, &AppModel::labelsChanged, id, [&](CardLabel &label) {
+        label.name = name;
+        label.colorName = colorName;
+    });
 }
 
 void AppModel::deleteLabel(const QUuid &id)

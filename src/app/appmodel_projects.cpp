@@ -4,30 +4,6 @@
 #include "app/recordlookup.h"
 #include "app/sortindex.h"
 
-template<typename Change> bool AppModel::editProject(const QUuid &id, Change change)
-{
-    QList<ProjectConfig> projects = m_projects;
-    ProjectConfig *project = findById(projects, id);
-    if (!project)
-        return false;
-    change(*project);
-    setProjects(std::move(projects));
-    persist();
-    return true;
-}
-
-template<typename Change> bool AppModel::editFolder(const QUuid &id, Change change)
-{
-    QList<ProjectFolder> folders = m_folders;
-    ProjectFolder *folder = findById(folders, id);
-    if (!folder)
-        return false;
-    change(*folder);
-    setFolders(std::move(folders));
-    persist();
-    return true;
-}
-
 void AppModel::addProject(ProjectConfig project)
 {
     QList<double> indices;
