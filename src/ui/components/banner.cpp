@@ -68,7 +68,6 @@ Banner::Banner(const QString &symbol, const QColor &tint, qreal fillOpacity, qre
     layout->setSpacing(8);
     layout->addLayout(header);
     layout->addLayout(m_body);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 }
 
 void Banner::setSymbol(const QString &symbol)

@@ -3,9 +3,11 @@
 
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/focusring.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QtMath>
 
@@ -18,15 +20,50 @@ qreal symbolSide(const QFontMetrics &metrics)
     return metrics.capHeight() + 2;
 }
 
+// A display-only capsule is read as its text, not announced as a button.
+class StaticCapsuleAccessible final : public QAccessibleWidget {
+public:
+    explicit StaticCapsuleAccessible(Capsule *capsule)
+        : QAccessibleWidget(capsule, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const Capsule *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleCapsule(const QString &key, QObject *object)
+{
+    auto *capsule = qobject_cast<Capsule *>(object);
+    if (key != QLatin1String("Capsule") || !capsule || capsule->role() != Capsule::Role::Display)
+        return nullptr;
+    return new StaticCapsuleAccessible(capsule);
+}
+
 } // namespace
 
-Capsule::Capsule(const QString &text, QWidget *parent)
+Capsule::Capsule(const QString &text, Role role, QWidget *parent)
     : QAbstractButton(parent)
+    , m_role(role)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleCapsule);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
     setFont(Typography::font(11, QFont::Medium));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    const bool button = role == Role::Button;
+    setFocusPolicy(button ? Qt::TabFocus : Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents, !button);
+    setAttribute(Qt::WA_Hover, button);
+    if (button)
+        setCursor(Qt::PointingHandCursor);
     setText(text);
-    setInteractive(false);
 }
 
 void Capsule::setSymbol(const QString &symbol)
@@ -56,22 +93,11 @@ void Capsule::setPadding(const QSize &padding)
     updateGeometry();
 }
 
-void Capsule::setInteractive(bool interactive)
-{
-    setFocusPolicy(interactive ? Qt::TabFocus : Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents, !interactive);
-    setAttribute(Qt::WA_Hover, interactive);
-    if (interactive)
-        setCursor(Qt::PointingHandCursor);
-    else
-        unsetCursor();
-}
-
 QSize Capsule::sizeFor(const QString &text, const QString &symbol, const QFont &font,
                        const QSize &padding)
 {
     const QFontMetrics metrics(font);
-    qreal width = ElidedLabel::preferredWidth(text, metrics);
+    qreal width = ElidedLabel::preferredWidth(text, font);
     if (!symbol.isEmpty())
         width += symbolSide(metrics) + (text.isEmpty() ? 0 : symbolGap);
     return {qCeil(width) + 2 * padding.width(), metrics.height() + 2 * padding.height()};
@@ -126,10 +152,5 @@ void Capsule::paintEvent(QPaintEvent *)
         painter.setBrush(Colors::withAlpha(Colors::primary(palette()), isDown() ? 0.12 : 0.06));
         painter.drawRoundedRect(pill, radius, radius);
     }
-    if (hasFocus()) {
-        painter.setPen(QPen(Colors::withAlpha(Colors::accent(palette()), 0.8), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(pill.adjusted(0.75, 0.75, -0.75, -0.75), radius - 0.75,
-                                radius - 0.75);
-    }
+    FocusRing::paint(painter, *this, pill, radius);
 }

@@ -4,7 +4,7 @@
 #include <QAbstractButton>
 
 // Text, optionally after a symbol, in a pill of one fill and text colour: label chips, priority
-// chips, filter chips, count badges. Display-only unless made interactive; an interactive capsule
+// chips, filter chips, count badges. Display-only unless made a button; a button capsule
 // is a button reached by Tab (its text is the accessible name), and a checkable one swaps to the
 // checked look while checked. The caller owns the colours (Colors) and decides what a click
 // does. Long texts are cut with "…" so a chip never asks for more than a long ordinary name.
@@ -19,7 +19,15 @@ public:
         bool operator==(const Look &) const = default;
     };
 
-    explicit Capsule(const QString &text = {}, QWidget *parent = nullptr);
+    enum class Role {
+        Display, // no focus, no pointer, clicks pass through; read as text
+        Button,  // reached by Tab, clicked; checkable when the caller makes it so
+    };
+
+    explicit Capsule(const QString &text = {}, Role role = Role::Display,
+                     QWidget *parent = nullptr);
+
+    Role role() const { return m_role; }
 
     QString symbol() const { return m_symbol; }
     void setSymbol(const QString &symbol);
@@ -27,8 +35,6 @@ public:
     void setCheckedLook(const Look &look);
     // Space between the pill's edge and its content; 8 × 3 unless set.
     void setPadding(const QSize &padding);
-    // Off (the default): no focus, no pointer, clicks pass through to what lies below.
-    void setInteractive(bool interactive);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -48,4 +54,5 @@ private:
     Look m_look;
     Look m_checkedLook;
     QSize m_padding{8, 3};
+    Role m_role;
 };

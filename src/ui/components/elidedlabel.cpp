@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QtMath>
 
 namespace {
 
@@ -49,16 +50,17 @@ QString ElidedLabel::elided(const QString &text, const QFontMetrics &metrics, in
     return metrics.elidedText(singleLine(text), Qt::ElideRight, qMax(0, width));
 }
 
-int ElidedLabel::preferredWidth(const QString &text, const QFontMetrics &metrics)
+int ElidedLabel::preferredWidth(const QString &text, const QFont &font)
 {
-    return qMin(metrics.horizontalAdvance(singleLine(text)),
-                metrics.averageCharWidth() * preferredWidthInCharacters);
+    const QFontMetricsF metrics(font);
+    return qCeil(qMin(metrics.horizontalAdvance(singleLine(text)),
+                      metrics.averageCharWidth() * preferredWidthInCharacters));
 }
 
 QSize ElidedLabel::sizeHint() const
 {
     const QMargins margins = contentsMargins();
-    return {preferredWidth(text(), fontMetrics()) + margins.left() + margins.right(),
+    return {preferredWidth(text(), font()) + margins.left() + margins.right(),
             fontMetrics().height() + margins.top() + margins.bottom()};
 }
 
@@ -71,7 +73,7 @@ QSize ElidedLabel::minimumSizeHint() const
 
 bool ElidedLabel::isElided() const
 {
-    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+    return elided(text(), fontMetrics(), contentsRect().width()) != text();
 }
 
 bool ElidedLabel::event(QEvent *event)

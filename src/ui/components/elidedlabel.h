@@ -28,8 +28,9 @@ public:
     static QString singleLine(const QString &text);
     // `text` on one line, cut with "…" at the end to fit `width` in `metrics`.
     static QString elided(const QString &text, const QFontMetrics &metrics, int width);
-    // The width one line of `text` asks for: its own, up to that of a long ordinary name.
-    static int preferredWidth(const QString &text, const QFontMetrics &metrics);
+    // The width one line of `text` in `font` asks for: its own (rounded up, so it is not cut),
+    // up to that of a long ordinary name.
+    static int preferredWidth(const QString &text, const QFont &font);
 
 protected:
     bool event(QEvent *event) override;

@@ -2,6 +2,7 @@
 #include "ui/components/iconbutton.h"
 
 #include "ui/components/colors.h"
+#include "ui/components/focusring.h"
 #include "ui/components/symbols.h"
 
 #include <QPainter>
@@ -64,7 +65,7 @@ void IconButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette &colors = palette();
-    const bool highlighted = isEnabled() && (underMouse() || hasFocus() || isDown());
+    const bool highlighted = isEnabled() && (underMouse() || FocusRing::shows(*this) || isDown());
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
 
     if (highlighted) {
@@ -75,11 +76,7 @@ void IconButton::paintEvent(QPaintEvent *)
         painter.setBrush(fill);
         painter.drawRoundedRect(box, cornerRadius, cornerRadius);
     }
-    if (hasFocus()) {
-        painter.setPen(QPen(Colors::withAlpha(Colors::accent(colors), 0.8), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(box.adjusted(0.75, 0.75, -0.75, -0.75), cornerRadius, cornerRadius);
-    }
+    FocusRing::paint(painter, *this, rect(), cornerRadius);
 
     QColor color = m_symbolColor;
     if (!color.isValid())

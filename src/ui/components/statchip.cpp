@@ -83,8 +83,8 @@ QSize StatChip::sizeHint() const
     const QFontMetrics value(valueFont());
     const QFontMetrics label(labelFont());
     const int width = paddingX + symbolSize + symbolGap +
-                      value.horizontalAdvance(QString::number(m_value)) + valueGap +
-                      ElidedLabel::preferredWidth(m_label, label) + paddingX;
+                      ElidedLabel::preferredWidth(QString::number(m_value), valueFont()) +
+                      valueGap + ElidedLabel::preferredWidth(m_label, labelFont()) + paddingX;
     const int height = std::max({value.height(), label.height(), symbolSize}) + 2 * paddingY;
     return {width, height};
 }
@@ -109,10 +109,9 @@ void StatChip::paintEvent(QPaintEvent *)
     const QFont bold = valueFont();
     painter.setFont(bold);
     painter.setPen(Colors::primary(colors));
-    const QFontMetrics valueMetrics(bold);
-    painter.drawText(QRectF(x, 0, valueMetrics.horizontalAdvance(value), height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, value);
-    x += valueMetrics.horizontalAdvance(value) + valueGap;
+    const int valueWidth = ElidedLabel::preferredWidth(value, bold);
+    painter.drawText(QRectF(x, 0, valueWidth, height()), Qt::AlignLeft | Qt::AlignVCenter, value);
+    x += valueWidth + valueGap;
 
     const QFont small = labelFont();
     painter.setFont(small);

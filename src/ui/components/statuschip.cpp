@@ -74,8 +74,8 @@ void StatusChip::textChanged()
 
 QSize StatusChip::sizeHint() const
 {
-    const int text = qMax(ElidedLabel::preferredWidth(m_title, QFontMetrics(titleFont())),
-                          ElidedLabel::preferredWidth(m_detail, QFontMetrics(detailFont())));
+    const int text = qMax(ElidedLabel::preferredWidth(m_title, titleFont()),
+                          ElidedLabel::preferredWidth(m_detail, detailFont()));
     return {minimumSizeHint().width() + text, minimumSizeHint().height()};
 }
 

@@ -60,7 +60,7 @@ void StatusLine::setText(const QString &text)
 QSize StatusLine::sizeHint() const
 {
     const QSize minimum = minimumSizeHint();
-    return {minimum.width() + ElidedLabel::preferredWidth(m_text, fontMetrics()), minimum.height()};
+    return {minimum.width() + ElidedLabel::preferredWidth(m_text, font()), minimum.height()};
 }
 
 QSize StatusLine::minimumSizeHint() const

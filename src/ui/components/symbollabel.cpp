@@ -75,7 +75,7 @@ int SymbolLabel::textOffset() const
 QSize SymbolLabel::sizeHint() const
 {
     const QSize minimum = minimumSizeHint();
-    return {minimum.width() + ElidedLabel::preferredWidth(m_text, fontMetrics()), minimum.height()};
+    return {minimum.width() + ElidedLabel::preferredWidth(m_text, font()), minimum.height()};
 }
 
 QSize SymbolLabel::minimumSizeHint() const
