@@ -131,6 +131,11 @@ void AppModel::persist()
     assign(&AppModel::m_saveError, error, &AppModel::saveErrorChanged);
 }
 
+void AppModel::waitForPendingSaves()
+{
+    // Saves are synchronous for now: nothing is ever pending.
+}
+
 bool AppModel::exportBackup(const QString &path) const
 {
     return Store::writeDocument(StoreData{m_projects, m_cards, true, m_labels, m_folders}, path);

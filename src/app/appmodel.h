@@ -64,6 +64,9 @@ public:
     std::optional<QString> saveError() const { return m_saveError; }
     // The data file the model saves to.
     QString dataFilePath() const { return m_env.store.filePath(); }
+    // Returns once every change made so far is on disk (or its save has failed, see
+    // saveError). Quitting, export and the command line call it before they go on.
+    void waitForPendingSaves();
 
     // Projects and folders.
     void addProject(ProjectConfig project);
