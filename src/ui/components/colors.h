@@ -3,7 +3,7 @@
 
 #include "model/cardpriority.h"
 #include "model/kanbancolumn.h"
-#include "services/statuscolor.h"
+#include "locale/statuscolor.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "services/statuscolor.h"
+#include "locale/statuscolor.h"
 
 #include <QWidget>
 
