@@ -1,14 +1,23 @@
 // SPDX-License-Identifier: MIT
+#include "ui/components/banner.h"
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/flowlayout.h"
 #include "ui/components/iconbutton.h"
+#include "ui/components/statchip.h"
+#include "ui/components/statuschip.h"
+#include "ui/components/statusline.h"
+#include "ui/components/symbollabel.h"
 #include "ui/components/symbols.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -48,6 +57,7 @@ private Q_SLOTS:
     void everySymbolDrawsInItsColour();
     void filledSymbolsDifferFromTheirOutline();
     void unknownSymbolDrawsNothing();
+    void disabledIconIsFaded();
     void colourNames_data();
     void colourNames();
     void flowLayoutPlacesByTheRule_data();
@@ -56,6 +66,8 @@ private Q_SLOTS:
     void iconButtonIsNamedByItsTooltipAndClicks();
     void capsuleIsAButtonOnlyWhenAsked();
     void elidedLabelKeepsLongNamesOnOneLine();
+    void statusPiecesKeepLongTextsOnOneLine();
+    void bannerShowsOnlyWhatItIsGiven();
 };
 
 void TestComponents::everySymbolDrawsInItsColour()
@@ -112,6 +124,22 @@ void TestComponents::unknownSymbolDrawsNothing()
     Symbols::paint(painter, QRectF(0, 0, 16, 16), QStringLiteral("no.such.symbol"), Qt::black);
     painter.end();
     QCOMPARE(coveredPixels(QPixmap::fromImage(image)), 0);
+}
+
+void TestComponents::disabledIconIsFaded()
+{
+    const QIcon icon = Symbols::icon(QStringLiteral("plus"), Qt::black);
+    auto strongest = [](const QPixmap &pixmap) {
+        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        int alpha = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                alpha = qMax(alpha, qAlpha(image.pixel(x, y)));
+        }
+        return alpha;
+    };
+    QCOMPARE(strongest(icon.pixmap(32)), 255);
+    QVERIFY(strongest(icon.pixmap(32, QIcon::Disabled)) < 128);
 }
 
 void TestComponents::colourNames_data()
@@ -290,6 +318,54 @@ void TestComponents::elidedLabelKeepsLongNamesOnOneLine()
     QVERIFY(shown.endsWith(QChar(0x2026)));
     QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= 120);
     QVERIFY(!row.grab().isNull()); // paints without trouble
+}
+
+void TestComponents::statusPiecesKeepLongTextsOnOneLine()
+{
+    const QString text = QStringLiteral("Název\nse zalomením ") + QString(500, QLatin1Char('x'));
+    StatusLine line(QStringLiteral("cloud"), StatusColor::Red, text);
+    SymbolLabel label(QStringLiteral("tag"), text);
+    StatusChip chip(QStringLiteral("cloud"), QStringLiteral("Netlify"), StatusColor::Green, text);
+    StatChip stat(QStringLiteral("checklist"), {});
+    stat.setValue(3);
+    stat.setLabel(text);
+
+    QCOMPARE(line.sizeHint().height(), StatusLine::lineHeight(line.font()));
+    QCOMPARE(label.sizeHint().height(), label.fontMetrics().height());
+    QVERIFY(accessibleName(&chip).startsWith(QStringLiteral("Netlify: Název se zalomením x")));
+    QVERIFY(accessibleName(&stat).startsWith(QStringLiteral("3 Název se")));
+    for (QWidget *widget : std::initializer_list<QWidget *>{&line, &label, &chip, &stat}) {
+        QVERIFY(!accessibleName(widget).contains(QLatin1Char('\n')));
+        QVERIFY2(widget->sizeHint().width() < 600, widget->metaObject()->className());
+        // Narrower than its smallest size it still paints.
+        widget->resize(12, widget->sizeHint().height());
+        QVERIFY(!widget->grab().isNull());
+    }
+}
+
+void TestComponents::bannerShowsOnlyWhatItIsGiven()
+{
+    Banner banner(QStringLiteral("key.fill"), QColor(255, 149, 0));
+    banner.setTitle(QStringLiteral("Připoj Netlify"));
+    auto *field = new QLineEdit;
+    auto *save = new QPushButton(QStringLiteral("Uložit"));
+    banner.addTrailingWidget(field);
+    banner.addTrailingWidget(save);
+    banner.show();
+    QVERIFY(QTest::qWaitForWindowActive(&banner));
+
+    auto *title = banner.findChild<QLabel *>(QStringLiteral("bannerTitle"));
+    auto *text = banner.findChild<QLabel *>(QStringLiteral("bannerText"));
+    QVERIFY(title->isVisible());
+    QVERIFY(!text->isVisible());
+    banner.setText(QStringLiteral("Zadej Personal Access Token."));
+    QVERIFY(text->isVisible());
+    banner.setTitle(QString());
+    QVERIFY(!title->isVisible());
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), save);
 }
 
 QTEST_MAIN(TestComponents)
