@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "support/fakehotkeybackend.h"
 #include "support/testenvironment.h"
 #include "ui/shell/editorlauncher.h"
+#include "ui/shell/globalhotkeymanager.h"
 #include "ui/shell/terminallauncher.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +71,7 @@ private Q_SLOTS:
     void terminalIsFoundInOrder_data();
     void terminalIsFoundInOrder();
     void terminalStartsInTheFolder();
+    void hotKeyIsRegisteredOnce();
 };
 
 void TestLaunchers::editorIsTheFirstInstalled_data()
@@ -177,6 +181,31 @@ void TestLaunchers::terminalStartsInTheFolder()
     SystemTerminalLauncher(environment(bin.path())).open(project.path());
     QTRY_VERIFY(QFile::exists(log) && !readFile(log).isEmpty());
     QCOMPARE(readFile(log).trimmed(), (QLatin1Char('|') + project.path()).toUtf8());
+}
+
+void TestLaunchers::hotKeyIsRegisteredOnce()
+{
+    auto owned = std::make_unique<FakeHotKeyBackend>();
+    FakeHotKeyBackend &backend = *owned;
+    GlobalHotKeyManager manager(std::move(owned));
+    QSignalSpy activated(&manager, &GlobalHotKeyManager::activated);
+    manager.registerHotKey();
+    manager.registerHotKey();
+    QCOMPARE(backend.grabs, 1);
+    // Switched off and on again in the settings: still exactly one registration.
+    manager.unregisterHotKey();
+    manager.unregisterHotKey();
+    manager.registerHotKey();
+    QCOMPARE(backend.grabs - backend.releases, 1);
+    backend.press();
+    QCOMPARE(activated.size(), 1);
+
+    auto unsupported = std::make_unique<FakeHotKeyBackend>();
+    unsupported->supported = false;
+    GlobalHotKeyManager nowhere(std::move(unsupported));
+    nowhere.registerHotKey();
+    QVERIFY(!nowhere.isAvailable());
+    QVERIFY(!nowhere.isRegistered());
 }
 
 QTEST_GUILESS_MAIN(TestLaunchers)
