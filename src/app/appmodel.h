@@ -37,6 +37,10 @@ public:
     // full refresh.
     void start();
 
+    // The model's clock: screens compare due dates and running timers with the same "now" as
+    // the operations that stamp them.
+    QDateTime now() const { return m_env.now(); }
+
     // Copies (implicitly shared, so cheap): a caller may loop over one while calling
     // operations that replace the model's lists.
     QList<ProjectConfig> projects() const { return m_projects; }
@@ -155,7 +159,6 @@ Q_SIGNALS:
 private:
     void adopt(const StoreData &document);
     void persist();
-    QDateTime now() const { return m_env.now(); }
 
     void setProjects(QList<ProjectConfig> projects);
     void setCards(QList<TaskCard> cards);
