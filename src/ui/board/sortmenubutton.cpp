@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
+#include <QStylePainter>
 
 using namespace Qt::StringLiterals;
 
@@ -123,4 +124,14 @@ void SortMenuButton::changeEvent(QEvent *event)
     if (event->type() == QEvent::PaletteChange)
         updateIcons();
     QToolButton::changeEvent(event);
+}
+
+void SortMenuButton::paintEvent(QPaintEvent *)
+{
+    // Without the style's small menu arrow in the corner: the button reads as the other two.
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.features &= ~QStyleOptionToolButton::HasMenu;
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
 }

@@ -25,6 +25,7 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void updateIcons();

@@ -69,6 +69,7 @@ void DueDateRow::retranslate()
     const QLocale locale = Formatters::interfaceLocale();
     m_picker->setLocale(locale);
     const QSignalBlocker blockPicker(m_picker);
-    m_picker->setDisplayFormat(locale.dateFormat(QLocale::ShortFormat));
+    const bool english = Localization::language() == AppLanguage::En;
+    m_picker->setDisplayFormat(english ? u"MMM d, yyyy"_s : u"d. M. yyyy"_s);
     showDate();
 }

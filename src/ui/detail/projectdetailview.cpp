@@ -75,6 +75,11 @@ ProjectDetailView::ProjectDetailView(UiContext &context, QWidget *parent)
 
 ProjectDetailView::~ProjectDetailView() = default;
 
+CommitSuggestionSheet *ProjectDetailView::commitSuggestionSheet() const
+{
+    return m_suggestion;
+}
+
 void ProjectDetailView::setProject(const QUuid &projectID)
 {
     const bool another = projectID != m_projectID;

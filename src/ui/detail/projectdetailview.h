@@ -28,7 +28,8 @@ public:
     void setProject(const QUuid &projectID);
 
     KanbanView *board() const { return m_board; }
-    CommitSuggestionSheet *commitSuggestionSheet() const { return m_suggestion; }
+    // The open commit suggestion, if any.
+    CommitSuggestionSheet *commitSuggestionSheet() const;
 
 Q_SIGNALS:
     // The edit button: the main window opens the project editor.
