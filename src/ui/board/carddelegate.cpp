@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 
 const TaskCard &cardOf(const QModelIndex &index)
@@ -40,12 +42,15 @@ void CardDelegate::setCompact(bool compact)
 
 int CardDelegate::rowHeight(const TaskCard &card, int width) const
 {
-    Measured &measured = m_heights[card.id];
-    if (measured.width != width || measured.height == 0) {
-        const CardTile tile(card, m_model.labels(), m_compact, tileWidth(width), m_fonts);
-        measured = {width, tile.height() + gap()};
+    Heights &heights = m_heights[card.id];
+    for (const Measured &measured : heights) {
+        if (measured.width == width && measured.height > 0)
+            return measured.height;
     }
-    return measured.height;
+    const CardTile tile(card, m_model.labels(), m_compact, tileWidth(width), m_fonts);
+    std::rotate(heights.rbegin(), heights.rbegin() + 1, heights.rend());
+    heights[0] = {width, tile.height() + gap()};
+    return heights[0].height;
 }
 
 void CardDelegate::cardsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
@@ -56,9 +61,9 @@ void CardDelegate::cardsChanged(const QModelIndex &topLeft, const QModelIndex &b
         const auto found = m_heights.constFind(card.id);
         if (found == m_heights.cend())
             continue;
-        const Measured before = *found;
+        const Measured latest = found->front();
         m_heights.remove(card.id);
-        if (rowHeight(card, before.width) != before.height)
+        if (latest.height > 0 && rowHeight(card, latest.width) != latest.height)
             Q_EMIT sizeHintChanged(index);
     }
 }

@@ -4,8 +4,10 @@
 #include "ui/board/cardtile.h"
 
 #include <QHash>
+
 #include <QStyledItemDelegate>
 #include <QUuid>
+#include <array>
 
 #include <optional>
 
@@ -46,6 +48,10 @@ private:
         int width = 0;
         int height = 0;
     };
+    // A layout asks at a few widths in turn (the list's, the one it proposes); the last few
+    // are kept per card.
+    static constexpr int widthsKept = 3;
+    using Heights = std::array<Measured, widthsKept>;
 
     static int viewWidth(const QStyleOptionViewItem &option);
 
@@ -53,5 +59,5 @@ private:
     CardTile::Fonts m_fonts;
     bool m_compact = false;
     std::optional<QUuid> m_dropTarget;
-    mutable QHash<QUuid, Measured> m_heights;
+    mutable QHash<QUuid, Heights> m_heights;
 };

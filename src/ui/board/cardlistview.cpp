@@ -6,6 +6,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QScrollArea>
 
 namespace {
@@ -67,8 +68,9 @@ std::optional<QUuid> CardListView::currentCard() const
 
 int CardListView::dropRowAt(const QPoint &point) const
 {
+    // Each row is its tile and the gap below it; a point in the gap is above the next tile.
     for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (visualRect(m_model->index(row)).bottom() >= point.y())
+        if (visualRect(m_model->index(row)).bottom() - m_delegate->gap() >= point.y())
             return row;
     }
     return -1;
@@ -96,7 +98,15 @@ QSize CardListView::sizeHint() const
 
 QSize CardListView::minimumSizeHint() const
 {
-    return {0, 0};
+    // Never squeezed below its tiles, or it would start scrolling on its own.
+    return {0, heightForWidth(width())};
+}
+
+void CardListView::resizeEvent(QResizeEvent *event)
+{
+    QListView::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        updateGeometry(); // the tiles wrap differently: another height
 }
 
 void CardListView::scrollTo(const QModelIndex &index, ScrollHint)

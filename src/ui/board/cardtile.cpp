@@ -5,6 +5,7 @@
 #include "locale/formatters.h"
 #include "locale/localization.h"
 #include "ui/board/duedatetone.h"
+#include "ui/board/tilechrome.h"
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
@@ -13,14 +14,12 @@
 #include "ui/components/typography.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qreal radius = 10;
 constexpr qreal stripWidth = 4;
 constexpr qreal padding = 10;
 constexpr qreal spacing = 6;
@@ -31,8 +30,6 @@ constexpr qreal footerGap = 10;
 constexpr qreal symbolGap = 3;
 constexpr qreal labelDot = 5;
 constexpr qreal coverDot = 7;
-constexpr int maxTitleLines = 2;
-constexpr int maxNoteLines = 2;
 const QSize chipPadding(6, 2);
 // Two lines never need more; a 10,000-character title is cut before it is laid out.
 constexpr qsizetype laidOutCharacters = 600;
@@ -42,56 +39,61 @@ qreal contentLeft()
     return stripWidth + padding;
 }
 
-// `text` on at most `maxLines` lines of `width`, the last one cut with "…" when text remains.
-// Line breaks count as spaces. Always at least one (possibly empty) line.
-QStringList wrapped(const QString &text, const QFont &font, qreal width, int maxLines)
+// What a tile shows of a user's text: one paragraph (line breaks as spaces), trimmed, cut long
+// before it could matter.
+QString displayText(const QString &text)
 {
     QString flat = text.left(laidOutCharacters);
-    if (!flat.isEmpty() && flat.back().isHighSurrogate())
+    if (flat.size() < text.size() && flat.back().isHighSurrogate())
         flat.chop(1);
-    flat = ElidedLabel::singleLine(flat).trimmed();
-    QStringList lines;
+    return ElidedLabel::singleLine(flat).trimmed();
+}
+
+// How many of at most two lines `text` takes in `width`, without laying it out: a text that
+// fits one line takes one. Measuring a prefix that could not fit at two pixels a character
+// settles long texts without shaping all of them.
+int linesNeeded(const QString &text, const QFontMetricsF &metrics, qreal width)
+{
+    const QString flat = displayText(text);
+    const qsizetype probe = qsizetype(qMax(0.0, width) / 2) + 1;
+    if (metrics.horizontalAdvance(flat.left(probe)) > width)
+        return 2;
+    return flat.size() <= probe ? 1 : 2;
+}
+
+// `text` on `lines` lines of `width`, the last one cut with "…" when text remains.
+QStringList wrapped(const QString &text, const QFont &font, qreal width, int lines)
+{
+    const QString flat = displayText(text);
     if (flat.isEmpty() || width <= 0)
         return {QString()};
+    QStringList result;
     QTextLayout layout(flat, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();
     int lastStart = 0;
-    while (lines.size() < maxLines) {
+    while (result.size() < lines) {
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
         line.setLineWidth(width);
         lastStart = line.textStart();
-        lines.append(flat.mid(line.textStart(), line.textLength()).trimmed());
+        result.append(flat.mid(line.textStart(), line.textLength()).trimmed());
     }
     layout.endLayout();
-    if (lines.isEmpty())
+    if (result.isEmpty())
         return {QString()};
     const QString rest = flat.mid(lastStart);
-    if (rest.trimmed() != lines.last() || text.size() > laidOutCharacters)
-        lines.last() = QFontMetrics(font).elidedText(rest, Qt::ElideRight, int(width));
-    return lines;
+    if (rest.trimmed() != result.last() || text.size() > laidOutCharacters)
+        result.last() = QFontMetrics(font).elidedText(rest, Qt::ElideRight, int(width));
+    return result;
 }
 
 qreal symbolSide(const QFont &font)
 {
     return qRound(QFontMetricsF(font).height() * 0.85);
-}
-
-void paintShadow(QPainter &painter, const QRectF &tile, qreal opacity, int blur)
-{
-    painter.setPen(Qt::NoPen);
-    const QRectF base = tile.translated(0, 1);
-    for (int step = blur; step >= 1; --step) {
-        const qreal grow = step * 0.5;
-        const qreal alpha = opacity * 2.0 / blur * (1.0 - qreal(step) / (blur + 1));
-        painter.setBrush(QColor(0, 0, 0, qRound(255 * alpha)));
-        painter.drawRoundedRect(base.adjusted(-grow, -grow, grow, grow), radius + grow,
-                                radius + grow);
-    }
 }
 
 } // namespace
@@ -104,6 +106,8 @@ CardTile::Fonts::Fonts()
     , footerMedium(Typography::font(9.5, QFont::Medium))
     , compactTitle(Typography::font(11.5, QFont::Medium))
     , compactDetail(Typography::font(8.5, QFont::Bold))
+    , titleMetrics(title)
+    , noteMetrics(note)
 {
 }
 
@@ -147,7 +151,7 @@ void CardTile::layoutFull()
         y += FlowLayout::measure(sizes, int(width), 4) + spacing;
     }
 
-    const QFontMetricsF titleMetrics(m_fonts.title);
+    const QFontMetricsF &titleMetrics = m_fonts.titleMetrics;
     qreal titleLeft = left;
     if (m_card.isDeployFix) {
         const qreal side = symbolSide(m_fonts.title) * 0.85;
@@ -155,15 +159,13 @@ void CardTile::layoutFull()
         titleLeft += side + 4;
     }
     const qreal titleWidth = qMax(0.0, left + width - titleLeft);
-    m_titleLines = wrapped(m_card.title, m_fonts.title, titleWidth, maxTitleLines);
-    m_titleRect =
-        QRectF(titleLeft, y, titleWidth, m_titleLines.size() * titleMetrics.lineSpacing());
+    m_titleLineCount = linesNeeded(m_card.title, m_fonts.titleMetrics, titleWidth);
+    m_titleRect = QRectF(titleLeft, y, titleWidth, m_titleLineCount * titleMetrics.lineSpacing());
     y = m_titleRect.bottom() + spacing;
 
     if (!m_card.note.trimmed().isEmpty()) {
-        m_noteLines = wrapped(m_card.note, m_fonts.note, width, maxNoteLines);
-        m_noteRect =
-            QRectF(left, y, width, m_noteLines.size() * QFontMetricsF(m_fonts.note).lineSpacing());
+        m_noteLineCount = linesNeeded(m_card.note, m_fonts.noteMetrics, width);
+        m_noteRect = QRectF(left, y, width, m_noteLineCount * m_fonts.noteMetrics.lineSpacing());
         y = m_noteRect.bottom() + spacing;
     }
 
@@ -240,41 +242,32 @@ void CardTile::paint(QPainter &painter, const QPointF &topLeft, const QPalette &
                      const State &state, const QDateTime &now) const
 {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(topLeft);
-    const QRectF tile(0, 0, m_width, m_height);
+    TileChrome::Look look;
+    look.body = palette.color(QPalette::Base);
+    look.strip = Colors::withAlpha(Colors::column(m_card.column, palette),
+                                   m_card.column == KanbanColumn::Done ? 0.3 : 0.8);
+    look.outline = Colors::withAlpha(Colors::primary(palette), 0.08);
+    if (state.targeted) {
+        look.outline = Colors::withAlpha(Colors::named(u"blue"_s, palette), 0.6);
+        look.outlineWidth = 2;
+    } else if (state.focused) {
+        look.outline = Colors::withAlpha(Colors::accent(palette), 0.9);
+        look.outlineWidth = 2;
+    } else if (m_card.isDeployFix && m_card.column != KanbanColumn::Done) {
+        look.outline = Colors::withAlpha(Colors::named(u"red"_s, palette), 0.4);
+    }
+    if (state.hovered) {
+        look.shadowOpacity = 0.12;
+        look.shadowBlur = 6;
+    }
+    TileChrome::paint(painter, QRect(0, 0, m_width, m_height), look);
 
-    if (state.hovered)
-        paintShadow(painter, tile, 0.12, 6);
-    else
-        paintShadow(painter, tile, 0.05, 2);
-
-    QPainterPath shape;
-    shape.addRoundedRect(tile, radius, radius);
-    painter.fillPath(shape, palette.color(QPalette::Base));
-    painter.save();
-    painter.setClipPath(shape);
-    const QColor column = Colors::column(m_card.column, palette);
-    painter.fillRect(QRectF(0, 0, stripWidth, m_height),
-                     Colors::withAlpha(column, m_card.column == KanbanColumn::Done ? 0.3 : 0.8));
+    painter.setRenderHint(QPainter::Antialiasing);
     if (m_compact)
         paintCompact(painter, palette, now);
     else
         paintFull(painter, palette, now);
-    painter.restore();
-
-    QPen outline(Colors::withAlpha(Colors::primary(palette), 0.08), 1);
-    if (state.targeted)
-        outline = QPen(Colors::withAlpha(Colors::named(u"blue"_s, palette), 0.6), 2);
-    else if (state.focused)
-        outline = QPen(Colors::withAlpha(Colors::accent(palette), 0.9), 2);
-    else if (m_card.isDeployFix && m_card.column != KanbanColumn::Done)
-        outline = QPen(Colors::withAlpha(Colors::named(u"red"_s, palette), 0.4), 1);
-    const qreal inset = outline.widthF() / 2;
-    painter.setPen(outline);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(tile.adjusted(inset, inset, -inset, -inset), radius - inset,
-                            radius - inset);
     painter.restore();
 }
 
@@ -303,21 +296,25 @@ void CardTile::paintFull(QPainter &painter, const QPalette &palette, const QDate
     painter.setFont(title);
     painter.setPen(titleColor(palette));
     const qreal titleLine = QFontMetricsF(title).lineSpacing();
-    for (qsizetype i = 0; i < m_titleLines.size(); ++i) {
+    const QStringList titleLines =
+        wrapped(m_card.title, m_fonts.title, m_titleRect.width(), m_titleLineCount);
+    for (qsizetype i = 0; i < titleLines.size(); ++i) {
         const QRectF line(m_titleRect.left(), m_titleRect.top() + i * titleLine,
                           m_titleRect.width(), titleLine);
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         m_titleLines[i]);
+                         titleLines[i]);
     }
 
     painter.setFont(m_fonts.note);
     painter.setPen(Colors::secondary(palette));
-    const qreal noteLine = QFontMetricsF(m_fonts.note).lineSpacing();
-    for (qsizetype i = 0; i < m_noteLines.size(); ++i) {
+    const qreal noteLine = m_fonts.noteMetrics.lineSpacing();
+    const QStringList noteLines = m_noteLineCount > 0 ? wrapped(m_card.note, m_fonts.note,
+                                                                m_noteRect.width(), m_noteLineCount)
+                                                      : QStringList();
+    for (qsizetype i = 0; i < noteLines.size(); ++i) {
         const QRectF line(m_noteRect.left(), m_noteRect.top() + i * noteLine, m_noteRect.width(),
                           noteLine);
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         m_noteLines[i]);
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, noteLines[i]);
     }
     paintFooter(painter, palette, now);
 }

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -30,6 +31,7 @@ public:
     struct Fonts {
         Fonts();
         QFont label, title, note, footer, footerMedium, compactTitle, compactDetail;
+        QFontMetricsF titleMetrics, noteMetrics;
     };
 
     // Room around the tile inside its row for the shadow.
@@ -76,8 +78,9 @@ private:
     QRectF m_cover;
     QRectF m_fixSymbol;
     QRectF m_titleRect;
-    QStringList m_titleLines;
+    int m_titleLineCount = 1; // one or two
+
     QRectF m_noteRect;
-    QStringList m_noteLines;
+    int m_noteLineCount = 0; // none, one or two
     QRectF m_footerRow;
 };

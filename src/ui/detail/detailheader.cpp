@@ -14,7 +14,6 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,7 +22,7 @@ using namespace Qt::StringLiterals;
 DetailHeader::DetailHeader(UiContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
-    , m_emoji(new QLabel(this))
+    , m_emoji(new ElidedLabel({}, this))
     , m_name(new ElidedLabel({}, this))
     , m_path(new ElidedLabel({}, this))
     , m_edit(new IconButton(u"pencil"_s, {}, this))
@@ -31,7 +30,8 @@ DetailHeader::DetailHeader(UiContext &context, QWidget *parent)
 {
     m_emoji->setObjectName(u"projectEmoji"_s);
     m_emoji->setFont(Typography::font(34));
-    m_emoji->setTextFormat(Qt::PlainText);
+    // An emoji is one or two glyphs; anything longer someone typed is cut, not laid out.
+    m_emoji->setMaximumWidth(QFontMetrics(m_emoji->font()).height() * 2);
     m_name->setObjectName(u"projectName"_s);
     m_name->setFont(Typography::font(22, QFont::Bold));
     m_path->setObjectName(u"projectPath"_s);

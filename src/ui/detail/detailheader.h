@@ -8,7 +8,6 @@
 struct UiContext;
 class ElidedLabel;
 class IconButton;
-class QLabel;
 class QPushButton;
 
 // The top of a project's page: emoji, name and folder, and the quick actions (web site, GitHub,
@@ -35,7 +34,7 @@ private:
 
     UiContext &m_context;
     ProjectConfig m_project;
-    QLabel *m_emoji;
+    ElidedLabel *m_emoji;
     ElidedLabel *m_name;
     ElidedLabel *m_path;
     QList<std::pair<QPushButton *, QString>> m_buttons; // with their symbols
