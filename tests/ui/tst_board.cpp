@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void oneChangedCardChangesOneRow();
     void drops_data();
     void drops();
+    void dropsOnAColumnLandWhereTheyPoint();
     void quickAdd();
     void contextMenuMovesArchivesAndDeletes();
     void keyboardOpensAndDeletes();
@@ -348,6 +350,55 @@ void TestBoard::drops()
     f->model.deleteCard(idOf(dragged));
     destination->dropMimeData(data.get(), Qt::MoveAction, -1, -1, {});
     QCOMPARE(f->model.cards().size(), 3);
+}
+
+void TestBoard::dropsOnAColumnLandWhereTheyPoint()
+{
+    for (const QString &title : {u"c"_s, u"b"_s, u"a"_s})
+        f->addCard(project.id, title, KanbanColumn::Doing);
+    for (int i = 0; i < 30; ++i)
+        f->addCard(project.id, u"x%1"_s.arg(i), KanbanColumn::Done);
+    board->show();
+    QVERIFY(QTest::qWaitForWindowExposed(board.get()));
+    KanbanColumnView *doing = board->column(KanbanColumn::Doing);
+    CardListView *list = doing->listView();
+    // Drags `title` over the doing column to `point` and drops it there.
+    const auto drop = [&](const QString &title, const QPoint &point) {
+        QMimeData data;
+        data.setText(idOf(title).toString());
+        QDragEnterEvent enter(point, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(doing, &enter);
+        QDragMoveEvent move(point, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(doing, &move);
+        const bool offered = move.isAccepted();
+        QDropEvent dropped(point, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(doing, &dropped);
+        return offered && dropped.isAccepted();
+    };
+    const auto tile = [&](int row) {
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        return QRect(list->viewport()->mapTo(doing, rect.topLeft()), rect.size());
+    };
+    QVERIFY(drop(u"c"_s, tile(0).center()));
+    QCOMPARE(titles(cards(KanbanColumn::Doing)), (QStringList{u"c"_s, u"a"_s, u"b"_s}));
+    QVERIFY(drop(u"b"_s, QPoint(tile(0).center().x(), tile(0).bottom() - 2))); // the gap below
+    QCOMPARE(titles(cards(KanbanColumn::Doing)), (QStringList{u"c"_s, u"b"_s, u"a"_s}));
+    QVERIFY(!drop(u"b"_s, tile(1).center())); // onto itself
+    QVERIFY(drop(u"c"_s, QPoint(20, 12)));    // the header: the end
+    QCOMPARE(titles(cards(KanbanColumn::Doing)), (QStringList{u"b"_s, u"a"_s, u"c"_s}));
+    QVERIFY(drop(u"x3"_s, QPoint(tile(2).center().x(), doing->height() - 4)));
+    QCOMPARE(titles(cards(KanbanColumn::Doing)).constLast(), u"x3"_s);
+
+    QMimeData foreign;
+    foreign.setText(u"not a card"_s);
+    QDragEnterEvent enter(tile(0).center(), Qt::MoveAction, &foreign, Qt::LeftButton, {});
+    QApplication::sendEvent(doing, &enter);
+    QVERIFY(!enter.isAccepted());
+
+    // The lists never scroll themselves: the page does.
+    CardListView *done = board->column(KanbanColumn::Done)->listView();
+    QCOMPARE(done->verticalScrollBar()->maximum(), 0);
+    QVERIFY(done->height() >= done->heightForWidth(done->width()));
 }
 
 void TestBoard::quickAdd()

@@ -20,7 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qreal stripWidth = 4;
 constexpr qreal padding = 10;
 constexpr qreal spacing = 6;
 constexpr qreal coverHeight = 26;
@@ -36,7 +35,7 @@ constexpr qsizetype laidOutCharacters = 600;
 
 qreal contentLeft()
 {
-    return stripWidth + padding;
+    return TileChrome::stripWidth + padding;
 }
 
 // What a tile shows of a user's text: one paragraph (line breaks as spaces), trimmed, cut long

@@ -9,8 +9,9 @@
 
 namespace {
 
-constexpr qreal radius = 10;
-constexpr int stripWidth = 4;
+using TileChrome::radius;
+using TileChrome::stripWidth;
+
 constexpr int shadowOffset = 1;
 // The stretched middle of the nine pieces; everything else is corners and edges.
 constexpr int corner = 11;

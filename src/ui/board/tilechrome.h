@@ -11,6 +11,9 @@ class QPainter;
 // once per look, so a tile costs a few image copies instead of antialiased paths.
 namespace TileChrome {
 
+constexpr qreal radius = 10;
+constexpr int stripWidth = 4;
+
 struct Look {
     QColor body;
     QColor strip;
