@@ -548,6 +548,7 @@ void TestBoard::archiveSheetRestoresAndDeletes()
     f->model.archiveCard(idOf(u"b"_s));
     QVERIFY(!sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
     QTRY_COMPARE(sheet->findChildren<QPushButton *>(u"restoreCardButton"_s).size(), 2);
+    QCOMPARE(unnamedControls(sheet), QStringList());
 
     sheet->findChildren<QPushButton *>(u"restoreCardButton"_s).first()->click();
     QCOMPARE(titles(cards(KanbanColumn::Doing)).size(), 1);
@@ -566,6 +567,12 @@ void TestBoard::labelManagerEditsLabels()
     LabelManagerSheet *sheet = nullptr;
     QTRY_VERIFY((sheet = board->window()->findChild<LabelManagerSheet *>()));
     const int before = int(f->model.labels().size());
+    QCOMPARE(unnamedControls(sheet), QStringList());
+    QStringList order;
+    for (QWidget *widget : tabChain(sheet))
+        order.append(widget->objectName());
+    QCOMPARE(order.indexOf(u"labelNameField"_s), 1); // the rows come after Done
+    QCOMPARE(order.constLast(), u"newLabelField"_s); // "Přidat" waits for a name
 
     auto *name = sheet->findChild<QLineEdit *>(u"newLabelField"_s);
     auto *add = sheet->findChild<QPushButton *>(u"addLabelButton"_s);

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void footerArchivesAndDeletes();
     void deletedCardLeavesOnlyTheText();
     void longTextsStayInsideTheSheet();
+    void keyboardReachesEveryControlInOrder();
 };
 
 void TestCardSheet::textsAreWrittenAsTyped()
@@ -248,6 +249,30 @@ void TestCardSheet::longTextsStayInsideTheSheet()
     auto *scroll = find<QScrollArea>(sheet, u"cardSheetScroll"_s);
     QVERIFY(scroll->widget()->width() <= scroll->viewport()->width());
     QVERIFY(scroll->widget()->height() > scroll->viewport()->height());
+}
+
+void TestCardSheet::keyboardReachesEveryControlInOrder()
+{
+    f->addCard(projectID, u"plný"_s, KanbanColumn::Idea, [](TaskCard &card) {
+        card.checklist = {{QUuid::createUuid(), u"jedna"_s, false},
+                          {QUuid::createUuid(), u"dvě"_s, true}};
+        card.dueDate = QDateTime(QDate(2026, 12, 24), QTime(9, 0));
+    });
+    CardDetailSheet *sheet = open(f->model.cards(projectID, KanbanColumn::Idea)[0].id);
+    QVERIFY(QTest::qWaitForWindowExposed(sheet));
+    QCOMPARE(unnamedControls(sheet), QStringList());
+    QStringList names;
+    for (QWidget *widget : tabChain(sheet))
+        names.append(widget->objectName());
+    const auto before = [&](const QString &a, const QString &b) {
+        return names.indexOf(a) >= 0 && names.indexOf(a) < names.indexOf(b);
+    };
+    QVERIFY(before(u"cardTitleField"_s, u"coverNone"_s));
+    QVERIFY(before(u"priority_high"_s, u"cardLabelChip"_s));
+    QVERIFY(before(u"cardLabelChip"_s, u"dueDateToggle"_s));
+    QVERIFY(before(u"noteField"_s, u"checklistToggle"_s));
+    QVERIFY(before(u"checklistRemove"_s, u"newChecklistItemField"_s));
+    QCOMPARE(names.constLast(), u"cardDoneButton"_s);
 }
 
 QTEST_MAIN(TestCardSheet)

@@ -198,8 +198,11 @@ void TestDetail::headerActionsOpenWhatTheyName()
         p.localPath = u"/home/me/web"_s;
     });
     f->desktop.terminal.available = false;
+    f->addCard(project.id, u"úkol"_s, KanbanColumn::Idea,
+               [&](TaskCard &card) { card.labelIDs = {f->model.labels()[0].id}; });
     view->setProject(project.id);
     view->show();
+    QCOMPARE(unnamedControls(view.get()), QStringList());
     QVERIFY(!view->findChild<QPushButton *>(u"openWebButton"_s)->isVisible());
     QVERIFY(!view->findChild<QPushButton *>(u"openTerminalButton"_s)->isVisible());
     view->findChild<QPushButton *>(u"openGitHubButton"_s)->click();

@@ -8,7 +8,9 @@
 #include "ui/shell/globalhotkeymanager.h"
 #include "ui/shell/uicontext.h"
 
+#include <QAccessible>
 #include <QUrl>
+#include <QWidget>
 
 // What a screen under test is built with: a model over a temporary folder with a hand-moved
 // clock, recording desktop fakes, an update checker that is never asked, a fake shortcut.
@@ -51,3 +53,29 @@ public:
     GlobalHotKeyManager hotKey;
     UiContext context;
 };
+
+// The widgets Tab reaches inside `root`, in Tab order.
+inline QList<QWidget *> tabChain(QWidget *root)
+{
+    QList<QWidget *> chain;
+    for (QWidget *widget = root->nextInFocusChain(); widget && widget != root;
+         widget = widget->nextInFocusChain()) {
+        if (root->isAncestorOf(widget) && widget->isVisibleTo(root) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus) && !chain.contains(widget))
+            chain.append(widget);
+    }
+    return chain;
+}
+
+// Names of the widgets Tab reaches in `root` that a screen reader could not name.
+inline QStringList unnamedControls(QWidget *root)
+{
+    QStringList unnamed;
+    for (QWidget *widget : tabChain(root)) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(widget->objectName() + u" ("_s + widget->metaObject()->className() +
+                           u")"_s);
+    }
+    return unnamed;
+}

@@ -51,6 +51,7 @@ ArchiveSheet::ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *
     m_scroll->setWidget(list);
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *header = new QHBoxLayout;

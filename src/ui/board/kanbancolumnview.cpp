@@ -168,6 +168,7 @@ void KanbanColumnView::updateContent()
 void KanbanColumnView::retranslate()
 {
     m_title->setText(Presentation::title(m_column));
+    m_list->setAccessibleName(Presentation::title(m_column));
     m_placeholder->setText(m_column == KanbanColumn::Idea ? L(u"Přidej úkol tlačítkem +"_s)
                                                           : L(u"Přetáhni sem kartu"_s));
     if (m_addButton)

@@ -49,6 +49,15 @@ LabelEditRow::LabelEditRow(AppModel &model, const CardLabel &label, QWidget *par
     retranslate();
 }
 
+QList<QWidget *> LabelEditRow::controls() const
+{
+    QList<QWidget *> controls{m_name};
+    for (ColorSwatch *swatch : m_swatches)
+        controls.append(swatch);
+    controls.append(m_delete);
+    return controls;
+}
+
 void LabelEditRow::setLabel(const CardLabel &label)
 {
     m_label = label;

@@ -22,6 +22,8 @@ public:
 
     QUuid labelID() const { return m_label.id; }
     QLineEdit *nameField() const { return m_name; }
+    // The name field, the swatches and the delete button, in Tab order.
+    QList<QWidget *> controls() const;
     // The label as the model has it now; the name field keeps what the user is typing.
     void setLabel(const CardLabel &label);
     void retranslate();

@@ -3,6 +3,7 @@
 
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
+#include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 
 #include <QEvent>
@@ -21,6 +22,7 @@ LabelFilterBar::LabelFilterBar(QWidget *parent)
     setWidget(m_row);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // the chips take the focus
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAutoFillBackground(false);
@@ -48,6 +50,8 @@ void LabelFilterBar::setLabels(const QList<CardLabel> &labels)
         m_layout->insertWidget(m_layout->count() - 1, chip);
         m_chips.append(chip);
     }
+    // New chips join the Tab order after the search field, not after the columns.
+    TabOrder::insertAt(this, {m_chips.cbegin(), m_chips.cend()});
     updateLooks();
     updateGeometry();
 }

@@ -6,6 +6,7 @@
 #include "locale/preferences.h"
 #include "model/colornames.h"
 #include "ui/board/labeleditrow.h"
+#include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 #include "ui/shell/uicontext.h"
 
@@ -55,6 +56,7 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *divider = new QFrame(this);
@@ -147,8 +149,12 @@ void LabelManagerSheet::syncRows()
     m_rowWidgets = rows;
     while (QLayoutItem *item = m_rows->takeAt(0))
         delete item;
-    for (LabelEditRow *row : std::as_const(rows))
+    QList<QWidget *> controls;
+    for (LabelEditRow *row : std::as_const(rows)) {
         m_rows->addWidget(row);
+        controls += row->controls();
+    }
+    TabOrder::insertAt(m_done, controls); // rows before the add row
 }
 
 void LabelManagerSheet::retranslate()

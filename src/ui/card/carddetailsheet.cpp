@@ -57,6 +57,7 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
     scroll->setWidget(buildContent());
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls; the area follows them
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *divider = new QFrame;
     divider->setFrameShape(QFrame::HLine);

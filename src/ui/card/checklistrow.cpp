@@ -35,6 +35,11 @@ ChecklistRow::ChecklistRow(const ChecklistItem &item, QWidget *parent)
     retranslate();
 }
 
+QList<QWidget *> ChecklistRow::controls() const
+{
+    return {m_circle, m_remove};
+}
+
 void ChecklistRow::setItem(const ChecklistItem &item)
 {
     m_item = item;

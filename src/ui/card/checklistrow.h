@@ -18,6 +18,8 @@ public:
     explicit ChecklistRow(const ChecklistItem &item, QWidget *parent = nullptr);
 
     QUuid itemID() const { return m_item.id; }
+    // The circle and the remove button, in Tab order.
+    QList<QWidget *> controls() const;
     void setItem(const ChecklistItem &item);
     void retranslate();
 

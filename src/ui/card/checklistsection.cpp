@@ -4,6 +4,7 @@
 #include "locale/localization.h"
 #include "ui/card/checklistrow.h"
 #include "ui/components/colors.h"
+#include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 
 #include <QEvent>
@@ -120,6 +121,11 @@ void ChecklistSection::setItems(const QList<ChecklistItem> &items)
         m_rows->addWidget(row);
         m_rowWidgets.append(row);
     }
+    // New rows join the Tab order where they stand, not after the sheet's footer.
+    QList<QWidget *> controls;
+    for (ChecklistRow *row : std::as_const(m_rowWidgets))
+        controls += row->controls();
+    TabOrder::insertAt(m_heading, controls);
 }
 
 void ChecklistSection::retranslate()

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +67,9 @@ void DueDateRow::retranslate()
 {
     m_toggle->setText(L(u"Termín"_s));
     m_picker->setAccessibleName(L(u"Termín"_s));
+    // The picker's text field takes the focus for it; a screen reader names it the same.
+    if (auto *field = m_picker->findChild<QLineEdit *>())
+        field->setAccessibleName(L(u"Termín"_s));
     const QLocale locale = Formatters::interfaceLocale();
     m_picker->setLocale(locale);
     const QSignalBlocker blockPicker(m_picker);

@@ -4,6 +4,7 @@
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
 #include "ui/components/flowlayout.h"
+#include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 
 #include <QEvent>
@@ -41,6 +42,8 @@ void LabelPicker::setLabels(const QList<CardLabel> &labels)
         m_layout->addWidget(chip);
         m_chips.append(chip);
     }
+    // New chips join the Tab order where the picker stands, not after the sheet's footer.
+    TabOrder::insertAt(this, {m_chips.cbegin(), m_chips.cend()});
     updateLooks();
 }
 

@@ -54,6 +54,7 @@ ProjectDetailView::ProjectDetailView(UiContext &context, QWidget *parent)
     m_scroll->setWidget(m_content);
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls; the page follows them
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
