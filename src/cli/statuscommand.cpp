@@ -86,27 +86,15 @@ QCoro::Task<int> run(bool json)
     const auto refresher =
         std::make_shared<StatusRefresher>(runner, network, ServiceEndpoints::fromEnvironment());
     RuntimeMap runtime;
-    // Named callbacks: GCC 12 destroys a lambda temporary inside a co_await expression twice.
-    const StatusRefresher::GitApply applyGit = [&runtime](const QUuid &id, const GitStatus &status,
-                                                          const QList<CommitInfo> &commits) {
-        ProjectRuntime &entry = runtime[id];
-        entry.git = status;
-        entry.commits = commits;
+    // Named, never written inside a co_await expression: GCC 12 destroys such a temporary twice.
+    const RefreshHooks hooks{
+        .projects = [&document] { return document.projects; },
+        .tokens = [&tokens] { return tokens; },
+        .entry = [&runtime](const QUuid &id) { return RefreshHooks::entryIn(runtime, id); },
+        .store = [&runtime](const QUuid &id,
+                            const ProjectRuntime &entry) { runtime.insert(id, entry); },
     };
-    const StatusRefresher::GitHubApply applyGitHub =
-        [&runtime](const QUuid &id, const std::optional<GitHubStatus> &status) {
-            runtime[id].github = status;
-        };
-    const StatusRefresher::DeploySettle settleDeploy =
-        [&runtime](const QUuid &id, const DeployStatus &status) { runtime[id].deploy = status; };
-    const StatusRefresher::DeployApply applyDeploy = [&runtime](const QUuid &id,
-                                                                const DeployResult &result) {
-        runtime[id].applyDeploys(result);
-    };
-    co_await refresher->refreshGit(document.projects, applyGit);
-    co_await refresher->refreshGitHub(StatusRefresher::gitHubTargets(document.projects, runtime),
-                                      tokens.github, applyGitHub);
-    co_await refresher->refreshDeploys(document.projects, tokens, settleDeploy, applyDeploy);
+    co_await refresher->refreshAll(hooks);
 
     const QList<ProjectReport> all = reports(document, runtime, QDateTime::currentDateTimeUtc());
     if (json) {
