@@ -109,12 +109,13 @@ private Q_SLOTS:
             open({both, vercelOnly, none}, {{TokenServices::vercel(), u"vercel-secret"_s}});
         service->serve(
             u"/v6/deployments"_s, 200,
-            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "BUILDING"}]})");
+            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "ERROR"}]})");
         service->serve(u"/api/v1/sites/site-1/deploys"_s, 200, netlifyDeploys("ready"));
         refresh();
         // A Vercel token does not stand in for Netlify's, and nothing is asked without one.
         QCOMPARE(model.runtime(both.id).deploy, DeployStatus::tokenMissing());
-        QCOMPARE(model.runtime(vercelOnly.id).deploy, DeployStatus::building());
+        QCOMPARE(model.runtime(vercelOnly.id).deploy, DeployStatus::buildFailed());
+        QCOMPARE(model.cards()[0].note, u"build selhal"_s); // Vercel gives no text of its own
         QCOMPARE(model.runtime(none.id).deploy, DeployStatus::notConfigured());
         QCOMPARE(service->requests().size(), 1);
         QCOMPARE(service->requests()[0].query, u"projectId=prj-2&limit=8"_s);
@@ -163,7 +164,17 @@ private Q_SLOTS:
         QCOMPARE(f->notifications.size(), 2);
         QVERIFY(!f->notifications[1].second);
 
+        // Without ids the status is notConfigured, but the stored list and its card stay.
+        ProjectConfig bare = site;
+        bare.netlifySiteID.reset();
+        model.updateProject(bare);
+        refresh();
+        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::notConfigured());
+        QCOMPARE(model.runtime(site.id).deploys.size(), 2);
+        QCOMPARE(openFixCards(site.id), 1);
+
         // Recovery deletes the open card; the finished one stays.
+        model.updateProject(site);
         service->serve(path, 200, netlifyDeploys("building"));
         refresh();
         QCOMPARE(openFixCards(site.id), 0);
@@ -251,44 +262,6 @@ private Q_SLOTS:
         model.removeProject(ahead);
         QCOMPARE(model.worstStatus(), StatusColor::Green);
         QVERIFY(model.runtime().isEmpty());
-    }
-
-    void fixCardsFollowTheStoredDeploymentsNotTheStatus()
-    {
-        const ProjectConfig netlify = repository(u"netlify"_s, u"site-1"_s);
-        ProjectConfig vercel = repository(u"vercel"_s);
-        vercel.vercelProjectID = u"prj-1"_s;
-        AppModel &model = open({netlify, vercel}, {{TokenServices::netlify(), u"n"_s},
-                                                   {TokenServices::vercel(), u"v"_s}});
-        service->serve(u"/api/v1/sites/site-1/deploys"_s, 200,
-                       netlifyDeploys("error", "npm ERR! missing script"));
-        service->serve(
-            u"/v6/deployments"_s, 200,
-            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "ERROR"}]})");
-        refresh();
-        // Vercel says nothing of its own about a failed build.
-        const auto note = [&](const QUuid &id) {
-            const QList<TaskCard> cards = model.cards();
-            return std::ranges::find(cards, id, &TaskCard::projectID)->note;
-        };
-        QCOMPARE(note(vercel.id), u"build selhal"_s);
-        QCOMPARE(note(netlify.id), u"npm ERR! missing script"_s);
-        QCOMPARE(f->notifications.size(), 2);
-
-        // Without ids the status is notConfigured, but the stored list and its card stay.
-        ProjectConfig bare = netlify;
-        bare.netlifySiteID.reset();
-        model.updateProject(bare);
-        vercel.vercelProjectID = u""_s;
-        model.updateProject(vercel);
-        refresh();
-        for (const ProjectConfig &project : {netlify, vercel}) {
-            QCOMPARE(model.runtime(project.id).deploy, DeployStatus::notConfigured());
-            QCOMPARE(model.runtime(project.id).deploys.first().state, u"error"_s);
-            QCOMPARE(openFixCards(project.id), 1);
-        }
-        QCOMPARE(service->requests().size(), 2);
-        QCOMPARE(f->notifications.size(), 2);
     }
 
     void gitHubNeedsAnAddressAndABranch()
