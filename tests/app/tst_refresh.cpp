@@ -195,14 +195,23 @@ private Q_SLOTS:
                        {.body = netlifyDeploys("error"), .held = true});
         service->serve(u"/api/v1/sites/quick/deploys"_s, 200, netlifyDeploys("building"));
         QSignalSpy refreshing(&model, &AppModel::isRefreshingChanged);
-        QSignalSpy changed(&model, &AppModel::runtimeChanged);
+        // Each change names the project whose record changed (git's relative commit dates
+        // may change any project's).
+        RuntimeMap seen = model.runtime();
+        QList<QUuid> changed, misnamed;
+        const QObject listening; // ends with this function, before what the lambda captures
+        connect(&model, &AppModel::runtimeChanged, &listening, [&](const QUuid &id) {
+            if (model.runtime(id) == seen.value(id))
+                misnamed.append(id);
+            seen.insert(id, model.runtime(id));
+            changed.append(id);
+        });
         auto first = model.refreshAll();
-        // The quick answer is applied while the slow one is still out, and only its project
-        // is announced as changed.
+        // The quick answer is applied while the slow one is still out.
         QTRY_COMPARE(model.runtime(quick.id).deploy.kind, DeployStatus::Kind::Building);
         QCOMPARE(model.runtime(slow.id).deploy.kind, DeployStatus::Kind::Ready);
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed[0][0].value<QUuid>(), quick.id);
+        QVERIFY(changed.contains(quick.id));
+        QVERIFY(misnamed.isEmpty());
 
         // A second pass is not ignored; ending first, it leaves the flag set for the other.
         service->serve(u"/api/v1/sites/slow/deploys"_s, 200, netlifyDeploys("error"));
