@@ -96,8 +96,9 @@ QCoro::Task<GitStatus> GitReader::status(QString path) const
 QCoro::Task<QList<CommitInfo>> GitReader::recentCommits(QString path, int count) const
 {
     const QPointer<ProcessRunner> runner(&m_runner);
-    // `-n` with a negative number means no limit to git.
-    if (!usable(path) || count <= 0)
+    // `-n` with a negative number means no limit to git. Where there is no folder git could
+    // only fail: it is not started at all.
+    if (!usable(path) || count <= 0 || !QFileInfo(path).isDir())
         co_return QList<CommitInfo>();
 
     const auto log = co_await git(runner, path, logArguments(count));
