@@ -258,6 +258,9 @@ private Q_SLOTS:
         // An address and the owner/repo read from it, if any.
         for (const QString pair : {"https://github.com/acme/site acme/site",
                                    "https://github.com/acme/site.git acme/site",
+                                   "https://github.com/acme/site.git/ acme/site",
+                                   "https://github.com/acme/acme.github.io acme/acme.github.io",
+                                   "https://github.com/acme/my.git.tools/ acme/my.git.tools",
                                    "https://git.example.org/acme/site/tree/main/src acme/site",
                                    "https://github.com/acme", "https://github.com/acme/.git",
                                    "http://[github.com/acme/site"}) {
