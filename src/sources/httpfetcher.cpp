@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <optional>
 
@@ -56,11 +57,9 @@ QString tooLargeMessage(qint64 maxBodyBytes)
 
 } // namespace
 
-HttpFetcher::HttpFetcher(QNetworkAccessManager &network, std::chrono::milliseconds timeout,
-                         qint64 maxBodyBytes)
+HttpFetcher::HttpFetcher(QNetworkAccessManager &network, HttpLimits limits)
     : m_network(&network)
-    , m_timeout(timeout)
-    , m_maxBodyBytes(maxBodyBytes)
+    , m_limits(limits)
 {
 }
 
@@ -68,7 +67,7 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
                                                                      HttpHeaders headers) const
 {
     QNetworkRequest request(url);
-    request.setTransferTimeout(int(m_timeout.count()));
+    request.setTransferTimeout(int(m_limits.idle.count()));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     // Some services (GitHub) refuse requests without a User-Agent.
@@ -80,7 +79,7 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
         request.setRawHeader(name, value);
     }
 
-    const qint64 cap = m_maxBodyBytes;
+    const qint64 cap = m_limits.maxBodyBytes;
     // The network manager owns the reply; it may go away first only when the manager does.
     if (!m_network)
         co_return FetchError{QStringLiteral("bez odpovědi")};
@@ -121,6 +120,13 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
             reply->abort();
         }
     });
+
+    // Bytes that keep trickling in (or headers without end) never let the idle time-out fire;
+    // the deadline ends such a request the same way, so it reads the same.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
+    deadline.start(m_limits.deadline);
 
     co_await reply;
     if (!guard)

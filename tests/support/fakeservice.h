@@ -26,6 +26,13 @@ class FakeService final : public QAbstractHttpServer {
     Q_DISABLE_COPY_MOVE(FakeService)
 
 public:
+    // How an answer goes out.
+    enum class Stream {
+        Whole,          // at once
+        Trickle,        // one byte every 50 ms, status line and headers included
+        EndlessHeaders, // the status line, then header lines every 10 ms without end
+    };
+
     struct Reply {
         int status = 200;
         QByteArray body{};     // braces: designated initialisers may then omit it without a warning
@@ -33,6 +40,7 @@ public:
         std::chrono::milliseconds delay{0};
         bool held = false;    // answered only when release() is called
         bool endless = false; // no Content-Length, and the connection stays open as if more came
+        Stream stream = Stream::Whole;
     };
 
     FakeService();

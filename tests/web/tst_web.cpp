@@ -27,6 +27,15 @@ QString message(const DeployResult &result)
     return std::holds_alternative<FetchError>(result) ? std::get<FetchError>(result).message : "";
 }
 
+// The error of a GET, or nothing when the server's answer came through.
+std::optional<QString> failure(const HttpFetcher &fetcher, const QUrl &url)
+{
+    const auto result = QCoro::waitFor(fetcher.get(url, {}));
+    if (const auto *error = std::get_if<FetchError>(&result))
+        return error->message;
+    return std::nullopt;
+}
+
 } // namespace
 
 class TestWeb final : public QObject {
@@ -34,7 +43,7 @@ class TestWeb final : public QObject {
 
     TestEnvironment m_environment;
     QNetworkAccessManager m_network;
-    HttpFetcher m_fetcher{m_network, 10s};
+    HttpFetcher m_fetcher{m_network, {.idle = 10s}};
 
     // Deployments of Netlify site `id` or Vercel project `id` as `service` answers them.
     DeployResult fetch(const QString &client, const QUrl &service, const QString &id = "site-1",
@@ -177,7 +186,7 @@ private Q_SLOTS:
         FakeService service;
         const QUrl closed = FakeService().base(); // nothing listens there any more
         service.serve(sitePath, {.body = "[]", .delay = 30s});
-        const HttpFetcher impatient(m_network, 100ms);
+        const HttpFetcher impatient(m_network, {.idle = 100ms});
         for (const QString &error :
              {message(fetch("netlify", closed)),
               message(fetch("netlify", service.base(), "site-1", "t", &impatient))})
@@ -187,6 +196,24 @@ private Q_SLOTS:
         QCOMPARE(message(fetch("netlify", service.base(), "site-1", "t\r\nX-Injected: 1")),
                  "neplatná hlavička požadavku");
         QCOMPARE(service.requests().size(), 1); // the slow one
+    }
+
+    void slowServersMeetTheDeadline()
+    {
+        using Stream = FakeService::Stream;
+        FakeService service;
+        service.serve("/silent", {.body = "[]", .delay = 30s});
+        service.serve("/trickle", {.body = "[]", .stream = Stream::Trickle});
+        service.serve("/headers", {.stream = Stream::EndlessHeaders});
+        const auto at = [&service](const char *path) {
+            return service.base().resolved(QUrl(path));
+        };
+        const auto idle = failure(HttpFetcher(m_network, {.idle = 200ms}), at("/silent"));
+        QVERIFY(idle && !idle->isEmpty());
+        // Bytes keep coming, so only the deadline ends these, and it reads as the idle time-out.
+        const HttpFetcher hurried(m_network, {.idle = 10s, .deadline = 300ms});
+        QCOMPARE(failure(hurried, at("/trickle")), idle);
+        QCOMPARE(failure(hurried, at("/headers")), idle);
     }
 
     void requestAddressesKeepTheirEncoding()
@@ -241,7 +268,7 @@ private Q_SLOTS:
         service.serve("/over", 200, QByteArray(1025, 'x'));
         // Never ends: only stopping early answers before the fetcher's time-out.
         service.serve("/endless", {.body = QByteArray(4096, 'x'), .endless = true});
-        const HttpFetcher fetcher(m_network, 10s, 1024);
+        const HttpFetcher fetcher(m_network, {.idle = 10s, .maxBodyBytes = 1024});
         const auto get = [&](const char *path) { // the body or the error
             const auto result =
                 QCoro::waitFor(fetcher.get(service.base().resolved(QUrl(path)), {}));
