@@ -9,6 +9,7 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -19,6 +20,9 @@ struct Transfer {
     bool tooLarge = false;
     std::optional<int> refusedRedirectStatus;
 };
+
+// How much of an answer may wait unread in the reply.
+constexpr qint64 readBufferBytes = 1024 * 1024;
 
 int defaultPort(const QString &scheme)
 {
@@ -89,6 +93,9 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
             guard->deleteLater();
     });
     QNetworkReply *const reply = guard.data();
+    // Qt reads the socket on a thread of its own and would otherwise buffer whatever arrives,
+    // however fast, before the cap below is ever checked.
+    reply->setReadBufferSize(std::min(cap + 1, readBufferBytes));
     Transfer transfer;
     // Context of the handlers below: they go away with this frame, the reply may outlive it.
     const QObject context;

@@ -61,6 +61,13 @@ void answer(QTcpSocket *socket, const FakeService::Reply &reply)
             return "X-Filler-" + QByteArray::number(++line) + ": " + QByteArray(64, 'x') + "\r\n";
         });
         break;
+    case Stream::EndlessChunks:
+        socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
+        feed(socket, std::chrono::milliseconds(1), []() -> QByteArray {
+            constexpr int size = 1024 * 1024;
+            return QByteArray::number(size, 16) + "\r\n" + QByteArray(size, 'x') + "\r\n";
+        });
+        break;
     }
 }
 

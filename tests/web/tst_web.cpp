@@ -36,6 +36,24 @@ std::optional<QString> failure(const HttpFetcher &fetcher, const QUrl &url)
     return std::nullopt;
 }
 
+// The highest resident memory of this process since the last reset (where the system allows
+// one), in bytes.
+qint64 peakMemory(bool reset = false)
+{
+    if (reset) {
+        QFile clear("/proc/self/clear_refs");
+        if (clear.open(QIODevice::WriteOnly))
+            clear.write("5");
+    }
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
 } // namespace
 
 class TestWeb final : public QObject {
@@ -214,6 +232,27 @@ private Q_SLOTS:
         const HttpFetcher hurried(m_network, {.idle = 10s, .deadline = 300ms});
         QCOMPARE(failure(hurried, at("/trickle")), idle);
         QCOMPARE(failure(hurried, at("/headers")), idle);
+    }
+
+    void endlessBodyStaysNearTheCap()
+    {
+        // Served from a thread of its own: on this one it could never outrun the reading.
+        QThread thread;
+        auto *service = new FakeService;
+        service->serve("/endless", {.stream = FakeService::Stream::EndlessChunks});
+        service->moveToThread(&thread);
+        thread.start();
+        const auto stop = qScopeGuard([&thread, service] {
+            QMetaObject::invokeMethod(service, [service] { delete service; });
+            thread.quit();
+            thread.wait();
+        });
+        const HttpFetcher fetcher(m_network); // the real 8 MB cap
+        const qint64 before = peakMemory(true);
+        const auto error = failure(fetcher, service->base().resolved(QUrl("/endless")));
+        QVERIFY(error && error->contains("příliš velká"));
+        const qint64 growth = peakMemory() - before;
+        QVERIFY2(growth < 64 * 1024 * 1024, qPrintable(QString::number(growth)));
     }
 
     void requestAddressesKeepTheirEncoding()
