@@ -40,12 +40,15 @@ bool sameOrigin(const QUrl &a, const QUrl &b)
            a.port(defaultPort(a.scheme())) == b.port(defaultPort(b.scheme()));
 }
 
-// Errors Qt raises for an HTTP status code: the server did answer, and the caller judges the code.
-bool isStatusError(QNetworkReply::NetworkError error)
+// Errors Qt raises for an HTTP status code of 400 or more: the server did answer, and the
+// caller judges the code. The same errors with any other status are failed requests: a body
+// that does not decompress is an UnknownContentError too, and its leftovers are no answer.
+bool isStatusError(QNetworkReply::NetworkError error, int status)
 {
     const int code = int(error);
-    return (code >= 201 && code <= 299) || error == QNetworkReply::ProtocolInvalidOperationError ||
-           (code >= 401 && code <= 499);
+    return status >= 400 &&
+           ((code >= 201 && code <= 299) || error == QNetworkReply::ProtocolInvalidOperationError ||
+            (code >= 401 && code <= 499));
 }
 
 // A line break in a header would let a value inject further headers.
@@ -143,11 +146,15 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
         co_return HttpResponse{*transfer.refusedRedirectStatus, {}};
     if (transfer.tooLarge)
         co_return FetchError{tooLargeMessage(cap)};
-    if (reply->error() != QNetworkReply::NoError && !isStatusError(reply->error())) {
-        const QString description = reply->errorString();
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (reply->error() != QNetworkReply::NoError &&
+        !isStatusError(reply->error(), status.toInt())) {
+        // Some descriptions end in ": " with nothing after it ("Decompression failed: ").
+        QString description = reply->errorString().trimmed();
+        if (description.endsWith(u':'))
+            description.chop(1);
         co_return FetchError{description.isEmpty() ? QStringLiteral("chyba přenosu") : description};
     }
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         co_return FetchError{QStringLiteral("bez odpovědi")};
     transfer.body += reply->readAll();

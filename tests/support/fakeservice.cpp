@@ -40,6 +40,8 @@ void answer(QTcpSocket *socket, const FakeService::Reply &reply)
                       "Content-Type: application/json\r\n";
     if (!reply.location.isEmpty())
         head += "Location: " + reply.location + "\r\n";
+    if (!reply.encoding.isEmpty())
+        head += "Content-Encoding: " + reply.encoding + "\r\n";
     switch (reply.stream) {
     case Stream::Whole:
         if (!reply.endless)

@@ -39,8 +39,9 @@ public:
         QByteArray body{};     // braces: designated initialisers may then omit it without a warning
         QByteArray location{}; // sent as Location, for redirects
         std::chrono::milliseconds delay{0};
-        bool held = false;    // answered only when release() is called
-        bool endless = false; // no Content-Length, and the connection stays open as if more came
+        bool held = false;     // answered only when release() is called
+        bool endless = false;  // no Content-Length, and the connection stays open as if more came
+        QByteArray encoding{}; // sent as Content-Encoding
         Stream stream = Stream::Whole;
     };
 

@@ -255,6 +255,21 @@ private Q_SLOTS:
         QVERIFY2(growth < 64 * 1024 * 1024, qPrintable(QString::number(growth)));
     }
 
+    void undecodableContentIsAFailure()
+    {
+        // A body that claims to be gzip but is not: never a server answer to decode as JSON.
+        FakeService service;
+        service.serve(sitePath, {.body = "[{\"id\":1}] and more", .encoding = "gzip"});
+        const auto error = failure(m_fetcher, service.base().resolved(QUrl(sitePath)));
+        QVERIFY(error && !error->isEmpty());
+        QCOMPARE(message(fetch("netlify", service.base())), *error);
+        // Where the server refused, its status still speaks (Qt reports 422 with the same error).
+        for (const int status : {404, 422}) {
+            service.serve(sitePath, {.status = status, .body = "not gzip", .encoding = "gzip"});
+            QCOMPARE(message(fetch("netlify", service.base())), "HTTP " + QString::number(status));
+        }
+    }
+
     void requestAddressesKeepTheirEncoding()
     {
         FakeService service;
