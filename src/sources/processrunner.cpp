@@ -53,6 +53,8 @@ namespace {
 // it), so the child never takes Qt's failure path: it does both itself and exits with 127
 // when either fails, which reads as a run that failed.
 class ChildStart final {
+    Q_DISABLE_COPY_MOVE(ChildStart) // the pointer lists point into the texts
+
 public:
     ChildStart(const QString &program, const QStringList &arguments,
                const QString &workingDirectory, const QProcessEnvironment &extra)
