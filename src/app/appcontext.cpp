@@ -11,6 +11,11 @@ AppContext::AppContext(Options options, QObject *parent)
     : QObject(parent)
     , m_notifications(options.bus)
 {
+    if (!options.preferences) {
+        m_ownPreferences = std::make_unique<Preferences>();
+        options.preferences = m_ownPreferences.get();
+    }
+    m_preferences = options.preferences;
     if (!options.tokens) {
         m_keychain = std::make_unique<KeychainTokenStore>();
         options.tokens = m_keychain.get();
@@ -21,6 +26,7 @@ AppContext::AppContext(Options options, QObject *parent)
     environment.network = &m_network;
     environment.endpoints = options.endpoints;
     environment.tokens = options.tokens;
+    environment.preferences = options.preferences;
     environment.notifyDeployFailed = [this](const QString &name,
                                             const std::optional<QString> &message) {
         m_notifications.notifyDeployFailed(name, message);
@@ -29,7 +35,7 @@ AppContext::AppContext(Options options, QObject *parent)
     environment.homeDir = QDir::homePath();
     m_model = std::make_unique<AppModel>(std::move(environment));
     m_updateChecker = std::make_unique<UpdateChecker>(m_network, options.endpoints.updateManifest,
-                                                      AppVersion::current());
+                                                      AppVersion::current(), *m_preferences);
 }
 
 AppContext::~AppContext() = default;

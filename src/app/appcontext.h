@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/appmodel.h"
+#include "locale/preferences.h"
 #include "model/store.h"
 #include "services/notificationmanager.h"
 #include "services/updatechecker.h"
@@ -28,7 +29,8 @@ public:
         Store store{Store::defaultDir()};
         ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
         QDBusConnection bus = QDBusConnection::sessionBus();
-        TokenStore *tokens = nullptr; // none: the system keychain
+        TokenStore *tokens = nullptr;       // none: the system keychain
+        Preferences *preferences = nullptr; // none: the user's preferences file
     };
 
     explicit AppContext(Options options, QObject *parent = nullptr);
@@ -39,6 +41,7 @@ public:
     // minutes). Nothing waits for them.
     void start();
 
+    Preferences &preferences() { return *m_preferences; }
     AppModel &model() { return *m_model; }
     UpdateChecker &updateChecker() { return *m_updateChecker; }
     NotificationManager &notifications() { return m_notifications; }
@@ -47,6 +50,8 @@ private:
     ProcessRunner m_runner;
     QNetworkAccessManager m_network;
     std::unique_ptr<TokenStore> m_keychain;
+    std::unique_ptr<Preferences> m_ownPreferences;
+    Preferences *m_preferences = nullptr;
     NotificationManager m_notifications;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<UpdateChecker> m_updateChecker;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class Preferences;
 class ProcessRunner;
 class QNetworkAccessManager;
 class TokenStore;
@@ -21,7 +22,8 @@ struct AppEnvironment {
     ProcessRunner *processRunner = nullptr;   // required
     QNetworkAccessManager *network = nullptr; // required
     ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
-    TokenStore *tokens = nullptr; // none: no keychain, tokens stay absent
+    TokenStore *tokens = nullptr;             // none: no keychain, tokens stay absent
+    const Preferences *preferences = nullptr; // none: the defaults (no auto-archive)
     // Posts the deploy-failed notification (project name, error message).
     std::function<void(const QString &, const std::optional<QString> &)> notifyDeployFailed;
     QString loginName; // for first-run seeding

@@ -3,6 +3,7 @@
 
 #include "app/adoption.h"
 #include "app/attention.h"
+#include "app/presentation.h"
 #include "app/seeding.h"
 #include "sources/tokenstore.h"
 
@@ -69,6 +70,39 @@ ProjectRuntime AppModel::runtime(const QUuid &projectID) const
     return m_runtime.value(projectID);
 }
 
+namespace {
+
+template<typename T> std::optional<T> firstWithId(const QList<T> &records, const QUuid &id)
+{
+    for (const T &record : records) {
+        if (record.id == id)
+            return record;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<ProjectConfig> AppModel::project(const QUuid &id) const
+{
+    return firstWithId(m_projects, id);
+}
+
+std::optional<TaskCard> AppModel::card(const QUuid &id) const
+{
+    return firstWithId(m_cards, id);
+}
+
+std::optional<ProjectFolder> AppModel::folder(const QUuid &id) const
+{
+    return firstWithId(m_folders, id);
+}
+
+std::optional<CardLabel> AppModel::label(const QUuid &id) const
+{
+    return firstWithId(m_labels, id);
+}
+
 void AppModel::clearCommitSuggestion()
 {
     setCommitSuggestionCard(std::nullopt);
@@ -91,7 +125,15 @@ void AppModel::persist()
         if (m_unreadableInPlace)
             return;
     }
-    m_env.store.save(StoreData{m_projects, m_cards, true, m_labels, m_folders});
+    const bool saved = m_env.store.save(StoreData{m_projects, m_cards, true, m_labels, m_folders});
+    const std::optional<QString> error =
+        saved ? std::nullopt : std::optional(QStringLiteral("cannot write ") + dataFilePath());
+    assign(&AppModel::m_saveError, error, &AppModel::saveErrorChanged);
+}
+
+void AppModel::waitForPendingSaves()
+{
+    // Saves are synchronous for now: nothing is ever pending.
 }
 
 bool AppModel::exportBackup(const QString &path) const
@@ -143,7 +185,7 @@ void AppModel::setRuntimeEntry(const QUuid &projectID, const ProjectRuntime &ent
     if (found != m_runtime.cend() && *found == entry)
         return;
     m_runtime.insert(projectID, entry);
-    emit runtimeChanged();
+    emit runtimeChanged(projectID);
 }
 
 void AppModel::setLastRefresh(const std::optional<QDateTime> &value)
@@ -240,14 +282,14 @@ QCoro::Task<> AppModel::loadTokens()
 
 std::optional<QString> AppModel::attentionReason(const QUuid &projectID) const
 {
-    return Attention::reason(runtime(projectID));
+    return Presentation::attentionText(runtime(projectID));
 }
 
 QList<ProjectConfig> AppModel::projectsNeedingAttention() const
 {
     QList<ProjectConfig> result;
     for (const ProjectConfig &project : m_projects) {
-        if (attentionReason(project.id))
+        if (Attention::reason(runtime(project.id)))
             result.append(project);
     }
     return result;

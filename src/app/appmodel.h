@@ -5,8 +5,8 @@
 #include "app/projectruntime.h"
 #include "app/recordlookup.h"
 #include "app/statusrefresher.h"
+#include "locale/statuscolor.h"
 #include "model/storedata.h"
-#include "services/statuscolor.h"
 
 #include <QCoroTask>
 #include <QDateTime>
@@ -46,6 +46,11 @@ public:
     RuntimeMap runtime() const { return m_runtime; }
     // The project's live status, or a fresh one when it has none yet.
     ProjectRuntime runtime(const QUuid &projectID) const;
+    // Look-ups by id (the first record with that id), for views that update one row.
+    std::optional<ProjectConfig> project(const QUuid &id) const;
+    std::optional<TaskCard> card(const QUuid &id) const;
+    std::optional<ProjectFolder> folder(const QUuid &id) const;
+    std::optional<CardLabel> label(const QUuid &id) const;
     std::optional<QDateTime> lastRefresh() const { return m_lastRefresh; }
     bool isRefreshing() const { return m_isRefreshing; }
     std::optional<QString> token() const { return m_token; }
@@ -55,6 +60,13 @@ public:
     void clearCommitSuggestion();
     // Where the unreadable data file found at start was moved, if any.
     QString setAsidePath() const { return m_setAsidePath; }
+    // Why the latest save failed; absent once a save has succeeded again.
+    std::optional<QString> saveError() const { return m_saveError; }
+    // The data file the model saves to.
+    QString dataFilePath() const { return m_env.store.filePath(); }
+    // Returns once every change made so far is on disk (or its save has failed, see
+    // saveError). Quitting, export and the command line call it before they go on.
+    void waitForPendingSaves();
 
     // Projects and folders.
     void addProject(ProjectConfig project);
@@ -129,13 +141,16 @@ Q_SIGNALS:
     void cardsChanged();
     void labelsChanged();
     void foldersChanged();
-    void runtimeChanged();
+    // One project's live status changed (or was removed with the project).
+    void runtimeChanged(const QUuid &projectID);
     void lastRefreshChanged();
     void isRefreshingChanged();
     void tokenChanged();
     void vercelTokenChanged();
     void githubTokenChanged();
     void commitSuggestionCardChanged();
+    // A save failed, or succeeded after a failure (see saveError).
+    void saveErrorChanged();
 
 private:
     void adopt(const StoreData &document);
@@ -218,6 +233,7 @@ private:
     std::optional<QString> m_vercelToken;
     std::optional<QString> m_githubToken;
     std::optional<TaskCard> m_commitSuggestionCard;
+    std::optional<QString> m_saveError;
     QTimer m_autoRefresh;
     QString m_setAsidePath;
     // An unreadable data file that could not be moved aside yet blocks every save, so it is

@@ -4,7 +4,7 @@
 #include "app/cardcounts.h"
 #include "app/recordlookup.h"
 #include "app/sortindex.h"
-#include "services/preferences.h"
+#include "locale/preferences.h"
 
 #include <algorithm>
 
@@ -243,10 +243,11 @@ void AppModel::deleteLabel(const QUuid &id)
 
 void AppModel::autoArchiveOldDoneCards()
 {
-    if (!Preferences::autoArchiveEnabled())
+    const Preferences *preferences = m_env.preferences;
+    if (!preferences || !preferences->autoArchiveEnabled())
         return;
     // Calendar days in local time, so the cut-off keeps the time of day across DST changes.
-    const QDateTime cutoff = now().toLocalTime().addDays(-Preferences::autoArchiveDays());
+    const QDateTime cutoff = now().toLocalTime().addDays(-preferences->autoArchiveDays());
     if (!cutoff.isValid())
         return;
     QList<TaskCard> cards = m_cards;

@@ -31,7 +31,7 @@ void AppModel::removeProject(const ProjectConfig &project)
     cards.removeIf([&](const TaskCard &card) { return card.projectID == id; });
     setCards(std::move(cards));
     if (m_runtime.remove(id) > 0)
-        emit runtimeChanged();
+        emit runtimeChanged(id);
     persist();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/appmodel.h"
 
-#include "services/localization.h"
+#include "locale/localization.h"
 
 #include <QPointer>
 
@@ -110,17 +110,23 @@ void AppModel::reconcileDeployFixCards()
         if (std::any_of(cards.cbegin(), cards.cend(), isOpenFix))
             continue;
 
+        // Vercel reports no text of its own for a failed build; it reads as "build selhal".
         const DeployInfo &newest = entry->deploys.first();
+        const bool fromVercel =
+            !isPresent(project.netlifySiteID) && isPresent(project.vercelProjectID);
+        const std::optional<QString> message =
+            newest.errorMessage || !fromVercel ? newest.errorMessage
+                                               : std::optional(L(QStringLiteral("build selhal")));
         TaskCard card;
         card.id = QUuid::createUuid();
         card.projectID = project.id;
         card.title = L(QStringLiteral("Oprav build"));
-        card.note = newest.errorMessage.value_or(L(QStringLiteral("Deploy selhal")));
+        card.note = message.value_or(L(QStringLiteral("Deploy selhal")));
         card.column = KanbanColumn::Doing;
         card.createdAt = now();
         card.isDeployFix = true;
         cards.append(card);
-        failures.append({project.name, newest.errorMessage});
+        failures.append({project.name, message});
     }
 
     setCards(std::move(cards));

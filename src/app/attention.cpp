@@ -1,28 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "app/attention.h"
 
-#include "services/localization.h"
-
 namespace Attention {
 
-std::optional<QString> reason(const ProjectRuntime &runtime)
+std::optional<AttentionReason> reason(const ProjectRuntime &runtime)
 {
+    using enum AttentionReason::Kind;
     if (runtime.deploy.kind == DeployStatus::Kind::Error)
-        return L(QStringLiteral("Deploy selhal"));
+        return AttentionReason{DeployFailed};
 
     const GitStatus &git = runtime.git;
-    const QString ahead = QString::number(git.ahead);
-    const QString changes = QString::number(git.changes);
     switch (git.kind) {
     case GitStatus::Kind::Clean:
         if (git.ahead >= 1)
-            return ahead % u' ' % L(QStringLiteral("commitů nepushnuto"));
+            return AttentionReason{Unpushed, 0, git.ahead};
         return std::nullopt;
     case GitStatus::Kind::Dirty:
         if (git.ahead == 0)
-            return changes % u' ' % L(QStringLiteral("nezacommitovaných změn"));
-        return changes % u' ' % L(QStringLiteral("změn")) % u" · " % ahead % u' ' %
-               L(QStringLiteral("nepushnuto"));
+            return AttentionReason{Uncommitted, git.changes, 0};
+        return AttentionReason{UncommittedAndUnpushed, git.changes, git.ahead};
     case GitStatus::Kind::Unknown:
     case GitStatus::Kind::NotAvailable:
         break;

@@ -2,18 +2,27 @@
 #pragma once
 
 #include "app/projectruntime.h"
-#include "services/statuscolor.h"
-
-#include <QString>
+#include "locale/statuscolor.h"
 
 #include <optional>
+
+// Why a project needs attention, as facts; Presentation words it when it is shown.
+struct AttentionReason {
+    enum class Kind { DeployFailed, Unpushed, Uncommitted, UncommittedAndUnpushed };
+
+    Kind kind = Kind::DeployFailed;
+    int changes = 0; // Uncommitted, UncommittedAndUnpushed
+    int ahead = 0;   // Unpushed, UncommittedAndUnpushed
+
+    friend bool operator==(const AttentionReason &, const AttentionReason &) = default;
+};
 
 // Where the user should look: derived from live status only.
 namespace Attention {
 
-// Why a project needs attention (a failed deployment first, then unpushed or uncommitted
-// work), or nothing. Fixed words through L.
-std::optional<QString> reason(const ProjectRuntime &runtime);
+// A failed deployment first (whatever its message), then unpushed or uncommitted work; a
+// building deployment, a missing token and commits behind never count.
+std::optional<AttentionReason> reason(const ProjectRuntime &runtime);
 
 StatusColor deployColor(const DeployStatus &status);
 StatusColor gitColor(const GitStatus &status);

@@ -4,6 +4,7 @@
 #include "cli/addcommand.h"
 #include "cli/exportcommand.h"
 #include "cli/statuscommand.h"
+#include "locale/preferences.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -57,6 +58,8 @@ namespace CommandLine {
 
 int run(QCoreApplication &app)
 {
+    // Read once: the language of every text printed.
+    const Preferences preferences;
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return runStatus(app, false);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/statuscommand.h"
 
-#include "app/attention.h"
 #include "app/cardcounts.h"
+#include "app/presentation.h"
 #include "app/sidebarorder.h"
 #include "cli/statusjson.h"
 #include "model/store.h"
@@ -34,7 +34,7 @@ QList<ProjectReport> reports(const StoreData &document, const RuntimeMap &runtim
         report.openCards = CardCounts::open(document.cards, project.id);
         report.overdueCards = CardCounts::overdue(document.cards, now, project.id);
         report.runtime = runtime.value(project.id);
-        report.attention = Attention::reason(report.runtime);
+        report.attention = Presentation::attentionText(report.runtime);
         result.append(report);
     }
     return result;

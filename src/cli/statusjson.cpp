@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/statusjson.h"
 
+#include "app/presentation.h"
+#include "locale/localization.h"
 #include "model/recordjson.h"
-#include "services/localization.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,7 +45,7 @@ QJsonObject gitObject(const GitStatus &git)
         object.insert(u"ahead", git.ahead);
         object.insert(u"behind", git.behind);
     }
-    object.insert(u"label", git.label());
+    object.insert(u"label", Presentation::gitLabel(git));
     return object;
 }
 
@@ -72,10 +73,10 @@ QJsonObject deployObject(const ProjectRuntime &runtime)
     QJsonObject object;
     object.insert(u"state", deployState(runtime.deploy.kind));
     if (runtime.deploy.kind == DeployStatus::Kind::Error)
-        object.insert(u"message", runtime.deploy.message);
+        object.insert(u"message", Presentation::deployMessage(runtime.deploy));
     if (runtime.deploy.kind == DeployStatus::Kind::Ready)
         object.insert(u"deployedAt", isoUtc(runtime.deploy.deployedAt));
-    object.insert(u"label", runtime.deploy.label());
+    object.insert(u"label", Presentation::deployLabel(runtime.deploy));
     QJsonArray deploys;
     for (const DeployInfo &deploy : runtime.deploys) {
         deploys.append(QJsonObject{
@@ -112,7 +113,7 @@ QJsonValue gitHubValue(const std::optional<GitHubStatus> &github)
     return QJsonObject{
         {u"openPRCount"_s, github->openPRCount},
         {u"checks"_s, checksWord(github->checks)},
-        {u"label"_s, github->label()},
+        {u"label"_s, Presentation::gitHubLabel(*github)},
     };
 }
 
@@ -157,11 +158,12 @@ QByteArray document(const QList<ProjectReport> &reports)
 QString textLine(const ProjectReport &report)
 {
     const ProjectConfig &project = report.project;
-    QStringList parts{project.emoji % u' ' % project.name, report.runtime.git.label()};
-    if (isPresent(project.netlifySiteID) || isPresent(project.vercelProjectID))
-        parts.append(report.runtime.deploy.label());
-    if (report.runtime.github && !report.runtime.github->label().isEmpty())
-        parts.append(report.runtime.github->label());
+    QStringList parts{project.emoji % u' ' % project.name,
+                      Presentation::gitLabel(report.runtime.git)};
+    if (Presentation::hasDeployTarget(project))
+        parts.append(Presentation::deployLabel(report.runtime.deploy));
+    if (report.runtime.github && !Presentation::gitHubLabel(*report.runtime.github).isEmpty())
+        parts.append(Presentation::gitHubLabel(*report.runtime.github));
     if (report.openCards > 0)
         parts.append(QString::number(report.openCards) % u' ' % L(u"otevřených úkolů"_s));
     if (report.attention)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/cardlabel.h"
 
+#include "locale/localization.h"
 #include "model/colornames.h"
-#include "services/localization.h"
 
 QString CardLabel::resolvedColorName() const
 {

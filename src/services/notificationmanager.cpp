@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "services/notificationmanager.h"
 
-#include "services/localization.h"
+#include "locale/localization.h"
 
 #include <QCoroDBusPendingCall>
 #include <QDBusMessage>

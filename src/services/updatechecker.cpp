@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "services/updatechecker.h"
 
+#include "locale/localization.h"
+#include "locale/preferences.h"
 #include "model/jsonfields.h"
-#include "services/localization.h"
-#include "services/preferences.h"
 #include "sources/httpfetcher.h"
 
 #include <QPointer>
@@ -63,16 +63,13 @@ QList<qint64> numericPieces(const QString &version)
 } // namespace
 
 UpdateChecker::UpdateChecker(QNetworkAccessManager &network, QUrl manifestURL,
-                             QString runningVersion, QObject *parent)
+                             QString runningVersion, Preferences &preferences, QObject *parent)
     : QObject(parent)
     , m_network(network)
     , m_manifestURL(std::move(manifestURL))
     , m_runningVersion(std::move(runningVersion))
+    , m_preferences(preferences)
 {
-    const QVariant stored =
-        Preferences::open().value(QLatin1String(Preferences::dismissedUpdateVersionKey));
-    if (stored.isValid())
-        m_dismissedVersion = stored.toString();
 }
 
 QCoro::Task<> UpdateChecker::checkForUpdate()
@@ -99,16 +96,16 @@ QCoro::Task<> UpdateChecker::checkForUpdate()
     Q_EMIT changed();
 }
 
+std::optional<QString> UpdateChecker::dismissedVersion() const
+{
+    return m_preferences.dismissedUpdateVersion();
+}
+
 void UpdateChecker::setDismissedVersion(const std::optional<QString> &version)
 {
-    QSettings settings = Preferences::open();
-    if (version)
-        settings.setValue(QLatin1String(Preferences::dismissedUpdateVersionKey), *version);
-    else
-        settings.remove(QLatin1String(Preferences::dismissedUpdateVersionKey));
-    if (m_dismissedVersion == version)
+    if (m_preferences.dismissedUpdateVersion() == version)
         return;
-    m_dismissedVersion = version;
+    m_preferences.setDismissedUpdateVersion(version);
     Q_EMIT changed();
 }
 
@@ -116,7 +113,7 @@ bool UpdateChecker::isUpdateAvailable() const
 {
     if (!m_latestVersion)
         return false;
-    if (m_dismissedVersion == m_latestVersion)
+    if (dismissedVersion() == m_latestVersion)
         return false;
     return isNewer(*m_latestVersion, m_runningVersion);
 }

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class Preferences;
 class QNetworkAccessManager;
 
 // Learns about new releases from the published version manifest.
@@ -16,15 +17,16 @@ class UpdateChecker final : public QObject {
     Q_DISABLE_COPY_MOVE(UpdateChecker)
 
 public:
+    // The skipped version lives in `preferences`.
     UpdateChecker(QNetworkAccessManager &network, QUrl manifestURL, QString runningVersion,
-                  QObject *parent = nullptr);
+                  Preferences &preferences, QObject *parent = nullptr);
 
     QCoro::Task<> checkForUpdate();
 
     std::optional<QString> latestVersion() const { return m_latestVersion; }
     std::optional<QUrl> downloadURL() const { return m_downloadURL; }
     std::optional<QString> notes() const { return m_notes; }
-    std::optional<QString> dismissedVersion() const { return m_dismissedVersion; }
+    std::optional<QString> dismissedVersion() const;
     // Stored in Quaylin.dismissedUpdateVersion on every change.
     void setDismissedVersion(const std::optional<QString> &version);
 
@@ -45,5 +47,5 @@ private:
     std::optional<QString> m_latestVersion;
     std::optional<QUrl> m_downloadURL;
     std::optional<QString> m_notes;
-    std::optional<QString> m_dismissedVersion;
+    Preferences &m_preferences;
 };

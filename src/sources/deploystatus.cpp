@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "sources/deploystatus.h"
 
-#include "services/formatters.h"
-#include "services/localization.h"
-
 namespace {
 
 bool isLive(const QString &state)
@@ -29,32 +26,13 @@ bool isInProgress(const QString &state)
 DeployStatus DeployStatus::from(const QList<DeployInfo> &deploys)
 {
     if (deploys.isEmpty())
-        return error(L(QStringLiteral("žádný deploy")));
+        return noDeploys();
     const DeployInfo &newest = deploys.constFirst();
     if (isLive(newest.state))
         return ready(newest.createdAt);
     if (isInProgress(newest.state))
         return building();
     if (newest.state == u"error")
-        return error(newest.errorMessage.value_or(L(QStringLiteral("build selhal"))));
+        return newest.errorMessage ? error(*newest.errorMessage) : buildFailed();
     return error(newest.state);
-}
-
-QString DeployStatus::label() const
-{
-    switch (kind) {
-    case Kind::Ready:
-        return L(QStringLiteral("Nasazeno")) + QLatin1Char(' ') + Formatters::relative(deployedAt);
-    case Kind::Error:
-        return L(QStringLiteral("Chyba")) + QStringLiteral(": ") + message;
-    case Kind::Unknown:
-        return L(QStringLiteral("Načítám…"));
-    case Kind::TokenMissing:
-        return L(QStringLiteral("Čeká na token"));
-    case Kind::NotConfigured:
-        return L(QStringLiteral("Bez nasazení"));
-    case Kind::Building:
-        return L(QStringLiteral("Nasazuje se…"));
-    }
-    return {};
 }

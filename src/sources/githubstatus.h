@@ -9,7 +9,5 @@ struct GitHubStatus {
     int openPRCount = 0;
     ChecksState checks = ChecksState::None;
 
-    QString label() const;
-
     friend bool operator==(const GitHubStatus &, const GitHubStatus &) = default;
 };

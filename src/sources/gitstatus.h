@@ -19,8 +19,6 @@ struct GitStatus {
     static GitStatus notAvailable() { return {Kind::NotAvailable, {}, 0, 0, 0}; }
 
     bool hasBranch() const { return kind == Kind::Clean || kind == Kind::Dirty; }
-    // Short status line, fixed words through L.
-    QString label() const;
 
     friend bool operator==(const GitStatus &, const GitStatus &) = default;
 };

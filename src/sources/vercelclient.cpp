@@ -2,7 +2,6 @@
 #include "sources/vercelclient.h"
 
 #include "model/jsonfields.h"
-#include "services/localization.h"
 #include "sources/httpfetcher.h"
 #include "sources/urlpath.h"
 
@@ -54,8 +53,6 @@ DeployResult VercelClient::decode(const QByteArray &body)
         deploy.state = normalizedState(readyState.value_or(state.value_or(QString())).toUpper());
         // Milliseconds since 1970; QDateTime holds whole milliseconds, so only finer parts go.
         deploy.createdAt = QDateTime::fromMSecsSinceEpoch(std::llround(created), Qt::UTC);
-        if (deploy.state == u"error")
-            deploy.errorMessage = L(QStringLiteral("build selhal"));
         deploys.append(std::move(deploy));
     }
     if (json.failed())

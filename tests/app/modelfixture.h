@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/appmodel.h"
+#include "locale/preferences.h"
 #include "model/recordjson.h"
 #include "sources/processrunner.h"
 #include "support/testenvironment.h"
@@ -47,6 +48,7 @@ public:
                 .now = [this] { return clock; },
                 .processRunner = &runner,
                 .network = &network,
+                .preferences = &preferences,
                 .notifyDeployFailed =
                     [this](const QString &name, const std::optional<QString> &text) {
                         notifications.append({name, text});
@@ -64,6 +66,7 @@ public:
     QString dataFile() const { return environmentDir.dataDir() + u"/store.json"_s; }
 
     TestEnvironment environmentDir;
+    Preferences preferences; // after environmentDir: reads the temporary settings
     QDateTime clock{QDate(2026, 12, 6), QTime(10, 0), Qt::UTC};
     ProcessRunner runner;
     QNetworkAccessManager network;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "modelfixture.h"
 
-#include "services/preferences.h"
+#include "locale/preferences.h"
 
 #include <QtTest>
 
@@ -157,8 +157,8 @@ private Q_SLOTS:
         QCoro::waitFor(model().refreshAll());
         QVERIFY(model().archivedCards(projectID).isEmpty()); // switched off by default
 
-        Preferences::open().setValue(QLatin1String(Preferences::autoArchiveEnabledKey), true);
-        Preferences::open().setValue(QLatin1String(Preferences::autoArchiveDaysKey), 0);
+        f->preferences.setAutoArchiveEnabled(true);
+        f->preferences.setAutoArchiveDays(0);
         QCoro::waitFor(model().refreshAll());
         const QList<TaskCard> archived = model().archivedCards(projectID);
         QCOMPARE(archived.size(), 1);

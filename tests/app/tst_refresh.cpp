@@ -210,7 +210,7 @@ private Q_SLOTS:
         QVERIFY(refreshed.wait(20'000));
         QCOMPARE(model.token(), u"old-token"_s);
         QCOMPARE(tokens.items.value(TokenServices::netlify()), u"old-token"_s);
-        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::error(u"žádný deploy"_s));
+        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::noDeploys());
 
         QSignalSpy changed(&model, &AppModel::tokenChanged);
         model.saveToken(u" \n\t"_s);

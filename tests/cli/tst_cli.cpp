@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The `quaylin` command as a user runs it: a real process over a temporary data folder.
+#include "locale/preferences.h"
 #include "model/recordjson.h"
-#include "services/preferences.h"
 #include "support/fakeservice.h"
 #include "support/testenvironment.h"
 
@@ -168,7 +168,8 @@ private Q_SLOTS:
         const QString czech = QString::fromUtf8(quaylin({u"status"_s}).out);
         QVERIFY(czech.contains(u"Top A — Git nedostupný — 2 otevřených úkolů\n"_s));
         QCOMPARE(czech.count(u'\n'), 6);
-        Preferences::open().setValue(QLatin1String(Preferences::languageKey), u"en"_s);
+        QSettings(u"Quaylin"_s, u"Quaylin"_s)
+            .setValue(QLatin1String(Preferences::languageKey), u"en"_s);
         const QString english = QString::fromUtf8(quaylin({u"status"_s}).out);
         QVERIFY(english.contains(u"Top A — Git unavailable — 2 open tasks\n"_s));
     }

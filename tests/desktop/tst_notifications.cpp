@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "services/localization.h"
+#include "locale/localization.h"
 #include "services/notificationmanager.h"
 #include "support/fakenotifications.h"
 #include "support/testenvironment.h"
@@ -34,7 +34,7 @@ private slots:
         manager.notifyDeployFailed(u"Web"_s, u"exit code 2"_s);
         manager.notifyDeployFailed(u"Web"_s, std::nullopt);
         manager.notifyDeployFailed(u"Web"_s, u" \n"_s);
-        AppLanguageStore::setCurrent(AppLanguage::En);
+        Localization::setLanguage(AppLanguage::En);
         manager.notifyDeployFailed(u"Web"_s, u"exit code 2"_s);
         const QString fallback =
             u"Quaylin|0|Deploy selhal — Web|Zkontroluj appku Quaylin pro detaily."_s;

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "services/localization.h"
 #include "sources/gitoutput.h"
 #include "sources/gitreader.h"
 #include "sources/processrunner.h"
@@ -111,17 +110,6 @@ private slots:
             (QList<CommitInfo>{{u"a1"_s, u" Fix "_s, u"2 hours ago"_s},
                                {u"b2"_s, u"Add X"_s, u"now"_s},
                                {u"c"_s, u"s"_s, u"d1"_s + us + u"d2"_s}}));
-
-        const GitStatus clean = GitStatus::clean(u"main"_s, 0, 0);
-        const GitStatus ahead = GitStatus::clean(u"main"_s, 2, 0);
-        const GitStatus dirty = GitStatus::dirty(u"main"_s, 5, 1, 3);
-        QCOMPARE(clean.label(), u"main · čisto"_s);
-        QCOMPARE(ahead.label(), u"main ↑2"_s);
-        QCOMPARE(dirty.label(), u"main · 5 změn · ↑1 · ↓3"_s);
-        AppLanguageStore::setCurrent(AppLanguage::En);
-        QCOMPARE(clean.label(), u"main · clean"_s);
-        QCOMPARE(ahead.label(), u"main ↑2"_s);
-        QCOMPARE(dirty.label(), u"main · 5 changes · ↑1 · ↓3"_s);
     }
 
     void repositoryStates()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "services/formatters.h"
-#include "services/localization.h"
+#include "locale/formatters.h"
+#include "locale/localization.h"
 #include "support/testenvironment.h"
 
 #include <QtTest>
@@ -14,7 +14,7 @@ const QDateTime now(QDate(2026, 3, 10), QTime(12, 0));
 
 QString relative(qint64 seconds, AppLanguage language)
 {
-    AppLanguageStore::setCurrent(language);
+    Localization::setLanguage(language);
     return Formatters::relative(now.addSecs(seconds), now);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "services/localization.h"
-#include "services/preferences.h"
-#include "services/translations.h"
+#include "locale/localization.h"
+#include "locale/preferences.h"
+#include "locale/translations.h"
 #include "support/testenvironment.h"
 
 #include <QtTest>
@@ -16,10 +16,10 @@ private slots:
     {
         // Runs before anything else in this process, so nothing has built the dictionary yet.
         QCOMPARE(L(u"Hotovo"_s), u"Hotovo"_s); // no language stored
-        AppLanguageStore::setCurrent(AppLanguage::Cs);
+        Localization::setLanguage(AppLanguage::Cs);
         QCOMPARE(L(u"Otevřít Quaylin"_s), u"Otevřít Quaylin"_s);
         QVERIFY(!Translations::isBuilt());
-        AppLanguageStore::setCurrent(AppLanguage::En);
+        Localization::setLanguage(AppLanguage::En);
         QCOMPARE(L(u"Hotovo"_s), u"Done"_s);
         QVERIFY(Translations::isBuilt());
     }
@@ -27,18 +27,36 @@ private slots:
     void onlyEnSelectsEnglish()
     {
         m_environment.resetPreferences();
-        QCOMPARE(AppLanguageStore::current(), AppLanguage::Cs);
+        QCOMPARE(Preferences().language(), AppLanguage::Cs);
         for (const QString &stored : {u""_s, u"cs"_s, u"CS"_s, u"EN"_s, u"english"_s, u"en"_s}) {
-            Preferences::open().setValue(QLatin1String(Preferences::languageKey), stored);
+            QSettings(u"Quaylin"_s, u"Quaylin"_s)
+                .setValue(QLatin1String(Preferences::languageKey), stored);
+            const Preferences preferences;
             const bool english = stored == u"en";
-            QCOMPARE(AppLanguageStore::current(), english ? AppLanguage::En : AppLanguage::Cs);
+            QCOMPARE(preferences.language(), english ? AppLanguage::En : AppLanguage::Cs);
+            QCOMPARE(preferences.languageRaw(), stored);
             QCOMPARE(L(u"Ve vývoji"_s), english ? u"In development"_s : u"Ve vývoji"_s);
         }
     }
 
+    void switchingSignalsOnceAndIsStored()
+    {
+        m_environment.resetPreferences();
+        Preferences preferences;
+        QSignalSpy changed(&preferences, &Preferences::languageChanged);
+        preferences.setLanguage(AppLanguage::En);
+        preferences.setLanguage(AppLanguage::En);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(L(u"Hotovo"_s), u"Done"_s);
+        QCOMPARE(Preferences().languageRaw(), u"en"_s); // written through to the file
+        preferences.setLanguage(AppLanguage::Cs);
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(L(u"Hotovo"_s), u"Hotovo"_s);
+    }
+
     void keysMatchExactly()
     {
-        AppLanguageStore::setCurrent(AppLanguage::En);
+        Localization::setLanguage(AppLanguage::En);
         const QString twoLines = u"Zatím žádné projekty.\nPřidej je v hlavním okně."_s;
         QCOMPARE(L(twoLines), u"No projects yet.\nAdd them in the main window."_s);
         for (const QString &text :
@@ -58,7 +76,7 @@ private slots:
 
     void translatesTextsOfEveryScreen()
     {
-        AppLanguageStore::setCurrent(AppLanguage::En);
+        Localization::setLanguage(AppLanguage::En);
         const QList<std::pair<QString, QString>> pairs{
             {u"Hotové"_s, u"Done"_s},
             {u"Načítám…"_s, u"Loading…"_s},

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakeservice.h"
 
+#include "locale/preferences.h"
 #include "services/updatechecker.h"
 #include "support/testenvironment.h"
+
+#include <list>
 
 #include <QCoroTask>
 #include <QNetworkAccessManager>
@@ -14,13 +17,15 @@ class TestUpdate final : public QObject {
     TestEnvironment m_environment;
     QNetworkAccessManager m_network;
     FakeService m_service;
+    std::list<Preferences> m_preferences; // one per checker, read afresh as after a restart
 
     // A checker of version 1.0 that has read `body` as the manifest.
     std::unique_ptr<UpdateChecker> checked(const QByteArray &body)
     {
         m_service.serve("/version.json", 200, body);
         auto checker = std::make_unique<UpdateChecker>(
-            m_network, m_service.base().resolved(QUrl("/version.json")), "1.0");
+            m_network, m_service.base().resolved(QUrl("/version.json")), "1.0",
+            m_preferences.emplace_back());
         QCoro::waitFor(checker->checkForUpdate());
         return checker;
     }

@@ -93,7 +93,7 @@ private Q_SLOTS:
         const auto recent = NetlifyClient::decode(
             FakeService::fixture("netlify-deploys-recent.json"), old.createdAt);
         QCOMPARE(std::get<QList<DeployInfo>>(recent).at(2).createdAt, old.createdAt);
-        QCOMPARE(DeployStatus::from({}), DeployStatus::error("žádný deploy"));
+        QCOMPARE(DeployStatus::from({}), DeployStatus::noDeploys());
     }
 
     void githubReadsStatus()
@@ -147,7 +147,7 @@ private Q_SLOTS:
             }
         };
         const DeployStatus ready = DeployStatus::ready(QDateTime::fromMSecsSinceEpoch(1500));
-        const DeployStatus failed = DeployStatus::error("build selhal");
+        const DeployStatus failed = DeployStatus::buildFailed();
         check("netlify", {"ready", "current"}, ready);
         check("netlify",
               {"building", "enqueued", "processing", "uploading", "uploaded", "preparing", "new",

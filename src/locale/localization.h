@@ -18,13 +18,14 @@ QString displayName(AppLanguage language); // fixed names, never translated
 
 } // namespace AppLanguages
 
-namespace AppLanguageStore {
+namespace Localization {
 
-// Reads the preference on every call: "en" is English, everything else Czech.
-AppLanguage current();
-void setCurrent(AppLanguage language);
+// The interface language L() translates into. Czech until set; the Preferences object sets it
+// from the stored preference and on every change, so a lookup never reads the settings file.
+AppLanguage language();
+void setLanguage(AppLanguage language);
 
-} // namespace AppLanguageStore
+} // namespace Localization
 
 // The one lookup of user-visible text: the Czech source text itself, or its English twin when
 // the interface language is English and the dictionary has one.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "services/formatters.h"
+#include "locale/formatters.h"
 
-#include "services/localization.h"
+#include "locale/localization.h"
 
 #include <unicode/locid.h>
 #include <unicode/reldatefmt.h>
@@ -108,7 +108,7 @@ QString relative(const QDateTime &date, const QDateTime &now)
     if (!date.isValid() || !now.isValid())
         return {};
     const Offset offset = offsetBetween(date, now);
-    const AppLanguage language = AppLanguageStore::current();
+    const AppLanguage language = Localization::language();
 
     icu::UnicodeString text;
     UErrorCode status = U_ZERO_ERROR;

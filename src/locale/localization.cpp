@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "services/localization.h"
+#include "locale/localization.h"
 
-#include "services/translations.h"
+#include "locale/translations.h"
 
-#include "services/preferences.h"
+#include <atomic>
 
 namespace AppLanguages {
 
@@ -33,26 +33,30 @@ QString displayName(AppLanguage language)
 
 } // namespace AppLanguages
 
-namespace AppLanguageStore {
+namespace {
 
-AppLanguage current()
+// Read on every painted text, from any thread; written only by the Preferences object.
+std::atomic<AppLanguage> currentLanguage{AppLanguage::Cs};
+
+} // namespace
+
+namespace Localization {
+
+AppLanguage language()
 {
-    const QString stored =
-        Preferences::open().value(QLatin1String(Preferences::languageKey)).toString();
-    return stored == u"en" ? AppLanguage::En : AppLanguage::Cs;
+    return currentLanguage.load(std::memory_order_relaxed);
 }
 
-void setCurrent(AppLanguage language)
+void setLanguage(AppLanguage language)
 {
-    Preferences::open().setValue(QLatin1String(Preferences::languageKey),
-                                 AppLanguages::rawValue(language));
+    currentLanguage.store(language, std::memory_order_relaxed);
 }
 
-} // namespace AppLanguageStore
+} // namespace Localization
 
 QString L(const QString &czech)
 {
-    if (AppLanguageStore::current() == AppLanguage::Cs)
+    if (Localization::language() == AppLanguage::Cs)
         return czech;
     const auto &dictionary = Translations::dictionary();
     const auto found = dictionary.constFind(czech);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "services/translations.h"
+#include "locale/translations.h"
 
 #include <atomic>
 #include <iterator>

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include "app/presentation.h"
+
+#include "app/statusrefresher.h"
+#include "locale/formatters.h"
+#include "locale/localization.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace Presentation {
+
+namespace {
+
+const QString separator = u" · "_s;
+
+} // namespace
+
+QString gitLabel(const GitStatus &status)
+{
+    switch (status.kind) {
+    case GitStatus::Kind::Unknown:
+        return L(u"Načítám…"_s);
+    case GitStatus::Kind::NotAvailable:
+        return L(u"Git nedostupný"_s);
+    case GitStatus::Kind::Clean:
+    case GitStatus::Kind::Dirty:
+        break;
+    }
+
+    QStringList parts{status.branch};
+    if (status.kind == GitStatus::Kind::Dirty)
+        parts.append(QString::number(status.changes) % u' ' % L(u"změn"_s));
+    if (status.ahead >= 1)
+        parts.append(u"↑"_s % QString::number(status.ahead));
+    if (status.behind >= 1)
+        parts.append(u"↓"_s % QString::number(status.behind));
+
+    if (status.kind == GitStatus::Kind::Dirty)
+        return parts.join(separator);
+    if (parts.size() >= 2)
+        return parts.join(u' ');
+    return status.branch % separator % L(u"čisto"_s);
+}
+
+QString deployMessage(const DeployStatus &status)
+{
+    if (status.kind != DeployStatus::Kind::Error)
+        return {};
+    switch (status.failure) {
+    case DeployStatus::Failure::NoDeploys:
+        return L(u"žádný deploy"_s);
+    case DeployStatus::Failure::BuildFailed:
+        return L(u"build selhal"_s);
+    case DeployStatus::Failure::Message:
+        break;
+    }
+    return status.message;
+}
+
+QString deployLabel(const DeployStatus &status, const QDateTime &now)
+{
+    switch (status.kind) {
+    case DeployStatus::Kind::Ready:
+        return L(u"Nasazeno"_s) % u' ' % Formatters::relative(status.deployedAt, now);
+    case DeployStatus::Kind::Error:
+        return L(u"Chyba"_s) % u": " % deployMessage(status);
+    case DeployStatus::Kind::Unknown:
+        return L(u"Načítám…"_s);
+    case DeployStatus::Kind::TokenMissing:
+        return L(u"Čeká na token"_s);
+    case DeployStatus::Kind::NotConfigured:
+        return L(u"Bez nasazení"_s);
+    case DeployStatus::Kind::Building:
+        return L(u"Nasazuje se…"_s);
+    }
+    return {};
+}
+
+QString gitHubLabel(const GitHubStatus &status)
+{
+    QStringList parts;
+    if (status.openPRCount >= 1)
+        parts.append(QString::number(status.openPRCount) % u" PR");
+    switch (status.checks) {
+    case GitHubStatus::ChecksState::None:
+        break;
+    case GitHubStatus::ChecksState::Pending:
+        parts.append(L(u"CI běží"_s));
+        break;
+    case GitHubStatus::ChecksState::Success:
+        parts.append(L(u"CI OK"_s));
+        break;
+    case GitHubStatus::ChecksState::Failure:
+        parts.append(L(u"CI selhalo"_s));
+        break;
+    }
+    return parts.join(separator);
+}
+
+QString attentionText(const AttentionReason &reason)
+{
+    const QString ahead = QString::number(reason.ahead);
+    const QString changes = QString::number(reason.changes);
+    switch (reason.kind) {
+    case AttentionReason::Kind::DeployFailed:
+        return L(u"Deploy selhal"_s);
+    case AttentionReason::Kind::Unpushed:
+        return ahead % u' ' % L(u"commitů nepushnuto"_s);
+    case AttentionReason::Kind::Uncommitted:
+        return changes % u' ' % L(u"nezacommitovaných změn"_s);
+    case AttentionReason::Kind::UncommittedAndUnpushed:
+        return changes % u' ' % L(u"změn"_s) % separator % ahead % u' ' % L(u"nepushnuto"_s);
+    }
+    return {};
+}
+
+std::optional<QString> attentionText(const ProjectRuntime &runtime)
+{
+    const std::optional<AttentionReason> reason = Attention::reason(runtime);
+    if (!reason)
+        return std::nullopt;
+    return attentionText(*reason);
+}
+
+StatusColor gitColor(const GitStatus &status)
+{
+    return Attention::gitColor(status);
+}
+
+StatusColor deployColor(const DeployStatus &status)
+{
+    return Attention::deployColor(status);
+}
+
+StatusColor combinedColor(const ProjectRuntime &runtime)
+{
+    const GitStatus &git = runtime.git;
+    if (runtime.deploy.kind == DeployStatus::Kind::Error)
+        return StatusColor::Red;
+    if (git.kind == GitStatus::Kind::Dirty)
+        return StatusColor::Yellow;
+    if (git.kind == GitStatus::Kind::Clean && git.ahead > 0)
+        return StatusColor::Yellow;
+    if (runtime.deploy.kind == DeployStatus::Kind::Building)
+        return StatusColor::Yellow;
+    if (git.kind == GitStatus::Kind::Clean)
+        return StatusColor::Green;
+    return runtime.deploy.kind == DeployStatus::Kind::Ready ? StatusColor::Green
+                                                            : StatusColor::Gray;
+}
+
+StatusColor gitHubColor(const GitHubStatus &status)
+{
+    switch (status.checks) {
+    case GitHubStatus::ChecksState::Success:
+        return StatusColor::Green;
+    case GitHubStatus::ChecksState::Failure:
+        return StatusColor::Red;
+    case GitHubStatus::ChecksState::Pending:
+    case GitHubStatus::ChecksState::None:
+        break;
+    }
+    return StatusColor::Yellow;
+}
+
+bool showsGitHub(const std::optional<GitHubStatus> &status)
+{
+    return status &&
+           (status->openPRCount >= 1 || status->checks != GitHubStatus::ChecksState::None);
+}
+
+bool hasDeployTarget(const ProjectConfig &project)
+{
+    return isPresent(project.netlifySiteID) || isPresent(project.vercelProjectID);
+}
+
+QString deployServiceName(const ProjectConfig &project)
+{
+    return isPresent(project.netlifySiteID) ? u"Netlify"_s : u"Vercel"_s;
+}
+
+DeployOutcome deployOutcome(const QString &state)
+{
+    static const QStringList running{u"building"_s, u"enqueued"_s,  u"processing"_s, u"uploading"_s,
+                                     u"uploaded"_s, u"preparing"_s, u"new"_s};
+    if (state == u"ready" || state == u"current")
+        return {L(u"Úspěch"_s), StatusColor::Green};
+    if (running.contains(state))
+        return {L(u"Běží"_s), StatusColor::Yellow};
+    return {L(u"Selhal"_s), StatusColor::Red};
+}
+
+QString title(ProjectStatus status)
+{
+    return L(ProjectStatuses::title(status));
+}
+
+QString title(KanbanColumn column)
+{
+    return L(KanbanColumns::title(column));
+}
+
+QString title(CardPriority priority)
+{
+    return L(CardPriorities::title(priority));
+}
+
+} // namespace Presentation

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "app/attention.h"
+#include "app/presentation.h"
+#include "locale/localization.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ProjectRuntime runtimeOf(const GitStatus &git, const DeployStatus &deploy = {})
+{
+    ProjectRuntime runtime;
+    runtime.git = git;
+    runtime.deploy = deploy;
+    return runtime;
+}
+
+} // namespace
+
+class PresentationTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { Localization::setLanguage(AppLanguage::Cs); }
+
+    void statusTextsFollowTheLanguageOfTheMoment()
+    {
+        const GitStatus clean = GitStatus::clean(u"main"_s, 0, 0);
+        const GitStatus ahead = GitStatus::clean(u"main"_s, 2, 0);
+        const GitStatus dirty = GitStatus::dirty(u"main"_s, 5, 1, 3);
+        const DeployStatus none = DeployStatus::noDeploys();
+        const DeployStatus failed = DeployStatus::buildFailed();
+        const GitHubStatus github{2, GitHubStatus::ChecksState::Success};
+        QCOMPARE(Presentation::gitLabel(clean), u"main · čisto"_s);
+        QCOMPARE(Presentation::gitLabel(ahead), u"main ↑2"_s);
+        QCOMPARE(Presentation::gitLabel(dirty), u"main · 5 změn · ↑1 · ↓3"_s);
+        QCOMPARE(Presentation::deployLabel(none), u"Chyba: žádný deploy"_s);
+        QCOMPARE(Presentation::deployLabel(failed), u"Chyba: build selhal"_s);
+        QCOMPARE(Presentation::gitHubLabel(github), u"2 PR · CI OK"_s);
+
+        // The same records read in English after a switch: nothing translated was stored.
+        Localization::setLanguage(AppLanguage::En);
+        QCOMPARE(Presentation::gitLabel(clean), u"main · clean"_s);
+        QCOMPARE(Presentation::gitLabel(dirty), u"main · 5 changes · ↑1 · ↓3"_s);
+        QCOMPARE(Presentation::gitLabel(GitStatus::unknown()), u"Loading…"_s);
+        QCOMPARE(Presentation::deployLabel(none), u"Error: no deploy"_s);
+        QCOMPARE(Presentation::deployLabel(failed), u"Error: build failed"_s);
+        QCOMPARE(Presentation::deployLabel(DeployStatus::error(u"HTTP 401"_s)),
+                 u"Error: HTTP 401"_s);
+        QCOMPARE(Presentation::gitHubLabel({0, GitHubStatus::ChecksState::Pending}),
+                 u"CI running"_s);
+        QCOMPARE(Presentation::gitHubLabel({}), QString());
+    }
+
+    void attentionReasons()
+    {
+        using enum AttentionReason::Kind;
+        QCOMPARE(Presentation::attentionText(runtimeOf(GitStatus::clean(u"m"_s, 4, 9))),
+                 u"4 commitů nepushnuto"_s);
+        QCOMPARE(Presentation::attentionText(runtimeOf(GitStatus::dirty(u"m"_s, 7, 0, 0))),
+                 u"7 nezacommitovaných změn"_s);
+        QCOMPARE(Presentation::attentionText(runtimeOf(GitStatus::dirty(u"m"_s, 3, 2, 0))),
+                 u"3 změn · 2 nepushnuto"_s);
+        // A failed deployment wins over a dirty repository, whatever its message (a rejected
+        // token included); behind, building and a missing token never count.
+        QCOMPARE(Attention::reason(runtimeOf(GitStatus::dirty(u"m"_s, 3, 2, 0),
+                                             DeployStatus::error(u"HTTP 401"_s))),
+                 AttentionReason{DeployFailed});
+        for (const ProjectRuntime &calm :
+             {runtimeOf(GitStatus::clean(u"m"_s, 0, 5), DeployStatus::building()),
+              runtimeOf(GitStatus::notAvailable(), DeployStatus::tokenMissing()), ProjectRuntime{}})
+            QCOMPARE(Attention::reason(calm), std::nullopt);
+
+        Localization::setLanguage(AppLanguage::En);
+        QCOMPARE(Presentation::attentionText(AttentionReason{DeployFailed}), u"Deploy failed"_s);
+        QCOMPARE(Presentation::attentionText(AttentionReason{UncommittedAndUnpushed, 3, 2}),
+                 u"3 changes · 2 nepushnuto"_s); // the fragment has no English twin
+    }
+
+    void colours()
+    {
+        using enum StatusColor;
+        const DeployStatus ready = DeployStatus::ready(QDateTime::currentDateTimeUtc());
+        // Combined sidebar colour, in its order of rules.
+        const QList<std::tuple<GitStatus, DeployStatus, StatusColor>> rows{
+            {GitStatus::clean(u"m"_s, 0, 0), DeployStatus::error(u"x"_s), Red},
+            {GitStatus::dirty(u"m"_s, 1, 0, 0), ready, Yellow},
+            {GitStatus::clean(u"m"_s, 1, 0), ready, Yellow},
+            {GitStatus::clean(u"m"_s, 0, 0), DeployStatus::building(), Yellow},
+            {GitStatus::clean(u"m"_s, 0, 3), DeployStatus::notConfigured(), Green},
+            {GitStatus::notAvailable(), ready, Green},
+            {GitStatus::unknown(), DeployStatus::tokenMissing(), Gray},
+        };
+        for (const auto &[git, deploy, colour] : rows)
+            QCOMPARE(Presentation::combinedColor(runtimeOf(git, deploy)), colour);
+
+        // Worst status: clean but ahead is yellow, any red deployment wins, none is green.
+        RuntimeMap runtime;
+        QCOMPARE(Attention::worstStatus(runtime), Green);
+        runtime.insert(QUuid::createUuid(), runtimeOf(GitStatus::clean(u"m"_s, 0, 0)));
+        QCOMPARE(Attention::worstStatus(runtime), Green);
+        runtime.insert(QUuid::createUuid(), runtimeOf(GitStatus::clean(u"m"_s, 1, 0)));
+        QCOMPARE(Attention::worstStatus(runtime), Yellow);
+        runtime.insert(QUuid::createUuid(),
+                       runtimeOf(GitStatus::notAvailable(), DeployStatus::noDeploys()));
+        QCOMPARE(Attention::worstStatus(runtime), Red);
+
+        QCOMPARE(Presentation::gitHubColor({1, GitHubStatus::ChecksState::None}), Yellow);
+        QCOMPARE(Presentation::gitHubColor({0, GitHubStatus::ChecksState::Failure}), Red);
+        QVERIFY(!Presentation::showsGitHub(GitHubStatus{}));
+        QVERIFY(Presentation::showsGitHub(GitHubStatus{1, GitHubStatus::ChecksState::None}));
+    }
+
+    void deployHistoryOutcomes()
+    {
+        QCOMPARE(Presentation::deployOutcome(u"current"_s).color, StatusColor::Green);
+        QCOMPARE(Presentation::deployOutcome(u"uploaded"_s).word, u"Běží"_s);
+        for (const QString &state : {u""_s, u"error"_s, u"READY"_s})
+            QCOMPARE(Presentation::deployOutcome(state).word, u"Selhal"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(PresentationTest)
+#include "tst_presentation.moc"
