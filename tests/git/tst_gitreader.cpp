@@ -13,7 +13,9 @@ Q_DECLARE_METATYPE(GitStatus)
 
 char *toString(const GitStatus &status)
 {
-    return QTest::toString(u"%1 (kind %2)"_s.arg(status.label()).arg(int(status.kind)));
+    return QTest::toString(u"kind %1, branch %2, %3 changes, ahead %4, behind %5"_s.arg(
+        QString::number(int(status.kind)), status.branch, QString::number(status.changes),
+        QString::number(status.ahead), QString::number(status.behind)));
 }
 
 namespace {
