@@ -5,6 +5,7 @@
 #include "ui/board/archivesheet.h"
 #include "ui/board/cardlistmodel.h"
 #include "ui/board/cardlistview.h"
+#include "ui/board/cardorder.h"
 #include "ui/board/duedatetone.h"
 #include "ui/board/kanbancolumnview.h"
 #include "ui/board/kanbanview.h"
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -83,6 +85,7 @@ private Q_SLOTS:
     void dueDateTone_data();
     void dueDateTone();
     void oneChangedCardChangesOneRow();
+    void rowsFollowAnySequenceOfChanges();
     void drops_data();
     void drops();
     void dropsOnAColumnLandWhereTheyPoint();
@@ -287,6 +290,65 @@ void TestBoard::oneChangedCardChangesOneRow()
     QCOMPARE(titles(doing), (QStringList{u"new"_s, u"a"_s, u"b"_s}));
     QCOMPARE(reset.size(), 0);
     QCOMPARE(list->currentCard(), std::optional(edited.id));
+}
+
+void TestBoard::rowsFollowAnySequenceOfChanges()
+{
+    // Random edits, moves, filters and sort modes; after each one the rows are exactly what the
+    // rule says, reached by rows (the tester checks every signal).
+    QRandomGenerator random(8);
+    QList<QAbstractItemModelTester *> testers;
+    for (KanbanColumn column : KanbanColumns::all())
+        testers.append(new QAbstractItemModelTester(
+            cards(column), QAbstractItemModelTester::FailureReportingMode::QtTest, this));
+    const QStringList modes{u"manual"_s, u"priority"_s, u"dueDate"_s};
+    for (int step = 0; step < 300; ++step) {
+        const QList<TaskCard> all = f->model.cards();
+        const auto any = [&] { return all[random.bounded(int(all.size()))].id; };
+        const auto column = [&] { return KanbanColumn(random.bounded(3)); };
+        switch (all.size() < 4 ? 0 : random.bounded(7)) {
+        case 0:
+            f->model.addCard(project.id, u"c%1 %2"_s.arg(step).arg(random.bounded(3)), {},
+                             column());
+            break;
+        case 1:
+            f->model.moveCard(any(), column(),
+                              random.bounded(2) ? std::optional(any()) : std::nullopt);
+            break;
+        case 2: {
+            TaskCard card = *f->model.card(any());
+            card.priority =
+                random.bounded(2) ? std::optional(CardPriority(random.bounded(3))) : std::nullopt;
+            card.dueDate = f->models.clock.addDays(random.bounded(3));
+            card.title += u"x"_s;
+            f->model.updateCard(card);
+            break;
+        }
+        case 3:
+            random.bounded(2) ? f->model.archiveCard(any()) : f->model.unarchiveCard(any());
+            break;
+        case 4:
+            f->model.deleteCard(any());
+            break;
+        case 5:
+            board->searchField()->lineEdit()->setText(
+                QStringList{QString(), u" 1"_s, u"X"_s, u"c1"_s}[random.bounded(4)]);
+            break;
+        case 6:
+            f->models.preferences.setKanbanSortMode(modes[random.bounded(3)]);
+            break;
+        }
+        const KanbanSortMode mode =
+            KanbanSortModes::fromRawValue(f->models.preferences.kanbanSortMode());
+        for (KanbanColumn kind : KanbanColumns::all()) {
+            QStringList expected;
+            for (const TaskCard &card :
+                 CardOrder::visible(f->model.cards(project.id, kind), board->filter(), mode))
+                expected.append(card.title);
+            QCOMPARE(titles(cards(kind)), expected);
+        }
+    }
+    qDeleteAll(testers);
 }
 
 void TestBoard::drops_data()

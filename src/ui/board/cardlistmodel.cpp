@@ -77,6 +77,11 @@ void CardListModel::applyRows(const QList<TaskCard> &cards)
         row = first - 1;
     }
 
+    // What was shown before; rows inserted below are never looked up again.
+    QSet<QUuid> present;
+    present.reserve(m_cards.size());
+    for (const TaskCard &shown : std::as_const(m_cards))
+        present.insert(shown.id);
     QList<int> changed;
     for (int row = 0; row < cards.size();) {
         const TaskCard &card = cards[row];
@@ -102,9 +107,6 @@ void CardListModel::applyRows(const QList<TaskCard> &cards)
             continue; // compared on the next turn, now that it stands at `row`
         }
         int last = row;
-        QSet<QUuid> present;
-        for (const TaskCard &shown : std::as_const(m_cards))
-            present.insert(shown.id);
         while (last + 1 < cards.size() && !present.contains(cards[last + 1].id))
             ++last;
         beginInsertRows({}, row, last);
