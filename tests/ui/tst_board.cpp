@@ -6,6 +6,7 @@
 #include "ui/board/cardlistmodel.h"
 #include "ui/board/cardlistview.h"
 #include "ui/board/cardorder.h"
+#include "ui/board/cardtile.h"
 #include "ui/board/duedatetone.h"
 #include "ui/board/kanbancolumnview.h"
 #include "ui/board/kanbanview.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
@@ -82,6 +84,8 @@ private Q_SLOTS:
     void visibleCards_data();
     void visibleCards();
     void labelChipsListLabelsInUse();
+    void tilesKeepTheirLines_data();
+    void tilesKeepTheirLines();
     void dueDateTone_data();
     void dueDateTone();
     void oneChangedCardChangesOneRow();
@@ -231,6 +235,61 @@ void TestBoard::labelChipsListLabelsInUse()
     f->model.deleteCard(idOf(u"old"_s));
     QVERIFY(!board->filter().labelID);
     QCOMPARE(cards(KanbanColumn::Doing)->rowCount(), 1);
+}
+
+void TestBoard::tilesKeepTheirLines_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("note");
+    const QString rtl = u"שלום עולם, זו כותרת ארוכה מאוד שצריכה לגלוש לשורה נוספת בכרטיס"_s;
+    QTest::newRow("10,000 characters") << QString(10000, u'W') << QString(10000, u'x');
+    QTest::newRow("long words") << QString(300, u'a').repeated(30) << u"b "_s.repeated(5000);
+    QTest::newRow("only emoji") << u"🎉"_s.repeated(400) << u"🚀"_s.repeated(400);
+    QTest::newRow("right to left") << rtl.repeated(20) << rtl.repeated(20);
+    QTest::newRow("line breaks") << u"a\n"_s.repeated(500) << u"\n\r\n\u2028"_s.repeated(500);
+    QTest::newRow("half a surrogate pair") << QString(599, u'a') + u"🎉"_s << QString();
+}
+
+void TestBoard::tilesKeepTheirLines()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, note);
+    const CardTile::Fonts fonts;
+    const QList<CardLabel> labels = f->model.labels();
+    TaskCard card;
+    card.id = QUuid::createUuid();
+    card.createdAt = f->models.clock;
+    card.labelIDs = {QUuid::createUuid(), labels[1].id}; // an unknown id is skipped
+    card.coverColorName = u"magenta"_s;                  // drawn gray
+    TaskCard two = card;
+    two.title = u"Two lines: a title long enough to wrap in a narrow column for sure"_s;
+    two.note = two.title;
+    const int width = 200;
+    const int twoLines = CardTile(two, labels, false, width, fonts).height();
+
+    card.title = title;
+    card.note = note;
+    const CardTile full(card, labels, false, width, fonts);
+    QVERIFY(full.height() <= twoLines); // a blank note takes no line at all
+    const CardTile compact(card, labels, true, width, fonts);
+    QCOMPARE(compact.height(), CardTile(two, labels, true, width, fonts).height());
+
+    // Nothing is drawn beyond the tile and its shadow.
+    for (const CardTile *tile : {&full, &compact}) {
+        QImage image(width + 40, tile->height() + 40, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        tile->paint(painter, QPointF(20, 20), board->palette(), {true, false, false},
+                    f->models.clock);
+        painter.end();
+        const QRect allowed(16, 16, width + 8, tile->height() + 9);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (!allowed.contains(x, y) && qAlpha(image.pixel(x, y)) != 0)
+                    QFAIL(qPrintable(u"drawn at %1,%2"_s.arg(x).arg(y)));
+            }
+        }
+    }
 }
 
 void TestBoard::dueDateTone_data()
