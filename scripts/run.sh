@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Quaylin. Until the desktop window exists this prints the status
-# of every tracked project (`quaylin status`) from your own data file.
+# Sets up, builds and starts the Quaylin desktop application (its icon appears in the system
+# tray; without a tray its main window opens). Arguments go to `quaylin`, so
+# `scripts/run.sh status` prints every project's status in the terminal instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
-exec build/quaylin status "$@"
+scripts/build.sh quaylin
+exec build/quaylin "$@"

@@ -15,6 +15,7 @@
 namespace {
 
 constexpr auto usage = "Usage:\n"
+                       "  quaylin                     start the desktop application\n"
                        "  quaylin status [--json]     show every tracked project's status\n"
                        "  quaylin add [PATH] [--name NAME] [--emoji EMOJI]\n"
                        "                              track a folder (default: this one)\n"
