@@ -3,6 +3,7 @@
 
 #include "app/appcontext.h"
 #include "ui/shell/desktop.h"
+#include "ui/shell/singleinstance.h"
 
 #include <QObject>
 
@@ -12,7 +13,6 @@
 class GlobalHotKeyManager;
 class HotKeyBackend;
 class MainWindow;
-class SingleInstance;
 class TrayIcon;
 struct UiContext;
 

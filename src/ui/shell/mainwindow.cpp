@@ -24,7 +24,7 @@ MainWindow::MainWindow(UiContext &context, QWidget *parent)
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Quaylin"_s);
     setCentralWidget(m_view);
-    setMinimumSize(minimumSize);
+    setMinimumSize(smallestSize);
     AppMenu::install(*this, *context.desktop.commands,
                      {
                          .about = [this] { showAbout(); },
@@ -33,9 +33,9 @@ MainWindow::MainWindow(UiContext &context, QWidget *parent)
 
     const QByteArray saved = context.preferences.windowGeometry(QLatin1String(geometryName));
     if (saved.isEmpty() || !restoreGeometry(saved)) {
-        resize(initialSize);
+        resize(firstSize);
         if (const QScreen *screen = QGuiApplication::primaryScreen())
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, initialSize,
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, firstSize,
                                             screen->availableGeometry()));
     }
 }

@@ -15,8 +15,8 @@ class MainWindow final : public QMainWindow {
 
 public:
     static constexpr auto geometryName = "QuaylinMainWindow";
-    static constexpr QSize initialSize{1060, 700};
-    static constexpr QSize minimumSize{900, 580};
+    static constexpr QSize firstSize{1060, 700};
+    static constexpr QSize smallestSize{900, 580};
 
     explicit MainWindow(UiContext &context, QWidget *parent = nullptr);
     ~MainWindow() override;

@@ -223,6 +223,7 @@ void MenuBarView::rebuildRows()
         if (m_rowsLayout->indexOf(row) != position) {
             m_rowsLayout->removeWidget(row);
             m_rowsLayout->insertWidget(position, row);
+            row->show(); // now, so the panel's height counts it at once
         }
         ++position;
         kept.insert(project.id, row);
@@ -310,7 +311,9 @@ void MenuBarView::place()
 
 bool MenuBarView::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowDeactivate && isVisible()) {
+    // Not when hiding by itself (Escape, "Otevřít Quaylin"), which deactivates it too.
+    if (event->type() == QEvent::WindowDeactivate && isVisible() &&
+        !testAttribute(Qt::WA_WState_Hidden)) {
         m_lostFocus.start();
         hide();
     }

@@ -25,6 +25,7 @@ public:
     QString symbol() const { return m_symbol; }
     // The panel, once it has been opened (absent before).
     MenuBarView *panel() const { return m_panel.get(); }
+    QMenu *menu() const { return m_menu.get(); }
     // Opens the panel, or closes it when open (a second click on the icon).
     void togglePanel();
 
