@@ -154,13 +154,17 @@ public:
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
             return false;
         const auto *key = static_cast<const xcb_key_press_event_t *>(message);
-        const uint16_t modifierBits = 0xff & ~m_ignored;
-        if (key->detail != m_keycode || (key->state & modifierBits) != m_modifiers)
+        if (key->detail != m_keycode)
             return false;
         if (type == XCB_KEY_RELEASE) {
+            // The S of a grabbed press; Alt and Super are often let go first.
+            const bool ours = m_held;
             m_held = false;
-            return true;
+            return ours;
         }
+        const uint16_t modifierBits = 0xff & ~m_ignored;
+        if ((key->state & modifierBits) != m_modifiers)
+            return false;
         // Holding the keys repeats the press; one toggle per press.
         if (!m_held && m_pressed) {
             m_held = true;
