@@ -67,7 +67,29 @@ public:
         return *app;
     }
 
+    ~Shell() { close(); }
+
     AppModel &model() { return app->context().model(); }
+
+    // Ends the application once its refresh and update check are answered (a request cut
+    // short leaves its task waiting forever).
+    void close()
+    {
+        if (!app)
+            return;
+        const auto settled = [this] {
+            const bool checked =
+                !started || std::any_of(service.requests().cbegin(), service.requests().cend(),
+                                        [](const RecordedRequest &request) {
+                                            return request.path == u"/version.json";
+                                        });
+            return checked && !model().isRefreshing();
+        };
+        QVERIFY(QTest::qWaitFor(settled, 20'000));
+        QTest::qWait(50);
+        app.reset();
+        started = false;
+    }
 
     // Opens the panel as a click on the tray icon does.
     MenuBarView &panel()
@@ -95,6 +117,7 @@ public:
     // Starts the application and waits for its first full refresh (tokens loaded).
     void start()
     {
+        started = true;
         app->start();
         QTRY_VERIFY_WITH_TIMEOUT(model().lastRefresh() && !model().isRefreshing(), 20'000);
     }
@@ -114,6 +137,7 @@ public:
     FakeDesktop desktop;
     FakeHotKeyBackend *hotKeys = nullptr;
     std::unique_ptr<DesktopApplication> app;
+    bool started = false;
 };
 
 QString accessibleName(QObject *object)
@@ -227,6 +251,7 @@ void ShellTest::refreshTextAndSpinnerFollowTheRefresh()
     MenuBarView &panel = shell.panel();
     QCOMPARE(shell.text("panelRefreshText"), u"Zatím neaktualizováno"_s);
     panel.hide();
+    shell.started = true;
     shell.app->start();
     QTRY_VERIFY(!shell.service.requests().isEmpty());
     QVERIFY(shell.model().isRefreshing());
@@ -252,6 +277,7 @@ void ShellTest::refreshTextAndSpinnerFollowTheRefresh()
     const qsizetype requests = shell.service.requests().size();
     QTest::mouseClick(panel.findChild<IconButton *>(u"panelRefreshButton"_s), Qt::LeftButton);
     QTRY_VERIFY(shell.service.requests().size() > requests);
+    shell.service.release();
 }
 
 void ShellTest::panelRedrawsInTheNewLanguage()
@@ -366,7 +392,7 @@ void ShellTest::mainWindowOpensCentredAndRemembersItsFrame()
 
     // The next run opens where this one was left.
     window->setGeometry(frame.translated(30, 20));
-    shell.app.reset();
+    shell.close();
     shell.open();
     shell.app->showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(shell.app->mainWindow()));
@@ -438,7 +464,8 @@ void ShellTest::menuStaysCzechAndReachesCommandsAndTheFocusedField()
 void ShellTest::hotKeyTogglesTheMainWindow()
 {
     Shell shell;
-    shell.open().start();
+    shell.open();
+    shell.start();
     QCOMPARE(shell.hotKeys->grabs, 1);
     // No tray on this platform, so the window is already open.
     MainWindow *window = shell.app->mainWindow();
@@ -454,8 +481,9 @@ void ShellTest::hotKeyTogglesTheMainWindow()
 
     // Switched off in the settings: not grabbed at the next start.
     shell.app->context().preferences().setGlobalHotkeyEnabled(false);
-    shell.app.reset();
-    shell.open().start();
+    shell.close();
+    shell.open();
+    shell.start();
     QCOMPARE(shell.hotKeys->grabs, 0);
     QVERIFY(!shell.app->hotKey().isRegistered());
 }
