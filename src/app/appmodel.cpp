@@ -4,11 +4,10 @@
 #include "app/adoption.h"
 #include "app/attention.h"
 #include "app/presentation.h"
-#include "app/seeding.h"
+#include "app/startdocument.h"
 #include "sources/tokenstore.h"
 
 #include <QPointer>
-#include <QSet>
 
 AppModel::AppModel(AppEnvironment environment, QObject *parent)
     : QObject(parent)
@@ -17,36 +16,15 @@ AppModel::AppModel(AppEnvironment environment, QObject *parent)
           std::make_shared<StatusRefresher>(*m_env.processRunner, *m_env.network, m_env.endpoints))
 {
     const QDateTime startedAt = now();
-    bool mustSave = false;
-    StoreData document = StoreData::defaultDocument();
-    const Store::Loaded loaded = m_env.store.load(startedAt);
-    if (const auto *data = std::get_if<StoreData>(&loaded)) {
-        document = *data;
-    } else if (std::holds_alternative<Store::Unreadable>(loaded)) {
+    const StartDocument::Opened opened =
+        StartDocument::open(m_env.store, startedAt, m_env.loginName, m_env.homeDir);
+    if (opened.unreadable) {
         // The first save would overwrite it; keep the user's bytes beside the new file.
         m_setAsidePath = m_env.store.setAsideUnreadable(startedAt);
         m_unreadableInPlace = m_setAsidePath.isEmpty();
     }
-
-    if (!document.didSeed) {
-        // Projects already in an unseeded file stay; seed projects join them.
-        document.projects += Seeding::seedProjects(m_env.loginName, m_env.homeDir);
-        document.didSeed = true;
-        mustSave = true;
-    }
-    adopt(document);
-
-    QSet<double> distinct;
-    for (const ProjectConfig &project : std::as_const(m_projects))
-        distinct.insert(project.sortIndex);
-    if (m_projects.size() >= 2 && distinct.size() < m_projects.size()) {
-        QList<ProjectConfig> renumbered = m_projects;
-        for (qsizetype i = 0; i < renumbered.size(); ++i)
-            renumbered[i].sortIndex = double(i);
-        setProjects(renumbered);
-        mustSave = true;
-    }
-    if (mustSave)
+    adopt(opened.document);
+    if (opened.needsSave)
         persist();
 
     m_autoRefresh.setInterval(autoRefreshSeconds * 1000);
