@@ -95,17 +95,27 @@ void AppModel::adopt(const StoreData &document)
     setFolders(adopted.folders);
 }
 
+StoreData AppModel::snapshot() const
+{
+    return {m_projects, m_cards, true, m_labels, m_folders};
+}
+
 void AppModel::persist()
 {
     if (m_unreadableInPlace) {
         m_setAsidePath = m_env.store.setAsideUnreadable(now());
         m_unreadableInPlace = m_setAsidePath.isEmpty();
-        if (m_unreadableInPlace)
+        if (m_unreadableInPlace) {
+            setSaveError(QStringLiteral("cannot move the unreadable %1 aside; nothing is saved")
+                             .arg(dataFilePath()));
             return;
+        }
     }
-    const bool saved = m_env.store.save(StoreData{m_projects, m_cards, true, m_labels, m_folders});
-    const std::optional<QString> error =
-        saved ? std::nullopt : std::optional(QStringLiteral("cannot write ") + dataFilePath());
+    setSaveError(m_env.store.save(snapshot()).error);
+}
+
+void AppModel::setSaveError(const std::optional<QString> &error)
+{
     assign(&AppModel::m_saveError, error, &AppModel::saveErrorChanged);
 }
 
@@ -114,21 +124,24 @@ void AppModel::waitForPendingSaves()
     // Saves are synchronous for now: nothing is ever pending.
 }
 
-bool AppModel::exportBackup(const QString &path) const
+FileResult AppModel::exportBackup(const QString &path)
 {
-    return Store::writeDocument(StoreData{m_projects, m_cards, true, m_labels, m_folders}, path);
+    waitForPendingSaves();
+    return Store::writeDocument(snapshot(), path);
 }
 
-bool AppModel::importBackup(const QString &path)
+FileResult AppModel::importBackup(const QString &path)
 {
     const Store::Loaded loaded = Store::readDocument(path, now());
+    if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded))
+        return FileResult::failure(unreadable->message);
     const auto *document = std::get_if<StoreData>(&loaded);
     if (!document)
-        return false;
+        return FileResult::failure(QStringLiteral("%1 does not exist").arg(path));
     adopt(*document);
     persist();
     requestRefresh();
-    return true;
+    return {};
 }
 
 void AppModel::requestRefresh()

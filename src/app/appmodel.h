@@ -6,6 +6,7 @@
 #include "app/recordlookup.h"
 #include "app/statusrefresher.h"
 #include "locale/statuscolor.h"
+#include "model/fileresult.h"
 #include "model/storedata.h"
 
 #include <QCoroTask>
@@ -60,7 +61,9 @@ public:
     void clearCommitSuggestion();
     // Where the unreadable data file found at start was moved, if any.
     QString setAsidePath() const { return m_setAsidePath; }
-    // Why the latest save failed; absent once a save has succeeded again.
+    // Why the latest save failed, naming the data file and the system's reason ("cannot write
+    // …/store.json: No space left on device"); absent once a save has succeeded again. Kept
+    // from the failure until then; saveErrorChanged tells both moments.
     std::optional<QString> saveError() const { return m_saveError; }
     // The data file the model saves to.
     QString dataFilePath() const { return m_env.store.filePath(); }
@@ -80,9 +83,13 @@ public:
     void reorderProject(const QUuid &id, const std::optional<QUuid> &before,
                         const std::optional<QUuid> &folderID);
 
-    // Backup files.
-    bool exportBackup(const QString &path) const;
-    bool importBackup(const QString &path);
+    // Backup files. Both say why they failed (FileResult::error names the file and the
+    // reason); a failure changes nothing, in memory or on disk. Export waits for pending saves
+    // and never replaces what is not a regular file (a folder, a FIFO, a device). Import reads
+    // only a regular file of at most Store::maxDocumentBytes that decodes whole, then saves
+    // and starts a refresh.
+    FileResult exportBackup(const QString &path);
+    FileResult importBackup(const QString &path);
 
     // Card queries.
     QList<TaskCard> cards(const QUuid &projectID, KanbanColumn column) const;
@@ -154,7 +161,9 @@ Q_SIGNALS:
 
 private:
     void adopt(const StoreData &document);
+    StoreData snapshot() const;
     void persist();
+    void setSaveError(const std::optional<QString> &error);
     QDateTime now() const { return m_env.now(); }
 
     void setProjects(QList<ProjectConfig> projects);

@@ -82,6 +82,11 @@ int run(const Options &options)
     environment.homeDir = QDir::homePath();
     AppModel model(std::move(environment));
     model.addProject(project);
+    model.waitForPendingSaves();
+    if (const std::optional<QString> error = model.saveError()) {
+        err << "quaylin: " << *error << '\n';
+        return 1;
+    }
     return 0;
 }
 

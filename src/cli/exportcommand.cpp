@@ -24,8 +24,9 @@ int run(const QString &path)
 
     document = adoptedDocument(document);
     document.didSeed = true;
-    if (!Store::writeDocument(document, path)) {
-        err << "quaylin: cannot write " << path << '\n';
+    const FileResult written = Store::writeDocument(document, path);
+    if (!written.ok()) {
+        err << "quaylin: " << *written.error << '\n';
         return 1;
     }
     return 0;
