@@ -16,7 +16,7 @@ AppModel::AppModel(AppEnvironment environment, QObject *parent)
           std::make_shared<StatusRefresher>(*m_env.processRunner, *m_env.network, m_env.endpoints))
 {
     const QDateTime startedAt = now();
-    const StartDocument::Opened opened =
+    StartDocument::Opened opened =
         StartDocument::open(m_env.store, startedAt, m_env.loginName, m_env.homeDir);
     if (opened.unreadable) {
         // The first save would overwrite it; keep the user's bytes beside the new file.
@@ -24,6 +24,10 @@ AppModel::AppModel(AppEnvironment environment, QObject *parent)
         m_unreadableInPlace = m_setAsidePath.isEmpty();
     }
     adopt(opened.document);
+
+    m_saver = std::make_unique<SaveWorker>(m_env.store, std::move(opened.onDisk));
+    connect(m_saver.get(), &SaveWorker::finished, this,
+            [this](const FileResult &result) { setSaveError(result.error); });
     if (opened.needsSave)
         persist();
 
@@ -111,7 +115,7 @@ void AppModel::persist()
             return;
         }
     }
-    setSaveError(m_env.store.save(snapshot()).error);
+    m_saver->save(snapshot());
 }
 
 void AppModel::setSaveError(const std::optional<QString> &error)
@@ -121,7 +125,7 @@ void AppModel::setSaveError(const std::optional<QString> &error)
 
 void AppModel::waitForPendingSaves()
 {
-    // Saves are synchronous for now: nothing is ever pending.
+    m_saver->waitForPendingSaves();
 }
 
 FileResult AppModel::exportBackup(const QString &path)
