@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-httpserver-dev libgl-dev
     qcoro-qt6-dev qtkeychain-qt6-dev libicu-dev
     dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools
+    fonts-dejavu-core fonts-noto-color-emoji xvfb xauth
 )
 
 missing=()

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "ui/shell/appcommands.h"
+
+AppCommands::AppCommands(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void AppCommands::requestNewProject()
+{
+    emit newProjectRequested();
+}
+
+void AppCommands::requestRefresh()
+{
+    emit refreshRequested();
+}
+
+void AppCommands::requestFocusSearch()
+{
+    emit focusSearchRequested();
+}

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#include "ui/shell/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void SystemClipboard::setText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}

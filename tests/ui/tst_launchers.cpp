@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: MIT
+#include "support/fakehotkeybackend.h"
+#include "support/testenvironment.h"
+#include "ui/shell/editorlauncher.h"
+#include "ui/shell/globalhotkeymanager.h"
+#include "ui/shell/terminallauncher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A folder of stand-in programs: each name in `executables` a runnable script, each in
+// `plainFiles` a file that is not executable.
+class FakeBin final {
+public:
+    explicit FakeBin(const QStringList &executables, const QStringList &plainFiles = {})
+    {
+        for (const QString &name : executables)
+            add(name, true);
+        for (const QString &name : plainFiles)
+            add(name, false);
+    }
+
+    QString path() const { return m_dir.path(); }
+    QString program(const QString &name) const { return m_dir.filePath(name); }
+
+    // A script that writes its arguments and working directory to `log`.
+    void addRecorder(const QString &name, const QString &log) const
+    {
+        writeFile(program(name),
+                  QStringLiteral("#!/bin/sh\necho \"$@|$(pwd)\" > '%1'\n").arg(log).toUtf8());
+        QFile::setPermissions(program(name),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private:
+    void add(const QString &name, bool executable) const
+    {
+        writeFile(program(name), "#!/bin/sh\nexit 0\n");
+        QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+        if (executable)
+            permissions |= QFile::ExeOwner;
+        QFile::setPermissions(program(name), permissions);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QProcessEnvironment environment(const QString &path, const QString &terminal = {})
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), path);
+    if (!terminal.isEmpty())
+        environment.insert(QStringLiteral("TERMINAL"), terminal);
+    return environment;
+}
+
+} // namespace
+
+class TestLaunchers final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void editorIsTheFirstInstalled_data();
+    void editorIsTheFirstInstalled();
+    void editorOpensTheFolder();
+    void terminalIsFoundInOrder_data();
+    void terminalIsFoundInOrder();
+    void terminalStartsInTheFolder();
+    void hotKeyIsRegisteredOnce();
+};
+
+void TestLaunchers::editorIsTheFirstInstalled_data()
+{
+    QTest::addColumn<QStringList>("executables");
+    QTest::addColumn<QStringList>("plainFiles");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("none") << QStringList{} << QStringList{} << QString() << QString();
+    QTest::newRow("all three: code")
+        << QStringList{"zed", "cursor", "code"} << QStringList{} << "Visual Studio Code"
+        << "code";
+    QTest::newRow("cursor before zed") << QStringList{"zed", "cursor"} << QStringList{} << "Cursor"
+                                       << "cursor";
+    QTest::newRow("zeditor is Zed") << QStringList{"zeditor"} << QStringList{} << "Zed"
+                                    << "zeditor";
+    QTest::newRow("a file that cannot run is no editor")
+        << QStringList{"zed"} << QStringList{"code"} << "Zed"
+        << "zed";
+}
+
+void TestLaunchers::editorIsTheFirstInstalled()
+{
+    QFETCH(QStringList, executables);
+    QFETCH(QStringList, plainFiles);
+    QFETCH(QString, name);
+    QFETCH(QString, command);
+    const FakeBin bin(executables, plainFiles);
+    const QTemporaryDir empty;
+    const SystemEditorLauncher launcher(empty.path() + QLatin1Char(':') + bin.path());
+    const std::optional<InstalledEditor> editor = launcher.installedEditor();
+    if (name.isEmpty()) {
+        QVERIFY(!editor);
+        return;
+    }
+    QVERIFY(editor);
+    QCOMPARE(editor->name, name);
+    QCOMPARE(editor->command, bin.program(command));
+}
+
+void TestLaunchers::editorOpensTheFolder()
+{
+    const QTemporaryDir logs;
+    const QString log = logs.filePath(QStringLiteral("code.log"));
+    const FakeBin bin({});
+    bin.addRecorder(QStringLiteral("code"), log);
+    const QTemporaryDir project;
+    SystemEditorLauncher(bin.path()).open(project.path());
+    QTRY_VERIFY(QFile::exists(log) && !readFile(log).isEmpty());
+    QCOMPARE(readFile(log).trimmed(),
+             (project.path() + QLatin1Char('|') + project.path()).toUtf8());
+
+    // Without an editor nothing starts and nothing breaks.
+    const QTemporaryDir empty;
+    SystemEditorLauncher none(empty.path());
+    QVERIFY(!none.installedEditor());
+    none.open(project.path());
+    SystemEditorLauncher(QString()).open(project.path());
+}
+
+void TestLaunchers::terminalIsFoundInOrder_data()
+{
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("terminal");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("none") << QStringList{} << QString() << QString() << QStringList{};
+    QTest::newRow("$TERMINAL first") << QStringList{"kitty", "x-terminal-emulator"} << "kitty"
+                                     << "kitty" << QStringList{};
+    QTest::newRow("$TERMINAL with its arguments")
+        << QStringList{"wezterm", "xterm"} << "wezterm start --always-new-process"
+        << "wezterm" << QStringList{"start", "--always-new-process"};
+    QTest::newRow("$TERMINAL missing: the system's choice")
+        << QStringList{"x-terminal-emulator", "gnome-terminal"} << "nosuchterm"
+        << "x-terminal-emulator" << QStringList{};
+    QTest::newRow("known terminals in order") << QStringList{"xterm", "konsole", "xfce4-terminal"}
+                                              << QString() << "konsole" << QStringList{};
+    QTest::newRow("xterm last") << QStringList{"xterm"} << QString() << "xterm" << QStringList{};
+}
+
+void TestLaunchers::terminalIsFoundInOrder()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(QString, terminal);
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    const FakeBin bin(installed);
+    const QProcessEnvironment fake = environment(bin.path(), terminal);
+    const std::optional<TerminalCommand> command =
+        SystemTerminalLauncher::command(fake, QStringLiteral("/projects/web"));
+    QCOMPARE(SystemTerminalLauncher(fake).isAvailable(), !program.isEmpty());
+    if (program.isEmpty()) {
+        QVERIFY(!command);
+        return;
+    }
+    QVERIFY(command);
+    QCOMPARE(*command, (TerminalCommand{bin.program(program), arguments, "/projects/web"}));
+}
+
+void TestLaunchers::terminalStartsInTheFolder()
+{
+    const QTemporaryDir logs;
+    const QString log = logs.filePath(QStringLiteral("terminal.log"));
+    const FakeBin bin({});
+    bin.addRecorder(QStringLiteral("xterm"), log);
+    const QTemporaryDir project;
+    SystemTerminalLauncher(environment(bin.path())).open(project.path());
+    QTRY_VERIFY(QFile::exists(log) && !readFile(log).isEmpty());
+    QCOMPARE(readFile(log).trimmed(), (QLatin1Char('|') + project.path()).toUtf8());
+}
+
+void TestLaunchers::hotKeyIsRegisteredOnce()
+{
+    auto owned = std::make_unique<FakeHotKeyBackend>();
+    FakeHotKeyBackend &backend = *owned;
+    GlobalHotKeyManager manager(std::move(owned));
+    QSignalSpy activated(&manager, &GlobalHotKeyManager::activated);
+    manager.registerHotKey();
+    manager.registerHotKey();
+    QCOMPARE(backend.grabs, 1);
+    // Switched off and on again in the settings: still exactly one registration.
+    manager.unregisterHotKey();
+    manager.unregisterHotKey();
+    manager.registerHotKey();
+    QCOMPARE(backend.grabs - backend.releases, 1);
+    backend.press();
+    QCOMPARE(activated.size(), 1);
+
+    auto unsupported = std::make_unique<FakeHotKeyBackend>();
+    unsupported->supported = false;
+    GlobalHotKeyManager nowhere(std::move(unsupported));
+    nowhere.registerHotKey();
+    QVERIFY(!nowhere.isAvailable());
+    QVERIFY(!nowhere.isRegistered());
+}
+
+QTEST_GUILESS_MAIN(TestLaunchers)
+#include "tst_launchers.moc"
