@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "model/saveworker.h"
 
-#include <QThread>
-
 SaveWorker::SaveWorker(Store store, std::optional<StoreData> onDisk, QObject *parent)
     : QObject(parent)
     , m_store(std::move(store))
     , m_written(std::move(onDisk))
-    , m_thread(QThread::create([this] { run(); }))
+    , m_thread([this] { run(); })
 {
-    m_thread->setObjectName(QStringLiteral("SaveWorker"));
-    m_thread->start();
 }
 
 SaveWorker::~SaveWorker()
@@ -20,7 +16,7 @@ SaveWorker::~SaveWorker()
         m_stopping = true;
     }
     m_changed.notify_all();
-    m_thread->wait();
+    m_thread.join();
 }
 
 void SaveWorker::save(StoreData snapshot)
