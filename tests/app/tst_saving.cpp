@@ -92,9 +92,9 @@ private Q_SLOTS:
         for (int round = 0; round < 25; ++round) {
             QProcess child;
             child.start(QStringLiteral(SAVELOOP_BINARY), {f.environmentDir.dataDir()});
-            QVERIFY(child.waitForStarted());
-            // Starting takes about a tenth of a second; most kills land while it saves.
-            QThread::msleep(QRandomGenerator::global()->bounded(50, 400));
+            // Once it has saved: starting takes a tenth of a second, a sanitizer's build far more.
+            QVERIFY(child.waitForReadyRead(30'000));
+            QThread::msleep(QRandomGenerator::global()->bounded(60));
             child.kill();
             QVERIFY(child.waitForFinished());
             QCOMPARE(child.exitStatus(), QProcess::CrashExit);
