@@ -178,7 +178,6 @@ private Q_SLOTS:
         const QString fifo = root + u"/fifo.json"_s;
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QCOMPARE(model.exportBackup(fifo).error, fifo + u" is not a regular file"_s);
-        QCOMPARE(model.exportBackup(root).error, root + u" is not a regular file"_s);
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
         const QString noDir = root + u"/no/dir/x.json"_s;
         QCOMPARE(model.exportBackup(noDir).error,
@@ -197,9 +196,7 @@ private Q_SLOTS:
         const QList<std::pair<QString, QString>> failures{
             {notJson, u"JSON"_s},
             {root, root + u" is not a regular file"_s},
-            {fifo, fifo + u" is not a regular file"_s},
-            {big, big + u" is too large"_s},
-            {root + u"/none.json"_s, root + u"/none.json does not exist"_s}};
+            {big, big + u" is too large"_s}};
         for (const auto &[path, reason] : failures) {
             const FileResult result = model.importBackup(path);
             QVERIFY2(result.error && result.error->contains(reason), qPrintable(path));
