@@ -43,7 +43,7 @@ void AppModel::start()
     refreshGit();
     loadTokens().then([guard = QPointer(this)] {
         if (guard)
-            guard->refreshAll();
+            guard->requestRefresh();
     });
 }
 
@@ -146,12 +146,6 @@ FileResult AppModel::importBackup(const QString &path)
     persist();
     requestRefresh();
     return {};
-}
-
-void AppModel::requestRefresh()
-{
-    QMetaObject::invokeMethod(
-        this, [this] { refreshAll(); }, Qt::QueuedConnection);
 }
 
 void AppModel::setProjects(QList<ProjectConfig> projects)
