@@ -19,7 +19,7 @@ if [ "${1:-}" != "--inside" ]; then
     scripts/setup.sh trayer imagemagick
     scripts/build.sh quaylin quaylin_demo
     exec dbus-run-session -- scripts/with-keyring.sh \
-        xvfb-run -a -s "-screen 0 1440x900x24" "$0" --inside "$@"
+        xvfb-run -a -s "-screen 0 1440x900x24 -noreset" "$0" --inside "$@"
 fi
 shift
 shots=("$@")

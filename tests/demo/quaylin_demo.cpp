@@ -323,8 +323,9 @@ int main(int argc, char *argv[])
 
     const Store store(Store::defaultDir());
     store.dir(); // makes the folder
-    if (!Store::writeDocument(document, store.filePath())) {
-        QTextStream(stderr) << "quaylin_demo: could not write " << store.filePath() << '\n';
+    if (const FileResult written = Store::writeDocument(document, store.filePath());
+        !written.ok()) {
+        QTextStream(stderr) << "quaylin_demo: " << *written.error << '\n';
         return 1;
     }
     KeychainTokenStore keychain;
