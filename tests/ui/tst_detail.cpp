@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "uifixture.h"
 
+#include "ui/board/cardlistview.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/iconbutton.h"
@@ -14,6 +15,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,6 +59,7 @@ private Q_SLOTS:
     void commitMessage();
     void commitSuggestionCopiesAndClears();
     void followsTheModelAndLanguage();
+    void pageFollowsTheKeyboardThroughTheBoard();
 };
 
 void TestDetail::chips_data()
@@ -305,6 +309,34 @@ void TestDetail::followsTheModelAndLanguage()
 
     f->model.removeProject(*f->model.project(project.id));
     QVERIFY(!view->findChild<ElidedLabel *>(u"projectName"_s)->isVisible());
+}
+
+void TestDetail::pageFollowsTheKeyboardThroughTheBoard()
+{
+    const ProjectConfig project = add([](ProjectConfig &) {});
+    for (int i = 0; i < 40; ++i)
+        f->addCard(project.id, u"úkol %1"_s.arg(i), KanbanColumn::Idea);
+    view->setProject(project.id);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto *page = view->findChild<QScrollArea *>(u"projectDetailScroll"_s);
+    auto *list = view->findChild<CardListView *>(u"ideaCardList"_s);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    QTRY_VERIFY(page->verticalScrollBar()->value() > 0);
+    const QRect tile = list->visualRect(list->currentIndex());
+    const QPoint top = list->viewport()->mapTo(page->viewport(), tile.topLeft());
+    QVERIFY(page->viewport()->rect().contains(QRect(top, tile.size())));
+    QCOMPARE(list->verticalScrollBar()->value(), 0); // the list itself never scrolls
+
+    // A refresh of the project keeps the page where it is.
+    const int scrolled = page->verticalScrollBar()->value();
+    ProjectConfig renamed = project;
+    renamed.name = u"Jinak"_s;
+    f->model.updateProject(renamed);
+    f->addCard(project.id, u"nový"_s, KanbanColumn::Done);
+    QCOMPARE(page->verticalScrollBar()->value(), scrolled);
+    QCOMPARE(list->currentIndex().row(), 39);
 }
 
 QTEST_MAIN(TestDetail)

@@ -36,7 +36,6 @@ CardListView::CardListView(CardListModel *model, CardDelegate *delegate, QWidget
     setDefaultDropAction(Qt::MoveAction);
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
-    setAutoScroll(false);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
