@@ -3,6 +3,7 @@
 
 #include "app/appmodel.h"
 #include "app/seeding.h"
+#include "model/projectemoji.h"
 #include "model/store.h"
 #include "sources/processrunner.h"
 
@@ -10,25 +11,9 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QNetworkAccessManager>
-#include <QTextBoundaryFinder>
 #include <QTextStream>
 
 namespace AddCommand {
-
-QString emojiFrom(const std::optional<QString> &text)
-{
-    const QString trimmed = text.value_or(QString()).trimmed();
-    if (trimmed.isEmpty())
-        return QStringLiteral("📦");
-    // Two user-perceived characters, so a flag or a skin-toned emoji is never cut in half.
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, trimmed);
-    int boundaries = 0;
-    while (finder.toNextBoundary() != -1) {
-        if (++boundaries == 2)
-            return trimmed.left(finder.position());
-    }
-    return trimmed;
-}
 
 int run(const Options &options)
 {
@@ -70,7 +55,7 @@ int run(const Options &options)
     const QString folderName = QFileInfo(path).fileName();
     project.name = !name.isEmpty() ? name : !folderName.isEmpty() ? folderName : path;
     project.localPath = path;
-    project.emoji = emojiFrom(options.emoji);
+    project.emoji = ProjectEmoji::fromTyped(options.emoji.value_or(QString()));
 
     ProcessRunner runner;
     QNetworkAccessManager network;

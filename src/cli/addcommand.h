@@ -18,7 +18,4 @@ struct Options {
 // the desktop application holds the data file's lock.
 int run(const Options &options);
 
-// The first two user-perceived characters of the trimmed text, or "📦" when blank.
-QString emojiFrom(const std::optional<QString> &text);
-
 } // namespace AddCommand
