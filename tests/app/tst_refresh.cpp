@@ -218,6 +218,14 @@ private Q_SLOTS:
         model.removeToken();
         QVERIFY(!model.token());
         QVERIFY(tokens.items.isEmpty()); // both Netlify items, so it cannot come back
+
+        // Without a keychain service the token is reported as not kept, not claimed as saved.
+        tokens.refusesSaves = true;
+        QSignalSpy failed(&model, &AppModel::tokenSaveFailed);
+        model.saveVercelToken(u"v"_s);
+        QTRY_COMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().first().toString(), TokenServices::vercel());
+        QVERIFY(!model.vercelToken());
     }
 };
 
