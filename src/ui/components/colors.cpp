@@ -119,8 +119,10 @@ QColor onAccent()
 
 void setTextColor(QWidget &widget, const QColor &color)
 {
+    // A label under a Base-coloured parent draws in Text, elsewhere in WindowText.
     QPalette colors = widget.palette();
     colors.setColor(QPalette::WindowText, color);
+    colors.setColor(QPalette::Text, color);
     widget.setPalette(colors);
 }
 
