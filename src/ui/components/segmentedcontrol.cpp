@@ -41,7 +41,7 @@ public:
         return {fontMetrics().horizontalAdvance(text()) + symbolWidth + 2 * padding + 1,
                 trackHeight - 2 * inset};
     }
-    QSize minimumSizeHint() const override { return {2 * padding, trackHeight - 2 * inset}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -100,7 +100,7 @@ QAbstractButton *SegmentedControl::addSegment(const QString &text, const QString
     segment->setChecked(m_segments.isEmpty());
     const int index = int(m_segments.size());
     m_segments.append(segment);
-    m_layout->addWidget(segment, 1);
+    m_layout->addWidget(segment);
     connect(segment, &QAbstractButton::toggled, this, [this, index](bool checked) {
         if (checked && !m_settingIndex)
             Q_EMIT currentIndexChanged(index);

@@ -9,8 +9,8 @@ class QHBoxLayout;
 
 // A row of mutually exclusive choices in one rounded track; the chosen one sits on a raised
 // pill. Each segment is a checkable button (text, optionally after a symbol) reached by Tab,
-// with the arrow keys moving between them, and read by screen readers by its text. Segments
-// share the width equally.
+// with the arrow keys moving between them, and read by screen readers by its text. Each segment
+// is at least as wide as its text; extra room is shared equally.
 class SegmentedControl final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SegmentedControl)

@@ -71,6 +71,7 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     m_title->setObjectName(u"editorTitle"_s);
     m_title->setFont(Typography::font(17, QFont::Bold));
     m_emoji->setFixedWidth(emojiWidth);
+    m_emoji->setFont(Typography::emoji(14));
     m_emoji->setAlignment(Qt::AlignCenter);
     m_emoji->setPlaceholderText(u"📦"_s);
     m_choose->setObjectName(u"editorChooseFolderButton"_s);

@@ -77,7 +77,7 @@ void AttentionRow::paintEvent(QPaintEvent *)
 
     qreal x = padding;
     const QRectF full(rect());
-    painter.setFont(Typography::font(15));
+    painter.setFont(Typography::emoji(15));
     painter.setPen(Colors::primary(colors));
     painter.drawText(QRectF(x, 0, emojiWidth + 4, full.height()),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,

@@ -14,9 +14,16 @@
 #include "ui/main/welcomeview.h"
 #include "ui/shell/uicontext.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int edge = 24; // from the page's edge to the content
+
+} // namespace
 
 OverviewView::OverviewView(UiContext &context, QWidget *parent)
     : QScrollArea(parent)
@@ -30,6 +37,7 @@ OverviewView::OverviewView(UiContext &context, QWidget *parent)
     , m_welcome(new WelcomeView)
     , m_noMatch(new NoMatchView)
     , m_grid(new ProjectGrid(*m_model, context.desktop))
+    , m_column(new QWidget)
 {
     setObjectName(u"overviewView"_s);
     setWidgetResizable(true);
@@ -42,7 +50,6 @@ OverviewView::OverviewView(UiContext &context, QWidget *parent)
     content->setAutoFillBackground(true);
     // The cards carry half their spacing around them; everything else gets it here, so all
     // edges line up.
-    const int edge = 24;
     const int cardMargin = ProjectCardDelegate::cellMargin;
     auto *column = new QVBoxLayout;
     column->setContentsMargins(cardMargin, 0, cardMargin, 0);
@@ -54,12 +61,17 @@ OverviewView::OverviewView(UiContext &context, QWidget *parent)
     column->addWidget(m_attention);
     column->addWidget(m_welcome);
     column->addWidget(m_noMatch);
-    auto *layout = new QVBoxLayout(content);
+    auto *columnLayout = new QVBoxLayout(m_column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(16 - cardMargin);
+    columnLayout->addLayout(column);
+    columnLayout->addWidget(m_grid);
+    columnLayout->addStretch(1);
+    auto *layout = new QHBoxLayout(content);
     layout->setContentsMargins(edge - cardMargin, 20, edge - cardMargin, edge - cardMargin);
-    layout->setSpacing(16 - cardMargin);
-    layout->addLayout(column);
-    layout->addWidget(m_grid);
-    layout->addStretch(1);
+    layout->setSpacing(0);
+    layout->addWidget(m_column, 1);
+    layout->addStretch(0);
     setWidget(content);
 
     connect(m_grid, &ProjectGrid::projectActivated, this, &OverviewView::projectActivated);
@@ -100,4 +112,26 @@ void OverviewView::updateContent()
     m_welcome->setVisible(none);
     m_noMatch->setVisible(noMatch);
     m_grid->setVisible(!none && !noMatch);
+    fitColumn();
+}
+
+void OverviewView::fitColumn()
+{
+    // With cards, the column is as wide as its card columns, so banners and the header end
+    // where the cards end instead of past them.
+    int width = QWIDGETSIZE_MAX;
+    if (m_grid->isVisibleTo(this)) {
+        const int available = viewport()->width() - 2 * (edge - ProjectCardDelegate::cellMargin);
+        const ProjectGrid::Columns columns = ProjectGrid::columnsFor(available);
+        // One pixel more: the list view wraps a row that fills its width exactly.
+        width = columns.count * (columns.cardWidth + 2 * ProjectCardDelegate::cellMargin) + 1;
+    }
+    if (m_column->maximumWidth() != width)
+        m_column->setMaximumWidth(width);
+}
+
+void OverviewView::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    fitColumn();
 }

@@ -38,9 +38,13 @@ Q_SIGNALS:
     void projectActivated(const QUuid &projectID);
     void addProjectRequested();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void retranslate();
     void updateContent();
+    void fitColumn();
 
     UiContext &m_context;
     OverviewModel *m_model;
@@ -52,4 +56,5 @@ private:
     WelcomeView *m_welcome;
     NoMatchView *m_noMatch;
     ProjectGrid *m_grid;
+    QWidget *m_column;
 };

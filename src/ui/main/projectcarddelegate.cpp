@@ -33,7 +33,7 @@ const QSize capsulePadding(7, 2);
 
 QFont emojiFont()
 {
-    return Typography::font(22);
+    return Typography::emoji(22);
 }
 
 QFont nameFont()

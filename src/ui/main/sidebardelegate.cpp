@@ -169,7 +169,7 @@ void SidebarDelegate::paintProject(QPainter &painter, const QStyleOptionViewItem
     const qreal middle = box.center().y();
     qreal x = box.left() + inner;
     drawLine(painter, QRectF(x, box.top(), emojiWidth + 4, box.height()),
-             index.data(SidebarModel::EmojiRole).toString(), Typography::font(14),
+             index.data(SidebarModel::EmojiRole).toString(), Typography::emoji(14),
              Colors::primary(colors));
     x += emojiWidth + gap;
 
