@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// `quaylin status` over N generated repositories against a floor that runs the same four git
-// commands per repository with `xargs -P $(nproc)`, measured in one run. Prints both times,
-// their ratio, and the peak memory of `quaylin status`.
+// `quaylin status` over N generated repositories against a floor that runs the four git
+// commands per repository the reader used to need (it now needs two) with `xargs -P $(nproc)`,
+// measured in one run. Prints both times, their ratio, and the peak memory of
+// `quaylin status`.
 #include "support/benchsupport.h"
 
 #include <QCoreApplication>

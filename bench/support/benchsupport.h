@@ -17,8 +17,9 @@ QList<ProjectConfig> makeRepositories(const QString &root, int count);
 // Writes a data file holding `projects` into `<root>/data/Quaylin`.
 bool writeDataFile(const QString &root, const QList<ProjectConfig> &projects);
 
-// The shell command that runs the reader's four git commands per repository with
-// `xargs -P $(nproc)`: what the git phase cannot beat.
+// The shell command that runs four git commands per repository (symbolic-ref, status,
+// rev-list, log) with `xargs -P $(nproc)`: the reference every status figure is measured
+// against, unchanged so figures stay comparable.
 QByteArray gitFloorCommand(const QString &root, const QList<ProjectConfig> &projects);
 
 struct Measure {

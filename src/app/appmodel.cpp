@@ -61,7 +61,7 @@ void AppModel::start()
     refreshGit();
     loadTokens().then([guard = QPointer(this)] {
         if (guard)
-            guard->refreshAll();
+            guard->requestRefresh();
     });
 }
 
@@ -151,12 +151,6 @@ bool AppModel::importBackup(const QString &path)
     persist();
     requestRefresh();
     return true;
-}
-
-void AppModel::requestRefresh()
-{
-    QMetaObject::invokeMethod(
-        this, [this] { refreshAll(); }, Qt::QueuedConnection);
 }
 
 void AppModel::setProjects(QList<ProjectConfig> projects)

@@ -115,11 +115,15 @@ public:
     void renameLabel(const QUuid &id, const QString &name, const QString &colorName);
     void deleteLabel(const QUuid &id);
 
-    // Refresh.
+    // Refresh. A direct refreshAll always runs a pass, even beside one that runs already (the
+    // two interleave); isRefreshing stays true until the last running pass has finished.
     QCoro::Task<> refreshAll();
     QCoro::Task<> refreshGit();
     QCoro::Task<> refreshGitHub();
-    // Starts refreshAll on the next turn of the event loop; the caller does not wait.
+    // What every trigger calls (project edits, token saves, restores, the timer, the menu);
+    // the caller does not wait. Requests made while no pass runs start one pass on the next
+    // turn of the event loop; requests made while a pass runs start one follow-up pass when
+    // the last pass ends. A pass that starts covers every request made before it.
     void requestRefresh();
 
     // Tokens: blank values are ignored; a save starts a refresh, a removal does not. A token
@@ -217,7 +221,7 @@ private:
     static double nextSortIndex(const QList<TaskCard> &cards, const QUuid &projectID,
                                 KanbanColumn column, const std::optional<QUuid> &before);
 
-    void applyDeployResult(const QUuid &projectID, const DeployResult &result);
+    RefreshHooks refreshHooks();
     void reconcileDeployFixCards();
     void autoArchiveOldDoneCards();
     void saveTokenValue(const QString &value, const QString &service,
@@ -233,6 +237,9 @@ private:
     RuntimeMap m_runtime;
     std::optional<QDateTime> m_lastRefresh;
     bool m_isRefreshing = false;
+    int m_refreshPasses = 0;         // full passes running now
+    bool m_refreshRequested = false; // a request no running pass has covered yet
+    bool m_refreshQueued = false;    // a pass is due on the next turn of the event loop
     std::optional<QString> m_token;
     std::optional<QString> m_vercelToken;
     std::optional<QString> m_githubToken;

@@ -5,85 +5,76 @@
 
 #include <QPointer>
 
+void AppModel::requestRefresh()
+{
+    m_refreshRequested = true;
+    // A running pass starts the follow-up when it ends.
+    if (m_refreshPasses > 0 || m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshQueued = false;
+            if (m_refreshRequested && m_refreshPasses == 0)
+                refreshAll();
+        },
+        Qt::QueuedConnection);
+}
+
 QCoro::Task<> AppModel::refreshAll()
 {
     QPointer guard(this);
-    // Not consulted before: a refresh asked for while one runs is a second pass.
+    ++m_refreshPasses;
+    // Covers every request made until now: the pass reads projects and tokens from here on.
+    m_refreshRequested = false;
     setIsRefreshing(true);
-    co_await refreshGit();
-    if (!guard)
-        co_return;
-    co_await refreshGitHub();
-    if (!guard)
-        co_return;
-
-    // Callbacks are named, never written inside a co_await expression: GCC 12 destroys a
-    // lambda temporary there twice.
-    const StatusRefresher::DeploySettle settle = [guard](const QUuid &id,
-                                                         const DeployStatus &status) {
-        if (!guard || !guard->m_runtime.contains(id))
-            return;
-        ProjectRuntime entry = guard->m_runtime.value(id);
-        entry.deploy = status;
-        guard->setRuntimeEntry(id, entry);
-    };
-    const StatusRefresher::DeployApply apply = [guard](const QUuid &id,
-                                                       const DeployResult &result) {
-        if (guard)
-            guard->applyDeployResult(id, result);
-    };
-    co_await m_refresher->refreshDeploys(m_projects, tokens(), settle, apply);
+    const RefreshHooks hooks = refreshHooks();
+    co_await m_refresher->refreshAll(hooks);
     if (!guard)
         co_return;
 
     reconcileDeployFixCards();
     autoArchiveOldDoneCards();
     setLastRefresh(now());
+    if (--m_refreshPasses > 0)
+        co_return; // the last pass to end clears the flag
+    if (m_refreshRequested) {
+        refreshAll(); // the follow-up keeps the flag set
+        co_return;
+    }
     setIsRefreshing(false);
 }
 
 QCoro::Task<> AppModel::refreshGit()
 {
-    QPointer guard(this);
-    const StatusRefresher::GitApply apply = [guard](const QUuid &id, const GitStatus &status,
-                                                    const QList<CommitInfo> &commits) {
-        if (!guard)
-            return;
-        // A project removed while git ran gets no entry back.
-        const bool tracked = std::any_of(guard->m_projects.cbegin(), guard->m_projects.cend(),
-                                         [&](const ProjectConfig &p) { return p.id == id; });
-        if (!tracked)
-            return;
-        ProjectRuntime entry = guard->m_runtime.value(id);
-        entry.git = status;
-        entry.commits = commits;
-        guard->setRuntimeEntry(id, entry);
-    };
-    co_await m_refresher->refreshGit(m_projects, apply);
+    const RefreshHooks hooks = refreshHooks();
+    co_await m_refresher->refreshGit(hooks);
 }
 
 QCoro::Task<> AppModel::refreshGitHub()
 {
-    QPointer guard(this);
-    const StatusRefresher::GitHubApply apply = [guard](const QUuid &id,
-                                                       const std::optional<GitHubStatus> &status) {
-        if (!guard || !guard->m_runtime.contains(id))
-            return;
-        ProjectRuntime entry = guard->m_runtime.value(id);
-        entry.github = status;
-        guard->setRuntimeEntry(id, entry);
-    };
-    co_await m_refresher->refreshGitHub(StatusRefresher::gitHubTargets(m_projects, m_runtime),
-                                        m_githubToken, apply);
+    const RefreshHooks hooks = refreshHooks();
+    co_await m_refresher->refreshGitHub(hooks);
 }
 
-void AppModel::applyDeployResult(const QUuid &projectID, const DeployResult &result)
+RefreshHooks AppModel::refreshHooks()
 {
-    if (!m_runtime.contains(projectID))
-        return;
-    ProjectRuntime entry = m_runtime.value(projectID);
-    entry.applyDeploys(result);
-    setRuntimeEntry(projectID, entry);
+    // Results that arrive after the model is gone find no projects and no entries.
+    const QPointer guard(this);
+    return {
+        .projects = [guard] { return guard ? guard->m_projects : QList<ProjectConfig>(); },
+        .tokens = [guard] { return guard ? guard->tokens() : TokenSet(); },
+        .entry =
+            [guard](const QUuid &id) {
+                return guard ? RefreshHooks::entryIn(guard->m_runtime, id) : std::nullopt;
+            },
+        .store =
+            [guard](const QUuid &id, const ProjectRuntime &entry) {
+                if (guard)
+                    guard->setRuntimeEntry(id, entry);
+            },
+    };
 }
 
 void AppModel::reconcileDeployFixCards()

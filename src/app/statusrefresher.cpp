@@ -3,18 +3,38 @@
 
 #include "sources/processrunner.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// Waits for every child; each applied its own result when it finished.
+// Waits for every child; each stored its own result when it finished.
 QCoro::Task<> awaitAll(std::vector<QCoro::Task<>> children)
 {
     for (auto &child : children)
         co_await child;
 }
 
+// Changes the live status of a project that has one; a result for any other is dropped.
+template<typename Change>
+void updateEntry(const RefreshHooks &hooks, const QUuid &projectID, Change change)
+{
+    std::optional<ProjectRuntime> entry = hooks.entry(projectID);
+    if (!entry)
+        return;
+    change(*entry);
+    hooks.store(projectID, *entry);
+}
+
 } // namespace
+
+std::optional<ProjectRuntime> RefreshHooks::entryIn(const RuntimeMap &runtime, const QUuid &id)
+{
+    const auto found = runtime.constFind(id);
+    if (found == runtime.cend())
+        return std::nullopt;
+    return *found;
+}
 
 bool isPresent(const std::optional<QString> &value)
 {
@@ -32,54 +52,62 @@ StatusRefresher::StatusRefresher(ProcessRunner &runner, QNetworkAccessManager &n
     GitReader::configureRunner(runner);
 }
 
-QCoro::Task<> StatusRefresher::refreshGit(QList<ProjectConfig> projects, GitApply apply) const
+QCoro::Task<> StatusRefresher::refreshAll(RefreshHooks hooks) const
+{
+    const auto keepAlive = shared_from_this();
+    co_await refreshGit(hooks);
+    co_await refreshGitHub(hooks);
+    co_await refreshDeploys(hooks);
+}
+
+QCoro::Task<> StatusRefresher::refreshGit(RefreshHooks hooks) const
 {
     std::vector<QCoro::Task<>> children;
+    const QList<ProjectConfig> projects = hooks.projects();
     children.reserve(size_t(projects.size()));
     for (const ProjectConfig &project : projects)
-        children.push_back(gitChild(project, apply));
+        children.push_back(gitChild(project, hooks));
     co_await awaitAll(std::move(children));
 }
 
-QCoro::Task<> StatusRefresher::gitChild(ProjectConfig project, GitApply apply) const
+QCoro::Task<> StatusRefresher::gitChild(ProjectConfig project, RefreshHooks hooks) const
 {
     const auto keepAlive = shared_from_this();
     const GitStatus status = co_await m_git.status(project.localPath);
     const QList<CommitInfo> commits = co_await m_git.recentCommits(project.localPath, commitCount);
-    apply(project.id, status, commits);
+    const QList<ProjectConfig> projects = hooks.projects();
+    const bool tracked = std::any_of(projects.cbegin(), projects.cend(),
+                                     [&](const ProjectConfig &p) { return p.id == project.id; });
+    if (!tracked)
+        co_return;
+    ProjectRuntime entry = hooks.entry(project.id).value_or(ProjectRuntime{});
+    entry.git = status;
+    entry.commits = commits;
+    hooks.store(project.id, entry);
 }
 
-QList<StatusRefresher::GitHubTarget>
-StatusRefresher::gitHubTargets(const QList<ProjectConfig> &projects, const RuntimeMap &runtime)
+QCoro::Task<> StatusRefresher::refreshGitHub(RefreshHooks hooks) const
 {
-    QList<GitHubTarget> targets;
-    for (const ProjectConfig &project : projects) {
+    const std::optional<QString> token = hooks.tokens().github;
+    std::vector<QCoro::Task<>> children;
+    for (const ProjectConfig &project : hooks.projects()) {
         if (!isPresent(project.githubURL))
             continue;
-        const auto entry = runtime.constFind(project.id);
-        if (entry == runtime.cend() || !entry->git.hasBranch())
+        const std::optional<ProjectRuntime> entry = hooks.entry(project.id);
+        if (!entry || !entry->git.hasBranch())
             continue;
-        targets.append({project.id, *project.githubURL, entry->git.branch});
+        const GitHubTarget target{project.id, *project.githubURL, entry->git.branch};
+        children.push_back(gitHubChild(target, token, hooks));
     }
-    return targets;
-}
-
-QCoro::Task<> StatusRefresher::refreshGitHub(QList<GitHubTarget> targets,
-                                             std::optional<QString> token, GitHubApply apply) const
-{
-    std::vector<QCoro::Task<>> children;
-    children.reserve(size_t(targets.size()));
-    for (const GitHubTarget &target : targets)
-        children.push_back(gitHubChild(target, token, apply));
     co_await awaitAll(std::move(children));
 }
 
 QCoro::Task<> StatusRefresher::gitHubChild(GitHubTarget target, std::optional<QString> token,
-                                           GitHubApply apply) const
+                                           RefreshHooks hooks) const
 {
     const auto keepAlive = shared_from_this();
     const auto status = co_await m_github.fetchStatus(target.githubURL, target.branch, token);
-    apply(target.projectID, status);
+    updateEntry(hooks, target.projectID, [&](ProjectRuntime &entry) { entry.github = status; });
 }
 
 StatusRefresher::DeployPlan StatusRefresher::deployPlan(const ProjectConfig &project,
@@ -98,22 +126,24 @@ StatusRefresher::DeployPlan StatusRefresher::deployPlan(const ProjectConfig &pro
     return DeployStatus::notConfigured();
 }
 
-QCoro::Task<> StatusRefresher::refreshDeploys(QList<ProjectConfig> projects, TokenSet tokens,
-                                              DeploySettle settle, DeployApply apply) const
+QCoro::Task<> StatusRefresher::refreshDeploys(RefreshHooks hooks) const
 {
+    const TokenSet tokens = hooks.tokens();
     std::vector<QCoro::Task<>> children;
-    for (const ProjectConfig &project : projects) {
+    for (const ProjectConfig &project : hooks.projects()) {
         DeployPlan plan = deployPlan(project, tokens);
-        if (const auto *known = std::get_if<DeployStatus>(&plan))
-            settle(project.id, *known);
-        else
-            children.push_back(deployChild(project.id, std::move(plan), apply));
+        if (const auto *known = std::get_if<DeployStatus>(&plan)) {
+            // The stored list stays: a fix card for a failed newest deployment stays open.
+            updateEntry(hooks, project.id, [&](ProjectRuntime &entry) { entry.deploy = *known; });
+        } else {
+            children.push_back(deployChild(project.id, std::move(plan), hooks));
+        }
     }
     co_await awaitAll(std::move(children));
 }
 
 QCoro::Task<> StatusRefresher::deployChild(QUuid projectID, DeployPlan plan,
-                                           DeployApply apply) const
+                                           RefreshHooks hooks) const
 {
     const auto keepAlive = shared_from_this();
     DeployResult result;
@@ -121,5 +151,5 @@ QCoro::Task<> StatusRefresher::deployChild(QUuid projectID, DeployPlan plan,
         result = co_await m_netlify.fetchDeploys(netlify->siteID, netlify->token, deployCount);
     else if (const auto *vercel = std::get_if<VercelRequest>(&plan))
         result = co_await m_vercel.fetchDeploys(vercel->projectID, vercel->token, deployCount);
-    apply(projectID, result);
+    updateEntry(hooks, projectID, [&](ProjectRuntime &entry) { entry.applyDeploys(result); });
 }

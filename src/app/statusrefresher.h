@@ -30,9 +30,25 @@ struct TokenSet {
     std::optional<QString> github;
 };
 
-// The phases of a refresh, shared by the application model and the command line. Each phase
-// starts one child task per project at once and hands every result to `apply` on the calling
-// thread as soon as it arrives (completion order), then finishes when the last child has.
+// Where a refresh reads the projects and tokens and keeps each project's live status. The
+// application model's hooks do nothing once the model is gone; the command line's fill a map.
+struct RefreshHooks {
+    // Read at the start of every phase, and by the git phase for each result, so a project
+    // removed while git ran gets no entry back.
+    std::function<QList<ProjectConfig>()> projects;
+    std::function<TokenSet()> tokens;
+    // A project's live status; absent when it has none yet.
+    std::function<std::optional<ProjectRuntime>(const QUuid &)> entry;
+    std::function<void(const QUuid &, const ProjectRuntime &)> store;
+
+    // `entry` for hooks over a map.
+    static std::optional<ProjectRuntime> entryIn(const RuntimeMap &runtime, const QUuid &id);
+};
+
+// The one refresh of every project's live status, shared by the application model and the
+// command line. Each phase starts one child task per project at once and stores every result
+// as soon as it arrives (completion order), then finishes when the last child has. Only the
+// git phase creates entries; the later phases update entries that exist.
 // Owned through a shared pointer: every child keeps the refresher alive until it ends, so a
 // refresh still running when its owner goes away never touches a destroyed client.
 class StatusRefresher final : public std::enable_shared_from_this<StatusRefresher> {
@@ -43,21 +59,16 @@ public:
     StatusRefresher(ProcessRunner &runner, QNetworkAccessManager &network,
                     const ServiceEndpoints &endpoints);
 
-    using GitApply =
-        std::function<void(const QUuid &, const GitStatus &, const QList<CommitInfo> &)>;
-    QCoro::Task<> refreshGit(QList<ProjectConfig> projects, GitApply apply) const;
-
-    struct GitHubTarget {
-        QUuid projectID;
-        QString githubURL;
-        QString branch;
-    };
-    // Projects with a GitHub address whose live git status knows the branch.
-    static QList<GitHubTarget> gitHubTargets(const QList<ProjectConfig> &projects,
-                                             const RuntimeMap &runtime);
-    using GitHubApply = std::function<void(const QUuid &, const std::optional<GitHubStatus> &)>;
-    QCoro::Task<> refreshGitHub(QList<GitHubTarget> targets, std::optional<QString> token,
-                                GitHubApply apply) const;
+    // A whole pass: git, then GitHub (which needs the branch git found), then deployments.
+    QCoro::Task<> refreshAll(RefreshHooks hooks) const;
+    // Git state and recent commits of every project.
+    QCoro::Task<> refreshGit(RefreshHooks hooks) const;
+    // Pull requests and checks of every project with a GitHub address whose live git status
+    // knows the branch; the others keep what they had.
+    QCoro::Task<> refreshGitHub(RefreshHooks hooks) const;
+    // The latest deployments of every project; statuses known without a request (missing
+    // token, no ids) are stored first, in project order.
+    QCoro::Task<> refreshDeploys(RefreshHooks hooks) const;
 
     struct NetlifyRequest {
         QString siteID;
@@ -72,18 +83,17 @@ public:
     using DeployPlan = std::variant<DeployStatus, NetlifyRequest, VercelRequest>;
     static DeployPlan deployPlan(const ProjectConfig &project, const TokenSet &tokens);
 
-    // `settle` gets the statuses known without a request (project order, before any request
-    // finishes); `apply` each fetched result.
-    using DeploySettle = std::function<void(const QUuid &, const DeployStatus &)>;
-    using DeployApply = std::function<void(const QUuid &, const DeployResult &)>;
-    QCoro::Task<> refreshDeploys(QList<ProjectConfig> projects, TokenSet tokens,
-                                 DeploySettle settle, DeployApply apply) const;
-
 private:
-    QCoro::Task<> gitChild(ProjectConfig project, GitApply apply) const;
+    struct GitHubTarget {
+        QUuid projectID;
+        QString githubURL;
+        QString branch;
+    };
+
+    QCoro::Task<> gitChild(ProjectConfig project, RefreshHooks hooks) const;
     QCoro::Task<> gitHubChild(GitHubTarget target, std::optional<QString> token,
-                              GitHubApply apply) const;
-    QCoro::Task<> deployChild(QUuid projectID, DeployPlan plan, DeployApply apply) const;
+                              RefreshHooks hooks) const;
+    QCoro::Task<> deployChild(QUuid projectID, DeployPlan plan, RefreshHooks hooks) const;
 
     HttpFetcher m_fetcher;
     GitReader m_git;

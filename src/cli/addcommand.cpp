@@ -3,7 +3,9 @@
 
 #include "app/appmodel.h"
 #include "app/seeding.h"
-#include "model/projectemoji.h"
+#include "cli/githubremote.h"
+#include "cli/terminal.h"
+#include "model/projectinput.h"
 #include "model/store.h"
 #include "sources/processrunner.h"
 
@@ -13,6 +15,46 @@
 #include <QNetworkAccessManager>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Another `add` holds the lock for a moment only; the desktop application for its whole life.
+constexpr int lockWaitMs = 2000;
+
+QString lockProblem(const QLockFile &lock)
+{
+    const QString path = Terminal::escaped(lock.fileName());
+    switch (lock.error()) {
+    case QLockFile::LockFailedError: {
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        const QString holder = lock.getLockInfo(&pid, &host, &application)
+                                   ? u"process %1 holds %2"_s.arg(pid).arg(path)
+                                   : u"it holds %1"_s.arg(path);
+        return u"the Quaylin application is running (%1); add the project there, or quit it "
+               u"and try again"_s.arg(holder);
+    }
+    case QLockFile::PermissionError:
+        return u"cannot create the lock file %1: permission denied"_s.arg(path);
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+        break;
+    }
+    return u"cannot create the lock file %1"_s.arg(path);
+}
+
+// What makes two paths the same folder: the canonical path of an existing one (links
+// resolved), else the path cleaned.
+QString folderIdentity(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
+} // namespace
+
 namespace AddCommand {
 
 int run(const Options &options)
@@ -21,29 +63,35 @@ int run(const Options &options)
     const QString typed = options.path.isEmpty() ? QDir::currentPath() : options.path;
     const QFileInfo info(typed);
     if (!info.exists()) {
-        err << "quaylin: nothing exists at " << typed << '\n';
+        err << "quaylin: nothing exists at " << Terminal::escaped(typed) << '\n';
+        return 1;
+    }
+    if (!info.isDir()) {
+        err << "quaylin: " << Terminal::escaped(typed) << " is not a folder\n";
         return 1;
     }
     const QString path = QDir::cleanPath(info.absoluteFilePath());
 
     const Store store(Store::defaultDir());
     QLockFile lock(store.lockFilePath());
-    if (!lock.tryLock(0)) {
-        err << "quaylin: the Quaylin application is running; add the project there, or quit "
-               "it and try again\n";
+    if (!lock.tryLock(lockWaitMs)) {
+        err << "quaylin: " << lockProblem(lock) << '\n';
         return 1;
     }
 
     const Store::Loaded loaded = store.load(QDateTime::currentDateTimeUtc());
     if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded)) {
-        err << "quaylin: the data file " << store.filePath() << " cannot be read ("
-            << unreadable->message << "); nothing written\n";
+        err << "quaylin: the data file " << Terminal::escaped(store.filePath())
+            << " cannot be read (" << Terminal::escaped(unreadable->message)
+            << "); nothing written\n";
         return 1;
     }
     if (const auto *data = std::get_if<StoreData>(&loaded)) {
+        const QString identity = folderIdentity(path);
         for (const ProjectConfig &project : data->projects) {
-            if (QDir::cleanPath(project.localPath) == path) {
-                err << "quaylin: " << path << " is already tracked as " << project.name << '\n';
+            if (folderIdentity(project.localPath) == identity) {
+                err << "quaylin: " << Terminal::escaped(path) << " is already tracked as "
+                    << Terminal::escaped(project.name) << '\n';
                 return 1;
             }
         }
@@ -55,7 +103,17 @@ int run(const Options &options)
     const QString folderName = QFileInfo(path).fileName();
     project.name = !name.isEmpty() ? name : !folderName.isEmpty() ? folderName : path;
     project.localPath = path;
-    project.emoji = ProjectEmoji::fromTyped(options.emoji.value_or(QString()));
+    project.emoji = ProjectInput::emoji(options.emoji.value_or(QString()));
+    project.siteURL = ProjectInput::optionalText(options.siteURL);
+    project.githubURL = ProjectInput::optionalText(options.githubURL);
+    project.netlifySiteID = ProjectInput::optionalText(options.netlifySiteID);
+    project.vercelProjectID = ProjectInput::optionalText(options.vercelProjectID);
+    project.status = options.status;
+    const bool githubFromOrigin = !options.githubURL;
+    if (githubFromOrigin) {
+        if (const std::optional<QString> remote = GitHubRemote::origin(path))
+            project.githubURL = GitHubRemote::webAddress(*remote);
+    }
 
     ProcessRunner runner;
     QNetworkAccessManager network;
@@ -67,6 +125,16 @@ int run(const Options &options)
     environment.homeDir = QDir::homePath();
     AppModel model(std::move(environment));
     model.addProject(project);
+    model.waitForPendingSaves();
+    if (const std::optional<QString> error = model.saveError()) {
+        err << "quaylin: the project was not added: " << Terminal::escaped(*error) << '\n';
+        return 1;
+    }
+
+    QString added = u"Added "_s % project.emoji % u' ' % project.name % u": "_s % path;
+    if (githubFromOrigin && project.githubURL)
+        added += u" (GitHub "_s % *project.githubURL % u", from its origin remote)"_s;
+    Terminal::writeOut((Terminal::escaped(added) % u'\n').toUtf8());
     return 0;
 }
 

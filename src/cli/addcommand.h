@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/projectstatus.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,11 +13,19 @@ struct Options {
     QString path; // as typed; empty = the current folder
     std::optional<QString> name;
     std::optional<QString> emoji;
+    std::optional<QString> siteURL;
+    std::optional<QString> githubURL; // given, even empty: the origin remote is not consulted
+    std::optional<QString> netlifySiteID;
+    std::optional<QString> vercelProjectID;
+    ProjectStatus status = ProjectStatus::Development;
 };
 
-// Tracks a folder as the project editor would save it. Refused (exit 1, nothing written)
-// for a path where nothing exists, a folder already tracked, an unreadable data file, or while
-// the desktop application holds the data file's lock.
+// Tracks a folder as the project editor would save it and prints one line saying what was
+// added. Without a GitHub address, a GitHub `origin` remote gives it. Refused (exit 1, nothing
+// written) for a path that is not a folder, a folder already tracked (compared by canonical
+// path, so through a link too), an unreadable data file, a lock that cannot be taken (the
+// desktop application holds it for its whole life; another `add` only briefly, so a held
+// lock is waited for first); exit 1 with the reason when the save fails.
 int run(const Options &options);
 
 } // namespace AddCommand

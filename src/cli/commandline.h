@@ -3,9 +3,9 @@
 
 class QCoreApplication;
 
-// `quaylin` for terminals and scripts: status [--json], add [PATH] [--name NAME]
-// [--emoji EMOJI], export FILE, --help, --version. Exit status 0 on success, 1 when the
-// command failed, 2 for a usage error.
+// `quaylin` for terminals and scripts: status, add, export, --help, --version (options in the
+// usage text). Exit status 0 on success, 1 when the command failed, 2 for a usage error.
+// Diagnostics are English; status texts speak the interface language.
 namespace CommandLine {
 
 int run(QCoreApplication &app);

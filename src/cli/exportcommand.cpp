@@ -2,9 +2,13 @@
 #include "cli/exportcommand.h"
 
 #include "app/adoption.h"
+#include "cli/terminal.h"
 #include "model/store.h"
 
+#include <QFileInfo>
 #include <QTextStream>
+
+using namespace Qt::StringLiterals;
 
 namespace ExportCommand {
 
@@ -15,17 +19,36 @@ int run(const QString &path)
     StoreData document = StoreData::defaultDocument();
     const Store::Loaded loaded = store.load(QDateTime::currentDateTimeUtc());
     if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded)) {
-        err << "quaylin: the data file " << store.filePath() << " cannot be read ("
-            << unreadable->message << "); no backup written\n";
+        err << "quaylin: the data file " << Terminal::escaped(store.filePath())
+            << " cannot be read (" << Terminal::escaped(unreadable->message)
+            << "); no backup written\n";
         return 1;
     }
     if (const auto *data = std::get_if<StoreData>(&loaded))
         document = *data;
-
     document = adoptedDocument(document);
     document.didSeed = true;
+
+    if (path == u"-") {
+        const auto error = Terminal::writeOut(RecordJson::encodeDocument(document));
+        if (error) {
+            err << "quaylin: cannot write the backup to standard output: " << *error << '\n';
+            return 1;
+        }
+        return 0;
+    }
+
+    const QString shown = Terminal::escaped(path);
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        err << "quaylin: " << shown << (target.isDir() ? " is a folder" : " is not a regular file")
+            << "; nothing written\n";
+        return 1;
+    }
     if (!Store::writeDocument(document, path)) {
-        err << "quaylin: cannot write " << path << '\n';
+        const QFileInfo folder(target.absolutePath());
+        err << "quaylin: cannot write " << shown
+            << (folder.isDir() ? QString() : u" (no such folder)"_s) << '\n';
         return 1;
     }
     return 0;

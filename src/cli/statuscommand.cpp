@@ -5,6 +5,8 @@
 #include "app/presentation.h"
 #include "app/sidebarorder.h"
 #include "cli/statusjson.h"
+#include "cli/statustext.h"
+#include "cli/terminal.h"
 #include "model/store.h"
 #include "sources/environmenttokens.h"
 #include "sources/keychaintokenstore.h"
@@ -12,8 +14,6 @@
 
 #include <QNetworkAccessManager>
 #include <QTextStream>
-
-#include <cstdio>
 
 namespace {
 
@@ -65,19 +65,19 @@ QCoro::Task<TokenSet> readTokens()
     co_return tokens;
 }
 
-QCoro::Task<int> run(bool json)
+QCoro::Task<int> run(Options options)
 {
     QTextStream err(stderr);
     const Store store(Store::defaultDir());
-    const QDateTime startedAt = QDateTime::currentDateTimeUtc();
     StoreData document = StoreData::defaultDocument();
-    const Store::Loaded loaded = store.load(startedAt);
+    const Store::Loaded loaded = store.load(QDateTime::currentDateTimeUtc());
+    if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded)) {
+        err << "quaylin: the data file " << Terminal::escaped(store.filePath())
+            << " cannot be read (" << Terminal::escaped(unreadable->message) << ")\n";
+        co_return 1;
+    }
     if (const auto *data = std::get_if<StoreData>(&loaded))
         document = *data;
-    else if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded))
-        err << "quaylin: the data file " << store.filePath() << " cannot be read ("
-            << unreadable->message << "); showing no projects\n";
-    err.flush();
 
     const TokenSet tokens = co_await readTokens();
 
@@ -86,41 +86,30 @@ QCoro::Task<int> run(bool json)
     const auto refresher =
         std::make_shared<StatusRefresher>(runner, network, ServiceEndpoints::fromEnvironment());
     RuntimeMap runtime;
-    // Named callbacks: GCC 12 destroys a lambda temporary inside a co_await expression twice.
-    const StatusRefresher::GitApply applyGit = [&runtime](const QUuid &id, const GitStatus &status,
-                                                          const QList<CommitInfo> &commits) {
-        ProjectRuntime &entry = runtime[id];
-        entry.git = status;
-        entry.commits = commits;
+    // Named, never written inside a co_await expression: GCC 12 destroys such a temporary twice.
+    const RefreshHooks hooks{
+        .projects = [&document] { return document.projects; },
+        .tokens = [&tokens] { return tokens; },
+        .entry = [&runtime](const QUuid &id) { return RefreshHooks::entryIn(runtime, id); },
+        .store = [&runtime](const QUuid &id,
+                            const ProjectRuntime &entry) { runtime.insert(id, entry); },
     };
-    const StatusRefresher::GitHubApply applyGitHub =
-        [&runtime](const QUuid &id, const std::optional<GitHubStatus> &status) {
-            runtime[id].github = status;
-        };
-    const StatusRefresher::DeploySettle settleDeploy =
-        [&runtime](const QUuid &id, const DeployStatus &status) { runtime[id].deploy = status; };
-    const StatusRefresher::DeployApply applyDeploy = [&runtime](const QUuid &id,
-                                                                const DeployResult &result) {
-        runtime[id].applyDeploys(result);
-    };
-    co_await refresher->refreshGit(document.projects, applyGit);
-    co_await refresher->refreshGitHub(StatusRefresher::gitHubTargets(document.projects, runtime),
-                                      tokens.github, applyGitHub);
-    co_await refresher->refreshDeploys(document.projects, tokens, settleDeploy, applyDeploy);
+    co_await refresher->refreshAll(hooks);
 
     const QList<ProjectReport> all = reports(document, runtime, QDateTime::currentDateTimeUtc());
-    if (json) {
-        const QByteArray bytes = StatusJson::document(all);
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    } else {
-        QTextStream out(stdout);
-        for (const ProjectReport &report : all)
-            out << StatusJson::textLine(report) << '\n';
-        if (all.isEmpty())
-            err << "quaylin: no projects tracked yet; add one with `quaylin add [PATH]`\n"
-                << Qt::flush;
+    QByteArray bytes;
+    if (options.json)
+        bytes = StatusJson::document(all);
+    else if (Terminal::outputIsTerminal())
+        bytes = StatusText::table(all, Terminal::colorsAllowed(options.noColor)).toUtf8();
+    else
+        bytes = StatusText::lines(all).toUtf8();
+    if (const std::optional<QString> error = Terminal::writeOut(bytes)) {
+        err << "quaylin: cannot write to standard output: " << *error << '\n';
+        co_return 1;
     }
-    std::fflush(stdout);
+    if (!options.json && all.isEmpty())
+        err << "quaylin: no projects tracked yet; add one with `quaylin add [PATH]`\n";
     co_return 0;
 }
 

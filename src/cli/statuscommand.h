@@ -23,10 +23,17 @@ struct ProjectReport {
 
 namespace StatusCommand {
 
+struct Options {
+    bool json = false;
+    bool noColor = false;
+};
+
 // Reads the data file (never writes it), refreshes every project once with the application's
-// own sources and rules, and prints one line per project or, with `json`, one JSON document.
-// Nothing is saved, no card is made, nothing is posted. Returns the exit status.
-QCoro::Task<int> run(bool json);
+// own sources and rules, and prints one JSON document, or text: aligned columns on a terminal,
+// one line per project elsewhere. Nothing is saved, no card is made, nothing is posted.
+// Returns the exit status: 1 when the data file cannot be read or standard output cannot be
+// written.
+QCoro::Task<int> run(Options options);
 
 // Tokens from the environment, else read from the keychain without migrating anything.
 QCoro::Task<TokenSet> readTokens();

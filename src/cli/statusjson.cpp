@@ -2,7 +2,6 @@
 #include "cli/statusjson.h"
 
 #include "app/presentation.h"
-#include "locale/localization.h"
 #include "model/recordjson.h"
 
 #include <QJsonArray>
@@ -153,22 +152,6 @@ QByteArray document(const QList<ProjectReport> &reports)
     for (const ProjectReport &report : reports)
         projects.append(project(report));
     return QJsonDocument(QJsonObject{{u"projects"_s, projects}}).toJson(QJsonDocument::Indented);
-}
-
-QString textLine(const ProjectReport &report)
-{
-    const ProjectConfig &project = report.project;
-    QStringList parts{project.emoji % u' ' % project.name,
-                      Presentation::gitLabel(report.runtime.git)};
-    if (Presentation::hasDeployTarget(project))
-        parts.append(Presentation::deployLabel(report.runtime.deploy));
-    if (report.runtime.github && !Presentation::gitHubLabel(*report.runtime.github).isEmpty())
-        parts.append(Presentation::gitHubLabel(*report.runtime.github));
-    if (report.openCards > 0)
-        parts.append(QString::number(report.openCards) % u' ' % L(u"otevřených úkolů"_s));
-    if (report.attention)
-        parts.append(u"⚠ "_s % *report.attention);
-    return parts.join(u" — "_s);
 }
 
 } // namespace StatusJson

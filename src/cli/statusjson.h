@@ -7,12 +7,10 @@
 #include <QList>
 #include <QString>
 
-// How `quaylin status` prints its reports.
+// The JSON form of `quaylin status`.
 namespace StatusJson {
 
 QJsonObject project(const ProjectReport &report);
 QByteArray document(const QList<ProjectReport> &reports);
-// One human-readable line: emoji, name, git, deployment, GitHub, open cards, attention.
-QString textLine(const ProjectReport &report);
 
 } // namespace StatusJson

@@ -95,8 +95,10 @@ std::optional<std::pair<QString, QString>> GitHubClient::repoSlug(const QString 
         url.path(QUrl::FullyDecoded).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     if (parts.size() < 2)
         return std::nullopt;
+    // Only a trailing ".git" is the clone suffix: "acme.github.io" is a name of its own.
     QString repo = parts.at(1);
-    repo.remove(QStringLiteral(".git"));
+    if (repo.endsWith(QStringLiteral(".git")))
+        repo.chop(4);
     // "owner/.git" names no repository; asking for it would only earn a 404.
     if (repo.isEmpty())
         return std::nullopt;

@@ -21,6 +21,26 @@ std::optional<int> decimal(QStringView text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// A count written with its sign in front ("+2", "-0").
+std::optional<int> signedCount(QStringView text, QChar sign)
+{
+    if (text.size() < 2 || text[0] != sign || text[1] < u'0' || text[1] > u'9')
+        return std::nullopt;
+    return decimal(text.mid(1));
+}
+
+// "+<ahead> -<behind>" of the `branch.ab` header, as (behind, ahead); (0, 0) when it does not
+// read so.
+std::pair<int, int> behindAheadHeader(QStringView text)
+{
+    const QList<QStringView> pieces = text.split(u' ', Qt::SkipEmptyParts);
+    const auto ahead = pieces.size() == 2 ? signedCount(pieces[0], u'+') : std::nullopt;
+    const auto behind = pieces.size() == 2 ? signedCount(pieces[1], u'-') : std::nullopt;
+    if (!ahead || !behind)
+        return {0, 0};
+    return {*behind, *ahead};
+}
+
 // Splits at the unit separator into at most three non-empty pieces. Empty pieces are dropped
 // and do not count; once two pieces are taken, the rest of the line is the third piece,
 // further separators included.
@@ -71,6 +91,30 @@ std::pair<int, int> behindAhead(const QString &output)
     if (numbers.size() != 2)
         return {0, 0};
     return {numbers[0], numbers[1]};
+}
+
+std::optional<GitStatus> statusSummary(const QString &output)
+{
+    constexpr QStringView headHeader = u"# branch.head ";
+    constexpr QStringView countsHeader = u"# branch.ab ";
+    std::optional<QString> head;
+    std::pair<int, int> behindAhead(0, 0);
+    int changes = 0;
+    for (const QStringView line : QStringView(output).split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(headHeader))
+            head = branch(line.sliced(headHeader.size()).toString());
+        else if (line.startsWith(countsHeader))
+            behindAhead = behindAheadHeader(line.sliced(countsHeader.size()));
+        else if (!line.startsWith(u'#'))
+            ++changes;
+    }
+    if (!head)
+        return std::nullopt;
+    if (*head == u"(detached)")
+        return GitStatus::notAvailable();
+    if (changes > 0)
+        return GitStatus::dirty(*head, changes, behindAhead.second, behindAhead.first);
+    return GitStatus::clean(*head, behindAhead.second, behindAhead.first);
 }
 
 QList<CommitInfo> commits(const QString &output)

@@ -22,6 +22,8 @@ public:
     // Adds the environment every git child needs.
     static void configureRunner(ProcessRunner &runner);
 
+    // One `git status --porcelain=v2 --branch`; where that fails, the same answer from
+    // `symbolic-ref`, `status --porcelain` and `rev-list`.
     QCoro::Task<GitStatus> status(QString path) const;
     QCoro::Task<QList<CommitInfo>> recentCommits(QString path, int count) const;
 

@@ -7,7 +7,9 @@
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -18,6 +20,9 @@ struct Transfer {
     bool tooLarge = false;
     std::optional<int> refusedRedirectStatus;
 };
+
+// How much of an answer may wait unread in the reply.
+constexpr qint64 readBufferBytes = 1024 * 1024;
 
 int defaultPort(const QString &scheme)
 {
@@ -35,12 +40,15 @@ bool sameOrigin(const QUrl &a, const QUrl &b)
            a.port(defaultPort(a.scheme())) == b.port(defaultPort(b.scheme()));
 }
 
-// Errors Qt raises for an HTTP status code: the server did answer, and the caller judges the code.
-bool isStatusError(QNetworkReply::NetworkError error)
+// Errors Qt raises for an HTTP status code of 400 or more: the server did answer, and the
+// caller judges the code. The same errors with any other status are failed requests: a body
+// that does not decompress is an UnknownContentError too, and its leftovers are no answer.
+bool isStatusError(QNetworkReply::NetworkError error, int status)
 {
     const int code = int(error);
-    return (code >= 201 && code <= 299) || error == QNetworkReply::ProtocolInvalidOperationError ||
-           (code >= 401 && code <= 499);
+    return status >= 400 &&
+           ((code >= 201 && code <= 299) || error == QNetworkReply::ProtocolInvalidOperationError ||
+            (code >= 401 && code <= 499));
 }
 
 // A line break in a header would let a value inject further headers.
@@ -56,11 +64,9 @@ QString tooLargeMessage(qint64 maxBodyBytes)
 
 } // namespace
 
-HttpFetcher::HttpFetcher(QNetworkAccessManager &network, std::chrono::milliseconds timeout,
-                         qint64 maxBodyBytes)
+HttpFetcher::HttpFetcher(QNetworkAccessManager &network, HttpLimits limits)
     : m_network(&network)
-    , m_timeout(timeout)
-    , m_maxBodyBytes(maxBodyBytes)
+    , m_limits(limits)
 {
 }
 
@@ -68,7 +74,7 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
                                                                      HttpHeaders headers) const
 {
     QNetworkRequest request(url);
-    request.setTransferTimeout(int(m_timeout.count()));
+    request.setTransferTimeout(int(m_limits.idle.count()));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     // Some services (GitHub) refuse requests without a User-Agent.
@@ -80,7 +86,7 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
         request.setRawHeader(name, value);
     }
 
-    const qint64 cap = m_maxBodyBytes;
+    const qint64 cap = m_limits.maxBodyBytes;
     // The network manager owns the reply; it may go away first only when the manager does.
     if (!m_network)
         co_return FetchError{QStringLiteral("bez odpovědi")};
@@ -90,6 +96,9 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
             guard->deleteLater();
     });
     QNetworkReply *const reply = guard.data();
+    // Qt reads the socket on a thread of its own and would otherwise buffer whatever arrives,
+    // however fast, before the cap below is ever checked.
+    reply->setReadBufferSize(std::min(cap + 1, readBufferBytes));
     Transfer transfer;
     // Context of the handlers below: they go away with this frame, the reply may outlive it.
     const QObject context;
@@ -122,6 +131,13 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
         }
     });
 
+    // Bytes that keep trickling in (or headers without end) never let the idle time-out fire;
+    // the deadline ends such a request the same way, so it reads the same.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
+    deadline.start(m_limits.deadline);
+
     co_await reply;
     if (!guard)
         co_return FetchError{QStringLiteral("bez odpovědi")};
@@ -130,11 +146,15 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
         co_return HttpResponse{*transfer.refusedRedirectStatus, {}};
     if (transfer.tooLarge)
         co_return FetchError{tooLargeMessage(cap)};
-    if (reply->error() != QNetworkReply::NoError && !isStatusError(reply->error())) {
-        const QString description = reply->errorString();
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (reply->error() != QNetworkReply::NoError &&
+        !isStatusError(reply->error(), status.toInt())) {
+        // Some descriptions end in ": " with nothing after it ("Decompression failed: ").
+        QString description = reply->errorString().trimmed();
+        if (description.endsWith(u':'))
+            description.chop(1);
         co_return FetchError{description.isEmpty() ? QStringLiteral("chyba přenosu") : description};
     }
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         co_return FetchError{QStringLiteral("bez odpovědi")};
     transfer.body += reply->readAll();

@@ -21,16 +21,20 @@ struct HttpResponse {
 
 using HttpHeaders = QList<std::pair<QByteArray, QByteArray>>;
 
+// How long one request may take and how much it may bring. Running into a time limit reads as
+// a transport failure, the same for both.
+struct HttpLimits {
+    std::chrono::milliseconds idle = std::chrono::seconds(60);     // without a byte arriving
+    std::chrono::milliseconds deadline = std::chrono::seconds(30); // from start to end
+    qint64 maxBodyBytes = 8 * 1024 * 1024;
+};
+
 // GET requests for the service clients, on one QNetworkAccessManager. Redirects are followed
 // only within the same scheme, host and port, so an Authorization header never reaches another
 // origin; bodies larger than the cap are an error, not unbounded memory.
 class HttpFetcher final {
 public:
-    static constexpr qint64 defaultMaxBodyBytes = 8 * 1024 * 1024;
-
-    explicit HttpFetcher(QNetworkAccessManager &network,
-                         std::chrono::milliseconds timeout = std::chrono::seconds(60),
-                         qint64 maxBodyBytes = defaultMaxBodyBytes);
+    explicit HttpFetcher(QNetworkAccessManager &network, HttpLimits limits = {});
 
     // A transport failure becomes a FetchError with the network layer's description.
     QCoro::Task<std::variant<HttpResponse, FetchError>> get(QUrl url, HttpHeaders headers) const;
@@ -40,6 +44,5 @@ public:
 
 private:
     QPointer<QNetworkAccessManager> m_network; // may go away while a refresh still runs
-    std::chrono::milliseconds m_timeout;
-    qint64 m_maxBodyBytes;
+    HttpLimits m_limits;
 };

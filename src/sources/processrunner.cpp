@@ -3,6 +3,7 @@
 
 #include <QCoroSignal>
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QProcess>
 #include <QScopeGuard>
@@ -10,8 +11,11 @@
 #include <QThread>
 #include <QTimer>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 // Where one run rests between steps. Several things may end a rest (a slot handed over, the
 // process ending or failing to start, the runner going away); only the first one after
@@ -42,6 +46,62 @@ private:
 };
 
 namespace {
+
+// What the child does between fork and exec, all prepared in the parent because a vfork child
+// must not allocate. Qt 6.4 leaks a pipe for every child that fails to enter its folder or to
+// exec (its vfork child clears the parent's copy of the descriptor before the parent closes
+// it), so the child never takes Qt's failure path: it does both itself and exits with 127
+// when either fails, which reads as a run that failed.
+class ChildStart final {
+    Q_DISABLE_COPY_MOVE(ChildStart) // the pointer lists point into the texts
+
+public:
+    ChildStart(const QString &program, const QStringList &arguments,
+               const QString &workingDirectory, const QProcessEnvironment &extra)
+        : m_directory(QFile::encodeName(workingDirectory))
+    {
+        m_arguments.push_back(QFile::encodeName(program));
+        for (const QString &argument : arguments)
+            m_arguments.push_back(QFile::encodeName(argument));
+        // The application's environment byte for byte, with the extra variables in place of
+        // any of the same name.
+        for (char **entry = environ; *entry; ++entry) {
+            const QByteArray assignment(*entry);
+            const qsizetype equals = assignment.indexOf('=');
+            if (equals <= 0 || !extra.contains(QFile::decodeName(assignment.first(equals))))
+                m_environment.push_back(assignment);
+        }
+        for (const QString &name : extra.keys())
+            m_environment.push_back(QFile::encodeName(name + u'=' + extra.value(name)));
+        m_argv = pointers(m_arguments);
+        m_envp = pointers(m_environment);
+    }
+
+    [[noreturn]] void enter() const noexcept
+    {
+        if (m_directory.isEmpty() || ::chdir(m_directory.constData()) == 0)
+            ::execve(m_argv.front(), m_argv.data(), m_envp.data());
+        ::_exit(127);
+    }
+
+private:
+    // The null-terminated list exec() wants; the texts stay where they are.
+    static std::vector<char *> pointers(std::vector<QByteArray> &texts)
+    {
+        std::vector<char *> list;
+        list.reserve(texts.size() + 1);
+        for (QByteArray &text : texts)
+            list.push_back(text.data());
+        list.push_back(nullptr);
+        return list;
+    }
+
+    QByteArray m_directory;
+    std::vector<QByteArray> m_arguments; // the program first
+    std::vector<QByteArray> m_environment;
+    std::vector<char *> m_argv;
+    std::vector<char *> m_envp;
+};
 
 // exec() takes C strings: an embedded NUL would silently cut an argument or the folder short.
 bool passableToExec(const QString &program, const QStringList &arguments,
@@ -145,10 +205,10 @@ QCoro::Task<std::optional<QString>> ProcessRunner::run(QString program, QStringL
     const auto dispose = qScopeGuard([&process] { delete process.data(); });
     process->setProgram(program);
     process->setArguments(arguments);
-    process->setWorkingDirectory(workingDirectory);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(m_extra);
-    process->setProcessEnvironment(environment);
+    // Used by start() only, which runs the child's part before it returns.
+    const ChildStart childStart(program, arguments, workingDirectory, m_extra);
+    const auto enter = [&childStart] { childStart.enter(); };
+    process->setChildProcessModifier(enter);
     process->setStandardErrorFile(QProcess::nullDevice());
     // QProcess reads standard output into its own buffer as it arrives, so a long output never
     // fills the pipe and stalls the child.

@@ -18,6 +18,27 @@ QByteArray netlifyDeploys(const char *state, const char *error = nullptr)
         .replace("ERROR", error ? '"' + QByteArray(error) + '"' : QByteArray("null"));
 }
 
+// Pushes the repository to a bare upstream, then commits `ahead` times more.
+bool commitAhead(const QString &path, int ahead)
+{
+    const QString upstream = path + u".upstream"_s;
+    bool ok = runGit(path, {u"init"_s, u"-q"_s, u"--bare"_s, upstream}) &&
+              runGit(path, {u"remote"_s, u"add"_s, u"origin"_s, upstream}) &&
+              runGit(path, {u"push"_s, u"-q"_s, u"-u"_s, u"origin"_s, u"main"_s});
+    for (int i = 0; ok && i < ahead; ++i)
+        ok = runGit(path, {u"commit"_s, u"-q"_s, u"--allow-empty"_s, u"-m"_s, u"more"_s});
+    return ok;
+}
+
+// Leaves `count` untracked files in the working tree.
+bool makeChanges(const QString &path, int count)
+{
+    bool ok = true;
+    for (int i = 0; i < count; ++i)
+        ok = ok && writeFile(path + u"/change-%1.txt"_s.arg(i), "x");
+    return ok;
+}
+
 } // namespace
 
 class RefreshTest final : public QObject {
@@ -88,12 +109,13 @@ private Q_SLOTS:
             open({both, vercelOnly, none}, {{TokenServices::vercel(), u"vercel-secret"_s}});
         service->serve(
             u"/v6/deployments"_s, 200,
-            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "BUILDING"}]})");
+            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "ERROR"}]})");
         service->serve(u"/api/v1/sites/site-1/deploys"_s, 200, netlifyDeploys("ready"));
         refresh();
         // A Vercel token does not stand in for Netlify's, and nothing is asked without one.
         QCOMPARE(model.runtime(both.id).deploy, DeployStatus::tokenMissing());
-        QCOMPARE(model.runtime(vercelOnly.id).deploy, DeployStatus::building());
+        QCOMPARE(model.runtime(vercelOnly.id).deploy, DeployStatus::buildFailed());
+        QCOMPARE(model.cards()[0].note, u"build selhal"_s); // Vercel gives no text of its own
         QCOMPARE(model.runtime(none.id).deploy, DeployStatus::notConfigured());
         QCOMPARE(service->requests().size(), 1);
         QCOMPARE(service->requests()[0].query, u"projectId=prj-2&limit=8"_s);
@@ -142,7 +164,17 @@ private Q_SLOTS:
         QCOMPARE(f->notifications.size(), 2);
         QVERIFY(!f->notifications[1].second);
 
+        // Without ids the status is notConfigured, but the stored list and its card stay.
+        ProjectConfig bare = site;
+        bare.netlifySiteID.reset();
+        model.updateProject(bare);
+        refresh();
+        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::notConfigured());
+        QCOMPARE(model.runtime(site.id).deploys.size(), 2);
+        QCOMPARE(openFixCards(site.id), 1);
+
         // Recovery deletes the open card; the finished one stays.
+        model.updateProject(site);
         service->serve(path, 200, netlifyDeploys("building"));
         refresh();
         QCOMPARE(openFixCards(site.id), 0);
@@ -150,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(model.worstStatus(), StatusColor::Yellow);
     }
 
-    void resultsApplyInCompletionOrderAndPassesOverlap()
+    void passesOverlapAndRequestsCoalesce()
     {
         const ProjectConfig slow = repository(u"slow"_s, u"slow"_s),
                             quick = repository(u"quick"_s, u"quick"_s);
@@ -163,19 +195,82 @@ private Q_SLOTS:
                        {.body = netlifyDeploys("error"), .held = true});
         service->serve(u"/api/v1/sites/quick/deploys"_s, 200, netlifyDeploys("building"));
         QSignalSpy refreshing(&model, &AppModel::isRefreshingChanged);
+        // Each change names the project whose record changed (git's relative commit dates
+        // may change any project's).
+        RuntimeMap seen = model.runtime();
+        QList<QUuid> changed, misnamed;
+        const QObject listening; // ends with this function, before what the lambda captures
+        connect(&model, &AppModel::runtimeChanged, &listening, [&](const QUuid &id) {
+            if (model.runtime(id) == seen.value(id))
+                misnamed.append(id);
+            seen.insert(id, model.runtime(id));
+            changed.append(id);
+        });
         auto first = model.refreshAll();
-        auto second = model.refreshAll(); // a second pass, not ignored
         // The quick answer is applied while the slow one is still out.
         QTRY_COMPARE(model.runtime(quick.id).deploy.kind, DeployStatus::Kind::Building);
         QCOMPARE(model.runtime(slow.id).deploy.kind, DeployStatus::Kind::Ready);
-        QTRY_COMPARE(requestsMentioning(u"/slow/"_s), 3);
+        QVERIFY(changed.contains(quick.id));
+        QVERIFY(misnamed.isEmpty());
+
+        // A second pass is not ignored; ending first, it leaves the flag set for the other.
+        service->serve(u"/api/v1/sites/slow/deploys"_s, 200, netlifyDeploys("error"));
+        QCoro::waitFor(model.refreshAll());
+        QCOMPARE(requestsMentioning(u"/slow/"_s), 3);
         QVERIFY(model.isRefreshing());
+
+        // Requests while a pass runs wait for it and then make one pass together.
+        model.requestRefresh();
+        model.saveGitHubToken(u"gh"_s);
+        model.updateProject(quick);
+        QTest::qWait(100);
+        QCOMPARE(requestsMentioning(u"/slow/"_s), 3);
         service->release();
         QCoro::waitFor(first);
-        QCoro::waitFor(second);
-        QCOMPARE(refreshing.count(), 2);
+        QTRY_COMPARE(refreshing.count(), 2);
+        QCOMPARE(requestsMentioning(u"/slow/"_s), 4);
+        QVERIFY(!model.isRefreshing());
+
+        // Requests in one turn while nothing runs make one pass too.
+        model.requestRefresh();
+        model.requestRefresh();
+        QTRY_COMPARE(refreshing.count(), 4);
+        QTest::qWait(100);
+        QCOMPARE(requestsMentioning(u"/slow/"_s), 5);
         QCOMPARE(openFixCards(slow.id), 1);
         QCOMPARE(f->notifications.size(), 1);
+    }
+
+    void attentionAndWorstStatusFollowTheLiveStatus()
+    {
+        const ProjectConfig ahead = repository(u"ahead"_s), dirty = repository(u"dirty"_s),
+                            mixed = repository(u"mixed"_s),
+                            denied = repository(u"denied"_s, u"denied"_s);
+        QVERIFY(commitAhead(ahead.localPath, 2) && makeChanges(dirty.localPath, 4) &&
+                commitAhead(mixed.localPath, 2) && makeChanges(mixed.localPath, 3) &&
+                makeChanges(denied.localPath, 1));
+        AppModel &model = open({ahead, dirty, mixed, denied}, {{TokenServices::netlify(), u"t"_s}});
+        service->serve(u"/api/v1/sites/denied/deploys"_s, 401,
+                       FakeService::fixture(u"github-error-401-bad-credentials.json"_s));
+        refresh();
+        QCOMPARE(model.attentionReason(ahead.id), u"2 commitů nepushnuto"_s);
+        QCOMPARE(model.attentionReason(dirty.id), u"4 nezacommitovaných změn"_s);
+        QCOMPARE(model.attentionReason(mixed.id), u"3 změn · 2 nepushnuto"_s);
+        // A rejected token on a dirty repository: the deployment's reason alone, and no fix
+        // card, since no failed deployment is stored.
+        QCOMPARE(model.attentionReason(denied.id), u"Deploy selhal"_s);
+        QCOMPARE(model.projectsNeedingAttention().size(), 4);
+        QCOMPARE(openFixCards(denied.id), 0);
+        QVERIFY(f->notifications.isEmpty());
+        QCOMPARE(model.worstStatus(), StatusColor::Red);
+
+        // Clean but ahead is yellow; with no projects left, green.
+        for (const ProjectConfig &project : {denied, dirty, mixed})
+            model.removeProject(project);
+        QCOMPARE(model.worstStatus(), StatusColor::Yellow);
+        model.removeProject(ahead);
+        QCOMPARE(model.worstStatus(), StatusColor::Green);
+        QVERIFY(model.runtime().isEmpty());
     }
 
     void gitHubNeedsAnAddressAndABranch()

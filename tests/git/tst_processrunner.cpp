@@ -19,6 +19,11 @@ QCoro::Task<std::optional<QString>> start(ProcessRunner &runner, const QString &
     return runner.run(program, {u"-c"_s, script}, {});
 }
 
+int openDescriptors()
+{
+    return int(QDir(u"/proc/self/fd"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size());
+}
+
 // For a run of `echo $$ > pidFile; exec sleep …`: the shell wrote its id and has ended since.
 bool processGone(const QString &pidFile)
 {
@@ -57,6 +62,32 @@ private slots:
         for (const auto &[script, program] : failures)
             QVERIFY2(!QCoro::waitFor(start(runner, script, program)), qPrintable(script));
         QCOMPARE(QCoro::waitFor(start(runner, u"echo ok"_s)), u"ok\n"_s); // each gave its slot back
+    }
+
+    void failedStartsLeaveNothingOpen()
+    {
+        ProcessRunner runner;
+        runner.setLimit(1);
+        GitReader git(runner);
+        const QString missing = m_environment.root() + u"/missing"_s;
+        const QString file = m_environment.root() + u"/file"_s;
+        QVERIFY(writeFile(file, "x"));
+        const auto failures = [&] {
+            for (int i = 0; i < 50; ++i) {
+                QVERIFY(!QCoro::waitFor(runner.run(u"/bin/true"_s, {}, missing)));
+                QVERIFY(!QCoro::waitFor(runner.run(u"/bin/true"_s, {}, file)));
+                QVERIFY(!QCoro::waitFor(runner.run(u"/nonexistent/program"_s, {}, {})));
+                QVERIFY(!QCoro::waitFor(runner.run(file, {}, {}))); // not executable
+                QVERIFY(QCoro::waitFor(git.recentCommits(missing, 8)).isEmpty());
+            }
+        };
+        failures(); // whatever Qt opens once and keeps
+        const int before = openDescriptors();
+        failures();
+        QCOMPARE(openDescriptors(), before);
+        // The one slot came back every time.
+        QCOMPARE(QCoro::waitFor(runner.run(u"/bin/echo"_s, {u"ok"_s}, m_environment.root())),
+                 u"ok\n"_s);
     }
 
     void respectsTheLimit()

@@ -5,17 +5,23 @@
 
 #include <QtTest>
 
+#include <ctime>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A fixed moment in local time, far from any daylight-saving change.
-const QDateTime now(QDate(2026, 3, 10), QTime(12, 0));
+// A fixed moment in local time, more than a week away from Prague's daylight-saving changes.
+// Relative times count calendar days in local time, so the zone is pinned (see initTestCase).
+QDateTime now()
+{
+    return QDateTime(QDate(2026, 3, 10), QTime(12, 0));
+}
 
 QString relative(qint64 seconds, AppLanguage language)
 {
     Localization::setLanguage(language);
-    return Formatters::relative(now.addSecs(seconds), now);
+    return Formatters::relative(now().addSecs(seconds), now());
 }
 
 } // namespace
@@ -24,6 +30,12 @@ class FormattersTest final : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        qputenv("TZ", "Europe/Prague");
+        tzset();
+    }
+
     void relativeWordingInBothLanguages()
     {
         using enum AppLanguage;
@@ -57,7 +69,7 @@ private slots:
 
     void invalidDatesAndFilenameStamp()
     {
-        QCOMPARE(Formatters::relative(QDateTime(), now), QString());
+        QCOMPARE(Formatters::relative(QDateTime(), now()), QString());
         QCOMPARE(Formatters::filenameStamp(QDateTime()), QString());
         QCOMPARE(Formatters::filenameStamp(QDateTime(QDate(2026, 12, 5), QTime(6, 53, 41))),
                  u"2026-12-05-0653"_s);

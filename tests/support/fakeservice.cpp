@@ -8,19 +8,69 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
+
+// Writes what `next` makes every `interval` while the client keeps up, until the connection
+// closes or `next` has nothing more.
+void feed(QTcpSocket *socket, std::chrono::milliseconds interval, std::function<QByteArray()> next)
+{
+    auto *timer = new QTimer(socket);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, next = std::move(next)] {
+        if (socket->state() != QAbstractSocket::ConnectedState) {
+            timer->stop();
+        } else if (socket->bytesToWrite() < 1024 * 1024) {
+            const QByteArray piece = next();
+            if (!piece.isEmpty()) {
+                socket->write(piece);
+                return;
+            }
+            timer->stop();
+            socket->disconnectFromHost();
+        }
+    });
+    timer->start(interval);
+}
 
 void answer(QTcpSocket *socket, const FakeService::Reply &reply)
 {
+    using Stream = FakeService::Stream;
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " Canned\r\n" +
                       "Content-Type: application/json\r\n";
     if (!reply.location.isEmpty())
         head += "Location: " + reply.location + "\r\n";
-    if (!reply.endless)
-        head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
-    socket->write(head + "Connection: close\r\n\r\n" + reply.body);
-    if (!reply.endless)
-        socket->disconnectFromHost();
+    if (!reply.encoding.isEmpty())
+        head += "Content-Encoding: " + reply.encoding + "\r\n";
+    switch (reply.stream) {
+    case Stream::Whole:
+        if (!reply.endless)
+            head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+        socket->write(head + "Connection: close\r\n\r\n" + reply.body);
+        if (!reply.endless)
+            socket->disconnectFromHost();
+        break;
+    case Stream::Trickle: {
+        const QByteArray whole = head + "Content-Length: " + QByteArray::number(reply.body.size()) +
+                                 "\r\n\r\n" + reply.body;
+        feed(socket, std::chrono::milliseconds(50),
+             [whole, sent = qsizetype(0)]() mutable -> QByteArray { return whole.mid(sent++, 1); });
+        break;
+    }
+    case Stream::EndlessHeaders:
+        socket->write(head);
+        feed(socket, std::chrono::milliseconds(10), [line = 0]() mutable -> QByteArray {
+            return "X-Filler-" + QByteArray::number(++line) + ": " + QByteArray(64, 'x') + "\r\n";
+        });
+        break;
+    case Stream::EndlessChunks:
+        socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
+        feed(socket, std::chrono::milliseconds(1), []() -> QByteArray {
+            constexpr int size = 1024 * 1024;
+            return QByteArray::number(size, 16) + "\r\n" + QByteArray(size, 'x') + "\r\n";
+        });
+        break;
+    }
 }
 
 // One request per connection: QAbstractHttpServer (Qt 6.4) may hand a finished request over a

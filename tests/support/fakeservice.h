@@ -26,13 +26,23 @@ class FakeService final : public QAbstractHttpServer {
     Q_DISABLE_COPY_MOVE(FakeService)
 
 public:
+    // How an answer goes out.
+    enum class Stream {
+        Whole,          // at once
+        Trickle,        // one byte every 50 ms, status line and headers included
+        EndlessHeaders, // the status line, then header lines every 10 ms without end
+        EndlessChunks,  // a chunked body without end, 1 MB a millisecond while the client keeps up
+    };
+
     struct Reply {
         int status = 200;
         QByteArray body{};     // braces: designated initialisers may then omit it without a warning
         QByteArray location{}; // sent as Location, for redirects
         std::chrono::milliseconds delay{0};
-        bool held = false;    // answered only when release() is called
-        bool endless = false; // no Content-Length, and the connection stays open as if more came
+        bool held = false;     // answered only when release() is called
+        bool endless = false;  // no Content-Length, and the connection stays open as if more came
+        QByteArray encoding{}; // sent as Content-Encoding
+        Stream stream = Stream::Whole;
     };
 
     FakeService();

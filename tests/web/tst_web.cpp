@@ -27,6 +27,33 @@ QString message(const DeployResult &result)
     return std::holds_alternative<FetchError>(result) ? std::get<FetchError>(result).message : "";
 }
 
+// The error of a GET, or nothing when the server's answer came through.
+std::optional<QString> failure(const HttpFetcher &fetcher, const QUrl &url)
+{
+    const auto result = QCoro::waitFor(fetcher.get(url, {}));
+    if (const auto *error = std::get_if<FetchError>(&result))
+        return error->message;
+    return std::nullopt;
+}
+
+// The highest resident memory of this process since the last reset (where the system allows
+// one), in bytes.
+qint64 peakMemory(bool reset = false)
+{
+    if (reset) {
+        QFile clear("/proc/self/clear_refs");
+        if (clear.open(QIODevice::WriteOnly))
+            clear.write("5");
+    }
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
 } // namespace
 
 class TestWeb final : public QObject {
@@ -34,7 +61,7 @@ class TestWeb final : public QObject {
 
     TestEnvironment m_environment;
     QNetworkAccessManager m_network;
-    HttpFetcher m_fetcher{m_network, 10s};
+    HttpFetcher m_fetcher{m_network, {.idle = 10s}};
 
     // Deployments of Netlify site `id` or Vercel project `id` as `service` answers them.
     DeployResult fetch(const QString &client, const QUrl &service, const QString &id = "site-1",
@@ -177,7 +204,7 @@ private Q_SLOTS:
         FakeService service;
         const QUrl closed = FakeService().base(); // nothing listens there any more
         service.serve(sitePath, {.body = "[]", .delay = 30s});
-        const HttpFetcher impatient(m_network, 100ms);
+        const HttpFetcher impatient(m_network, {.idle = 100ms});
         for (const QString &error :
              {message(fetch("netlify", closed)),
               message(fetch("netlify", service.base(), "site-1", "t", &impatient))})
@@ -187,6 +214,63 @@ private Q_SLOTS:
         QCOMPARE(message(fetch("netlify", service.base(), "site-1", "t\r\nX-Injected: 1")),
                  "neplatná hlavička požadavku");
         QCOMPARE(service.requests().size(), 1); // the slow one
+    }
+
+    void slowServersMeetTheDeadline()
+    {
+        using Stream = FakeService::Stream;
+        FakeService service;
+        service.serve("/silent", {.body = "[]", .delay = 30s});
+        service.serve("/trickle", {.body = "[]", .stream = Stream::Trickle});
+        service.serve("/headers", {.stream = Stream::EndlessHeaders});
+        const auto at = [&service](const char *path) {
+            return service.base().resolved(QUrl(path));
+        };
+        const auto idle = failure(HttpFetcher(m_network, {.idle = 200ms}), at("/silent"));
+        QVERIFY(idle && !idle->isEmpty());
+        // Bytes keep coming, so only the deadline ends these, and it reads as the idle time-out.
+        const HttpFetcher hurried(m_network, {.idle = 10s, .deadline = 300ms});
+        QCOMPARE(failure(hurried, at("/trickle")), idle);
+        QCOMPARE(failure(hurried, at("/headers")), idle);
+    }
+
+    void endlessBodyStaysNearTheCap()
+    {
+        // Served from a thread of its own: on this one it could never outrun the reading.
+        QThread thread;
+        auto *service = new FakeService;
+        service->serve("/endless", {.stream = FakeService::Stream::EndlessChunks});
+        service->moveToThread(&thread);
+        thread.start();
+        const auto stop = qScopeGuard([&thread, service] {
+            QMetaObject::invokeMethod(service, [service] { delete service; });
+            thread.quit();
+            thread.wait();
+        });
+        const HttpFetcher fetcher(m_network); // the real 8 MB cap
+        const qint64 before = peakMemory(true);
+        const auto error = failure(fetcher, service->base().resolved(QUrl("/endless")));
+        QVERIFY(error && error->contains("příliš velká"));
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer keeps freed memory in quarantine: resident memory says nothing");
+#endif
+        const qint64 growth = peakMemory() - before;
+        QVERIFY2(growth < 64 * 1024 * 1024, qPrintable(QString::number(growth)));
+    }
+
+    void undecodableContentIsAFailure()
+    {
+        // A body that claims to be gzip but is not: never a server answer to decode as JSON.
+        FakeService service;
+        service.serve(sitePath, {.body = "[{\"id\":1}] and more", .encoding = "gzip"});
+        const auto error = failure(m_fetcher, service.base().resolved(QUrl(sitePath)));
+        QVERIFY(error && !error->isEmpty());
+        QCOMPARE(message(fetch("netlify", service.base())), *error);
+        // Where the server refused, its status still speaks (Qt reports 422 with the same error).
+        for (const int status : {404, 422}) {
+            service.serve(sitePath, {.status = status, .body = "not gzip", .encoding = "gzip"});
+            QCOMPARE(message(fetch("netlify", service.base())), "HTTP " + QString::number(status));
+        }
     }
 
     void requestAddressesKeepTheirEncoding()
@@ -241,7 +325,7 @@ private Q_SLOTS:
         service.serve("/over", 200, QByteArray(1025, 'x'));
         // Never ends: only stopping early answers before the fetcher's time-out.
         service.serve("/endless", {.body = QByteArray(4096, 'x'), .endless = true});
-        const HttpFetcher fetcher(m_network, 10s, 1024);
+        const HttpFetcher fetcher(m_network, {.idle = 10s, .maxBodyBytes = 1024});
         const auto get = [&](const char *path) { // the body or the error
             const auto result =
                 QCoro::waitFor(fetcher.get(service.base().resolved(QUrl(path)), {}));
@@ -258,6 +342,9 @@ private Q_SLOTS:
         // An address and the owner/repo read from it, if any.
         for (const QString pair : {"https://github.com/acme/site acme/site",
                                    "https://github.com/acme/site.git acme/site",
+                                   "https://github.com/acme/site.git/ acme/site",
+                                   "https://github.com/acme/acme.github.io acme/acme.github.io",
+                                   "https://github.com/acme/my.git.tools/ acme/my.git.tools",
                                    "https://git.example.org/acme/site/tree/main/src acme/site",
                                    "https://github.com/acme", "https://github.com/acme/.git",
                                    "http://[github.com/acme/site"}) {

@@ -1,19 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/editor/projectform.h"
 
-#include "model/projectemoji.h"
+#include "model/projectinput.h"
 
 #include <QFileInfo>
-
-namespace {
-
-std::optional<QString> optionalText(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    return trimmed.isEmpty() ? std::nullopt : std::optional(trimmed);
-}
-
-} // namespace
 
 ProjectForm ProjectForm::from(const ProjectConfig &project)
 {
@@ -52,12 +42,12 @@ ProjectConfig ProjectForm::build(const std::optional<ProjectConfig> &existing) c
         project.sortIndex = 0;
     }
     project.name = name.trimmed();
-    project.emoji = ProjectEmoji::fromTyped(emoji);
+    project.emoji = ProjectInput::emoji(emoji);
     project.localPath = localPath.trimmed();
-    project.siteURL = optionalText(siteURL);
-    project.githubURL = optionalText(githubURL);
-    project.netlifySiteID = optionalText(netlifySiteID);
-    project.vercelProjectID = optionalText(vercelProjectID);
+    project.siteURL = ProjectInput::optionalText(siteURL);
+    project.githubURL = ProjectInput::optionalText(githubURL);
+    project.netlifySiteID = ProjectInput::optionalText(netlifySiteID);
+    project.vercelProjectID = ProjectInput::optionalText(vercelProjectID);
     project.status = status;
     return project;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/projectemoji.h"
+#include "model/projectinput.h"
 
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
@@ -7,9 +7,9 @@
 
 #include <memory>
 
-namespace ProjectEmoji {
+namespace ProjectInput {
 
-QString fromTyped(const QString &text)
+QString emoji(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -29,4 +29,12 @@ QString fromTyped(const QString &text)
     return end == icu::BreakIterator::DONE ? trimmed : trimmed.left(end);
 }
 
-} // namespace ProjectEmoji
+std::optional<QString> optionalText(const std::optional<QString> &text)
+{
+    const QString trimmed = text.value_or(QString()).trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    return trimmed;
+}
+
+} // namespace ProjectInput
