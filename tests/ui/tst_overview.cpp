@@ -3,7 +3,8 @@
 
 #include "support/fakeservice.h"
 #include "ui/components/statchip.h"
-#include "ui/main/attentionrow.h"
+#include "ui/main/attentionlist.h"
+#include "ui/main/attentionmodel.h"
 #include "ui/main/attentionsection.h"
 #include "ui/main/overviewmodel.h"
 #include "ui/main/overviewview.h"
@@ -161,8 +162,18 @@ private Q_SLOTS:
         QCoro::waitFor(model.refreshGit());
         QTRY_VERIFY(shown(view, u"attentionSection"_s));
         auto *section = child<AttentionSection>(view, u"attentionSection"_s);
-        QCOMPARE(section->rows().size(), 1); // the clean-less one only
-        section->rows().first()->click();
+        QAbstractItemModelTester tester(section->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(rowIds(*section->model(), AttentionModel::ProjectIdRole),
+                 QList<QUuid>({site.id})); // the one with changes only
+        QVERIFY(section->model()
+                    ->index(0)
+                    .data(AttentionModel::ReasonRole)
+                    .toString()
+                    .contains(u"změn"_s));
+        AttentionList *list = section->list();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(section->model()->index(0)).center());
         QCOMPARE(activated.last().first().toUuid(), site.id);
 
         // A card's buttons open what they show; elsewhere the card selects its project.

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/main/attentionrow.h"
-
-#include <QList>
+#include <QUuid>
 #include <QWidget>
 
+class AttentionList;
+class AttentionModel;
 class Banner;
 struct UiContext;
 
-// The projects that need attention, in the model's order, each a row that selects it. Hidden
-// while none does. Live status arrives project by project; the rows are worked out once per
-// turn of the event loop and rebuilt only when they differ.
+// The projects that need attention, in the model's order, each a row that selects it, on an
+// orange banner. Hidden while none does.
 class AttentionSection final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AttentionSection)
@@ -20,17 +19,16 @@ public:
     explicit AttentionSection(UiContext &context, QWidget *parent = nullptr);
 
     void retranslate();
-    QList<AttentionRow *> rows() const { return m_rows; }
+    AttentionModel *model() const { return m_model; }
+    AttentionList *list() const { return m_list; }
 
 Q_SIGNALS:
     void projectActivated(const QUuid &projectID);
 
 private:
-    void schedule();
-    void refresh();
+    void updateVisibility();
 
-    UiContext &m_context;
+    AttentionModel *m_model;
     Banner *m_banner;
-    QList<AttentionRow *> m_rows;
-    bool m_scheduled = false;
+    AttentionList *m_list;
 };
