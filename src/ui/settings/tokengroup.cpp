@@ -12,6 +12,7 @@
 #include "ui/shell/uicontext.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,7 +102,7 @@ TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
     // No trimming: what is typed goes to the model, which ignores a blank token.
     connect(m_field, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_save->setEnabled(!text.isEmpty()); });
-    connect(m_field, &QLineEdit::returnPressed, this, &TokenGroup::save);
+    m_field->installEventFilter(this);
     connect(m_save, &QPushButton::clicked, this, &TokenGroup::save);
     connect(m_remove, &QPushButton::clicked, this, &TokenGroup::remove);
     AppModel &model = context.model;
@@ -117,6 +118,20 @@ TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
     });
     connect(&context.preferences, &Preferences::languageChanged, this, &TokenGroup::retranslate);
     retranslate();
+}
+
+bool TokenGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return in the field saves the token; it must not also reach the sheet's default button
+    // and close the sheet.
+    if (watched == m_field && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            save();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 std::optional<QString> TokenGroup::token() const

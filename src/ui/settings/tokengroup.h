@@ -23,6 +23,9 @@ public:
 
     TokenGroup(UiContext &context, Service service, QWidget *parent = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void retranslate();
     void save();
