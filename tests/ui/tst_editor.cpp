@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 
 namespace {
 
@@ -145,6 +146,34 @@ private Q_SLOTS:
         QVERIFY(box);
         box->findChild<QPushButton *>(u"confirmButton"_s)->click();
         QVERIFY(model.projects().isEmpty());
+    }
+
+    void keyboardReachesEveryControlAndEscapeCancels()
+    {
+        UiFixture f;
+        const ProjectConfig project = makeProject(u"A"_s, 1, {}, existingFolder(f, u"a"_s));
+        AppModel &model = f.open({project});
+        auto *editor = new ProjectEditor(f.context(), project);
+        editor->open();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_COMPARE(QApplication::focusWidget(), field(*editor, u"editorNameField"_s));
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 20; ++i) {
+            reached.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (QWidget *control : editor->findChildren<QWidget *>()) {
+            // A group of exclusive choices is one stop, on its chosen segment (arrows move on).
+            auto *button = qobject_cast<QAbstractButton *>(control);
+            const bool interactive = qobject_cast<QLineEdit *>(control) ||
+                                     (button && (!button->autoExclusive() || button->isChecked()));
+            if (interactive && control->isVisibleTo(editor))
+                QVERIFY2(reached.contains(control), control->metaObject()->className());
+        }
+        field(*editor, u"editorNameField"_s)->setText(u"Changed"_s);
+        QTest::keyClick(field(*editor, u"editorNameField"_s), Qt::Key_Escape);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(model.projects(), QList<ProjectConfig>({project}));
     }
 };
 

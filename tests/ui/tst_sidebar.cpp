@@ -92,6 +92,18 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().first().toModelIndex(), sidebar.projectIndex(a.id));
 
+        // A project whose folder is gone is listed with the top-level ones, never hidden.
+        ProjectConfig orphan = *model.project(c.id);
+        orphan.folderID = QUuid::createUuid();
+        model.updateProject(orphan);
+        QVERIFY(
+            rowIds(sidebar, SidebarModel::ProjectIdRole, sidebar.noFolderIndex()).contains(c.id));
+        // Folders are listed by their sort index: a new one goes first.
+        model.addFolder(u"Second"_s);
+        model.addFolder(u"First"_s);
+        QCOMPARE(sidebar.index(2, 0).data().toString(), u"First"_s);
+        QCOMPARE(sidebar.index(3, 0).data().toString(), u"Second"_s);
+
         // Names with line breaks, right-to-left text and emoji are shown as given.
         ProjectConfig odd = *model.project(a.id);
         odd.name = u"שלום\nwelt 🚀"_s + QString(500, u'x');
