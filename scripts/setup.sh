@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs what Quaylin needs to build and test on Debian 12. Runs apt-get only when a
-# package is missing; needs root (or sudo) for that.
+# Installs what Quaylin needs to build and test on Debian 12, and any further packages named
+# as arguments (scripts/screenshots.sh asks for its own). Runs apt-get only when a package is
+# missing; needs root (or sudo) for that.
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build git pkg-config
     qt6-base-dev qt6-svg-dev qt6-httpserver-dev libgl-dev
-    qcoro-qt6-dev qtkeychain-qt6-dev libicu-dev
+    qcoro-qt6-dev qtkeychain-qt6-dev libicu-dev libxcb1-dev
     dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools
-    fonts-dejavu-core fonts-noto-color-emoji xvfb xauth
+    fonts-dejavu-core fonts-noto-color-emoji xvfb xauth xdotool
+    desktop-file-utils appstream
+    "$@"
 )
 
 missing=()

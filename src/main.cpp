@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commandline.h"
+#include "ui/shell/desktopapplication.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quaylin"));
     QCoreApplication::setApplicationName(QStringLiteral("Quaylin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUAYLIN_VERSION));
+    if (argc <= 1)
+        return DesktopApplication::exec(argc, argv);
+    QCoreApplication app(argc, argv);
     return CommandLine::run(app);
 }

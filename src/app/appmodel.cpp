@@ -4,11 +4,10 @@
 #include "app/adoption.h"
 #include "app/attention.h"
 #include "app/presentation.h"
-#include "app/seeding.h"
+#include "app/startdocument.h"
 #include "sources/tokenstore.h"
 
 #include <QPointer>
-#include <QSet>
 
 AppModel::AppModel(AppEnvironment environment, QObject *parent)
     : QObject(parent)
@@ -17,36 +16,19 @@ AppModel::AppModel(AppEnvironment environment, QObject *parent)
           std::make_shared<StatusRefresher>(*m_env.processRunner, *m_env.network, m_env.endpoints))
 {
     const QDateTime startedAt = now();
-    bool mustSave = false;
-    StoreData document = StoreData::defaultDocument();
-    const Store::Loaded loaded = m_env.store.load(startedAt);
-    if (const auto *data = std::get_if<StoreData>(&loaded)) {
-        document = *data;
-    } else if (std::holds_alternative<Store::Unreadable>(loaded)) {
+    StartDocument::Opened opened =
+        StartDocument::open(m_env.store, startedAt, m_env.loginName, m_env.homeDir);
+    if (opened.unreadable) {
         // The first save would overwrite it; keep the user's bytes beside the new file.
         m_setAsidePath = m_env.store.setAsideUnreadable(startedAt);
         m_unreadableInPlace = m_setAsidePath.isEmpty();
     }
+    adopt(opened.document);
 
-    if (!document.didSeed) {
-        // Projects already in an unseeded file stay; seed projects join them.
-        document.projects += Seeding::seedProjects(m_env.loginName, m_env.homeDir);
-        document.didSeed = true;
-        mustSave = true;
-    }
-    adopt(document);
-
-    QSet<double> distinct;
-    for (const ProjectConfig &project : std::as_const(m_projects))
-        distinct.insert(project.sortIndex);
-    if (m_projects.size() >= 2 && distinct.size() < m_projects.size()) {
-        QList<ProjectConfig> renumbered = m_projects;
-        for (qsizetype i = 0; i < renumbered.size(); ++i)
-            renumbered[i].sortIndex = double(i);
-        setProjects(renumbered);
-        mustSave = true;
-    }
-    if (mustSave)
+    m_saver = std::make_unique<SaveWorker>(m_env.store, std::move(opened.onDisk));
+    connect(m_saver.get(), &SaveWorker::finished, this,
+            [this](const FileResult &result) { setSaveError(result.error); });
+    if (opened.needsSave)
         persist();
 
     m_autoRefresh.setInterval(autoRefreshSeconds * 1000);
@@ -117,40 +99,53 @@ void AppModel::adopt(const StoreData &document)
     setFolders(adopted.folders);
 }
 
+StoreData AppModel::snapshot() const
+{
+    return {m_projects, m_cards, true, m_labels, m_folders};
+}
+
 void AppModel::persist()
 {
     if (m_unreadableInPlace) {
         m_setAsidePath = m_env.store.setAsideUnreadable(now());
         m_unreadableInPlace = m_setAsidePath.isEmpty();
-        if (m_unreadableInPlace)
+        if (m_unreadableInPlace) {
+            setSaveError(QStringLiteral("cannot move the unreadable %1 aside; nothing is saved")
+                             .arg(dataFilePath()));
             return;
+        }
     }
-    const bool saved = m_env.store.save(StoreData{m_projects, m_cards, true, m_labels, m_folders});
-    const std::optional<QString> error =
-        saved ? std::nullopt : std::optional(QStringLiteral("cannot write ") + dataFilePath());
+    m_saver->save(snapshot());
+}
+
+void AppModel::setSaveError(const std::optional<QString> &error)
+{
     assign(&AppModel::m_saveError, error, &AppModel::saveErrorChanged);
 }
 
 void AppModel::waitForPendingSaves()
 {
-    // Saves are synchronous for now: nothing is ever pending.
+    m_saver->waitForPendingSaves();
 }
 
-bool AppModel::exportBackup(const QString &path) const
+FileResult AppModel::exportBackup(const QString &path)
 {
-    return Store::writeDocument(StoreData{m_projects, m_cards, true, m_labels, m_folders}, path);
+    waitForPendingSaves();
+    return Store::writeDocument(snapshot(), path);
 }
 
-bool AppModel::importBackup(const QString &path)
+FileResult AppModel::importBackup(const QString &path)
 {
     const Store::Loaded loaded = Store::readDocument(path, now());
+    if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded))
+        return FileResult::failure(unreadable->message);
     const auto *document = std::get_if<StoreData>(&loaded);
     if (!document)
-        return false;
+        return FileResult::failure(QStringLiteral("%1 does not exist").arg(path));
     adopt(*document);
     persist();
     requestRefresh();
-    return true;
+    return {};
 }
 
 void AppModel::setProjects(QList<ProjectConfig> projects)

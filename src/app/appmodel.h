@@ -6,6 +6,8 @@
 #include "app/recordlookup.h"
 #include "app/statusrefresher.h"
 #include "locale/statuscolor.h"
+#include "model/fileresult.h"
+#include "model/saveworker.h"
 #include "model/storedata.h"
 
 #include <QCoroTask>
@@ -15,12 +17,14 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <memory>
 #include <optional>
 #include <type_traits>
 
 // The one model of the application: owns every persisted list, the live status of each
-// project, the refresh flags and the tokens. Every operation that changes persisted data saves
-// the whole document at its end. Change signals are emitted only when a value really differs.
+// project, the refresh flags and the tokens. Every operation that changes persisted data hands
+// a snapshot of the whole document to a writing thread at its end and returns; see
+// waitForPendingSaves and saveError. Change signals are emitted only when a value really differs.
 class AppModel final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AppModel)
@@ -31,6 +35,7 @@ public:
     // Loads the data file (an unreadable one is set aside first), seeds a first run, adopts
     // the lists, repairs duplicate project indices and saves what changed.
     explicit AppModel(AppEnvironment environment, QObject *parent = nullptr);
+    // Finishes the pending save, so quitting loses nothing.
     ~AppModel() override;
 
     // Starts the auto-refresh timer, a git-only refresh, and the token loading followed by a
@@ -60,12 +65,15 @@ public:
     void clearCommitSuggestion();
     // Where the unreadable data file found at start was moved, if any.
     QString setAsidePath() const { return m_setAsidePath; }
-    // Why the latest save failed; absent once a save has succeeded again.
+    // Why the latest save failed, naming the data file and the system's reason ("cannot write
+    // …/store.json: No space left on device"); absent once a save has succeeded again. Kept
+    // from the failure until then; saveErrorChanged tells both moments.
     std::optional<QString> saveError() const { return m_saveError; }
     // The data file the model saves to.
     QString dataFilePath() const { return m_env.store.filePath(); }
-    // Returns once every change made so far is on disk (or its save has failed, see
-    // saveError). Quitting, export and the command line call it before they go on.
+    // Blocks until every change made so far is on disk or its save has failed, and updates
+    // saveError (emitting saveErrorChanged) before it returns. Export and the command line
+    // call it before they go on; the destructor finishes the last save too.
     void waitForPendingSaves();
 
     // Projects and folders.
@@ -80,9 +88,13 @@ public:
     void reorderProject(const QUuid &id, const std::optional<QUuid> &before,
                         const std::optional<QUuid> &folderID);
 
-    // Backup files.
-    bool exportBackup(const QString &path) const;
-    bool importBackup(const QString &path);
+    // Backup files. Both say why they failed (FileResult::error names the file and the
+    // reason); a failure changes nothing, in memory or on disk. Export waits for pending saves
+    // and never replaces what is not a regular file (a folder, a FIFO, a device). Import reads
+    // only a regular file of at most Store::maxDocumentBytes that decodes whole, then saves
+    // and starts a refresh.
+    FileResult exportBackup(const QString &path);
+    FileResult importBackup(const QString &path);
 
     // Card queries.
     QList<TaskCard> cards(const QUuid &projectID, KanbanColumn column) const;
@@ -162,7 +174,10 @@ Q_SIGNALS:
 
 private:
     void adopt(const StoreData &document);
+    StoreData snapshot() const;
+    // Hands the current lists to the writing thread; returns at once.
     void persist();
+    void setSaveError(const std::optional<QString> &error);
     QDateTime now() const { return m_env.now(); }
 
     void setProjects(QList<ProjectConfig> projects);
@@ -245,6 +260,7 @@ private:
     std::optional<QString> m_githubToken;
     std::optional<TaskCard> m_commitSuggestionCard;
     std::optional<QString> m_saveError;
+    std::unique_ptr<SaveWorker> m_saver;
     QTimer m_autoRefresh;
     QString m_setAsidePath;
     // An unreadable data file that could not be moved aside yet blocks every save, so it is

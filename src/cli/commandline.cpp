@@ -20,6 +20,8 @@ namespace {
 
 constexpr auto usage =
     "Usage:\n"
+    "  quaylin\n"
+    "      start the desktop application\n"
     "  quaylin status [--json] [--no-color]\n"
     "      show every tracked project's status; colours only on a terminal and\n"
     "      never with --no-color or NO_COLOR set\n"

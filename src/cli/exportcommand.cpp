@@ -45,10 +45,14 @@ int run(const QString &path)
             << "; nothing written\n";
         return 1;
     }
-    if (!Store::writeDocument(document, path)) {
+    const FileResult written = Store::writeDocument(document, path);
+    if (!written.ok()) {
+        // The store names the system's reason, such as a full disk.
         const QFileInfo folder(target.absolutePath());
-        err << "quaylin: cannot write " << shown
-            << (folder.isDir() ? QString() : u" (no such folder)"_s) << '\n';
+        err << "quaylin: "
+            << (folder.isDir() ? Terminal::escaped(*written.error)
+                               : u"cannot write "_s % shown % u" (no such folder)"_s)
+            << '\n';
         return 1;
     }
     return 0;

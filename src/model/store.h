@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/cardjsoncache.h"
+#include "model/fileresult.h"
 #include "model/recordjson.h"
 #include "model/storedata.h"
 
@@ -10,10 +10,18 @@
 
 #include <variant>
 
+class CardJsonCache;
+
 // Where the data file lives and how it is read and written. Every write is atomic: a complete
-// new file replaces the old one, so a crash leaves either the old or the new document.
+// new file replaces the old one, so a crash leaves either the old or the new document, and a
+// write that fails (a full disk) leaves the old file as it was. Holds no state but the folder,
+// so copies may be used on any thread.
 class Store final {
 public:
+    // A real data file is a few megabytes; anything this big is not ours, and reading it whole
+    // could exhaust memory.
+    static constexpr qint64 maxDocumentBytes = 256 * 1024 * 1024;
+
     // The per-user data folder (GenericDataLocation/Quaylin).
     static QString defaultDir();
 
@@ -31,21 +39,26 @@ public:
     using Loaded = std::variant<StoreData, Missing, Unreadable>;
     // Reads and decodes the data file; never writes.
     Loaded load(const QDateTime &now) const;
-    // The same for any document, such as a backup file.
-    static Loaded readDocument(const QString &path, const QDateTime &now);
+    // The same for any document, such as a backup file. Only a regular file is read (a FIFO or
+    // a device is refused unopened), and no more than `maxBytes` of it.
+    static Loaded readDocument(const QString &path, const QDateTime &now,
+                               qint64 maxBytes = maxDocumentBytes);
 
     // Renames an unreadable data file to "store.json.unreadable-<yyyyMMdd-HHmmss>" so the
     // first save cannot overwrite it. Returns the new path, or an empty string on failure.
     QString setAsideUnreadable(const QDateTime &now) const;
 
-    // Remembers the cards it wrote, so the next save rebuilds only the changed ones.
-    bool save(const StoreData &data) const;
+    // Writes the data file (creating the folder). A cache, when given, spares rebuilding the
+    // cards that have not changed since its last use.
+    FileResult save(const StoreData &data, CardJsonCache *cache = nullptr) const;
 
     // Encodes with the data file's encoding and writes atomically to `path`.
-    static bool writeDocument(const StoreData &data, const QString &path);
-    static bool writeAtomically(const QString &path, const QByteArray &bytes);
+    static FileResult writeDocument(const StoreData &data, const QString &path);
+    // Replaces `path` by a file holding exactly `bytes`, or leaves it untouched and says why.
+    // Something at `path` that is not a regular file (a folder, a FIFO, a device) is never
+    // replaced.
+    static FileResult writeAtomically(const QString &path, const QByteArray &bytes);
 
 private:
     QString m_dir;
-    mutable CardJsonCache m_cardCache;
 };

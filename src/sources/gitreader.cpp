@@ -85,7 +85,7 @@ QCoro::Task<GitStatus> separateStatus(QPointer<ProcessRunner> runner, QString pa
 } // namespace
 
 GitReader::GitReader(ProcessRunner &runner)
-    : m_runner(runner)
+    : m_runner(&runner)
 {
 }
 
@@ -102,7 +102,7 @@ QCoro::Task<GitStatus> GitReader::status(QString path) const
 {
     // Everything the coroutine needs is copied before the first suspension: the reader itself
     // may be gone when it resumes.
-    const QPointer<ProcessRunner> runner(&m_runner);
+    const QPointer<ProcessRunner> runner = m_runner;
     if (!hasRepository(path))
         co_return GitStatus::notAvailable();
 
@@ -115,7 +115,7 @@ QCoro::Task<GitStatus> GitReader::status(QString path) const
 
 QCoro::Task<QList<CommitInfo>> GitReader::recentCommits(QString path, int count) const
 {
-    const QPointer<ProcessRunner> runner(&m_runner);
+    const QPointer<ProcessRunner> runner = m_runner;
     // `-n` with a negative number means no limit to git. Where there is no folder git could
     // only fail: it is not started at all.
     if (!usable(path) || count <= 0 || !QFileInfo(path).isDir())

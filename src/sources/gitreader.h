@@ -6,6 +6,7 @@
 
 #include <QCoroTask>
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 class ProcessRunner;
@@ -28,5 +29,6 @@ public:
     QCoro::Task<QList<CommitInfo>> recentCommits(QString path, int count) const;
 
 private:
-    ProcessRunner &m_runner;
+    // Watched, not trusted: a refresh may still call the reader after its runner is gone.
+    QPointer<ProcessRunner> m_runner;
 };

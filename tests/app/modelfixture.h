@@ -57,8 +57,10 @@ public:
                 .homeDir = environmentDir.root() + u"/home"_s};
     }
 
+    // A fresh model; the previous one first finishes its saves and goes.
     AppModel &open()
     {
+        model.reset();
         model = std::make_unique<AppModel>(environment());
         return *model;
     }

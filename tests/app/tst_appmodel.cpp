@@ -3,12 +3,21 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
-StoreData saved(const ModelFixture &f)
+// The data file once the model's saves are done.
+QByteArray bytesOnDisk(ModelFixture &f)
+{
+    f.model->waitForPendingSaves();
+    return readFile(f.dataFile());
+}
+
+StoreData saved(ModelFixture &f)
 {
     return std::get<StoreData>(
-        RecordJson::decodeDocument(readFile(f.dataFile()), QDateTime::currentDateTimeUtc()));
+        RecordJson::decodeDocument(bytesOnDisk(f), QDateTime::currentDateTimeUtc()));
 }
 
 double indexOf(const AppModel &model, const QUuid &id)
@@ -46,7 +55,7 @@ private Q_SLOTS:
             writeDocument(f.dataFile(), {makeProject(u"A"_s, 1), makeProject(u"B"_s, 2)}) + ' ';
         QVERIFY(writeFile(f.dataFile(), distinct));
         f.open();
-        QCOMPARE(readFile(f.dataFile()), distinct);
+        QCOMPARE(bytesOnDisk(f), distinct);
 
         // The demo account seeds its sample projects beside those already there.
         const QString base = f.environmentDir.root() + u"/home/Documents/Quaylin-demo"_s;
@@ -148,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(saved(f).projects, model.projects());
     }
 
-    void backupRoundTripsAndFailedRestoresChangeNothing()
+    void backupRoundTripsAndFailuresSayWhyAndChangeNothing()
     {
         ModelFixture f;
         AppModel &model = f.open();
@@ -161,24 +170,42 @@ private Q_SLOTS:
         model.addCard(model.projects()[0].id, u"card"_s, u"note"_s, KanbanColumn::Doing);
         model.setDueDate(f.clock.addDays(2), model.cards()[0].id);
         model.addLabel(u"Mine"_s, u"teal"_s);
-        const QString backup = f.environmentDir.root() + u"/záloha 1.json"_s;
-        QVERIFY(model.exportBackup(backup));
-        QVERIFY(!model.exportBackup(f.environmentDir.root() + u"/no/dir/x.json"_s));
+        const QString root = f.environmentDir.root();
+        const QString backup = root + u"/záloha 1.json"_s;
+        QVERIFY(model.exportBackup(backup).ok());
+
+        // What is not a regular file is never replaced; every failure says why.
+        const QString fifo = root + u"/fifo.json"_s;
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(model.exportBackup(fifo).error, fifo + u" is not a regular file"_s);
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        const QString noDir = root + u"/no/dir/x.json"_s;
+        QCOMPARE(model.exportBackup(noDir).error,
+                 u"cannot write %1: No such file or directory"_s.arg(noDir));
 
         const StoreData before = state();
         model.removeProject(model.projects()[0]);
-        QVERIFY(model.importBackup(backup));
+        QVERIFY(model.importBackup(backup).ok());
         QCOMPARE(state(), before);
+        QCOMPARE(saved(f), before);
 
-        const QByteArray onDisk = readFile(f.dataFile());
-        const QString other = f.environmentDir.root() + u"/other.json"_s;
-        QVERIFY(writeFile(other, "not json"));
-        QVERIFY(!model.importBackup(other));
-        QCOMPARE(readFile(f.dataFile()), onDisk);
-        QCOMPARE(state(), before);
+        const QByteArray onDisk = bytesOnDisk(f);
+        const QString notJson = root + u"/other.json"_s, big = root + u"/big.json"_s;
+        QVERIFY(writeFile(notJson, "not json"));
+        QVERIFY(QFile(big).open(QIODevice::WriteOnly) && QFile::resize(big, 300 << 20)); // sparse
+        const QList<std::pair<QString, QString>> failures{
+            {notJson, u"JSON"_s},
+            {root, root + u" is not a regular file"_s},
+            {big, big + u" is too large"_s}};
+        for (const auto &[path, reason] : failures) {
+            const FileResult result = model.importBackup(path);
+            QVERIFY2(result.error && result.error->contains(reason), qPrintable(path));
+            QCOMPARE(state(), before);
+            QCOMPARE(bytesOnDisk(f), onDisk);
+        }
 
-        QVERIFY(writeFile(other, "{}"));
-        QVERIFY(model.importBackup(other));
+        QVERIFY(writeFile(notJson, "{}"));
+        QVERIFY(model.importBackup(notJson).ok());
         QVERIFY(model.projects().isEmpty() && model.cards().isEmpty() && model.folders().isEmpty());
         QCOMPARE(model.labels().size(), 6);
         QCOMPARE(saved(f).labels, model.labels());

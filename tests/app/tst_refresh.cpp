@@ -53,6 +53,7 @@ class RefreshTest final : public QObject {
     // no queued refresh runs beside the ones a test starts.
     AppModel &open(const QList<ProjectConfig> &projects, const QHash<QString, QString> &items = {})
     {
+        f->model.reset(); // its last save must not land over the new file
         writeDocument(f->dataFile(), projects);
         tokens.items = items;
         AppEnvironment env = f->environment();

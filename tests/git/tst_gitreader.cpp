@@ -61,6 +61,13 @@ tracking() { repo origin; git clone -q --bare origin up.git; git clone -q up.git
     return true;
 }
 
+// What one refresh child does: the status, then the commits, with a suspension in between.
+QCoro::Task<qsizetype> statusThenCommits(const GitReader &reader, QString path)
+{
+    co_await reader.status(path);
+    co_return (co_await reader.recentCommits(path, 8)).size();
+}
+
 } // namespace
 
 class GitReaderTest final : public QObject {
@@ -241,6 +248,19 @@ git -C work commit -qm lib)"_s;
         // As many as asked for; to git a negative count would mean all.
         QCOMPARE(commits(repo, 2), 2);
         QCOMPARE(commits(repo, -1), 0);
+    }
+
+    void aRunnerGoneMidwayEndsTheReadEmptyHanded()
+    {
+        // A refresh still running when the application ends: the reader outlives its runner
+        // and must notice rather than touch it.
+        const QString repo = folder(u"midway"_s);
+        QVERIFY(makeRepository(repo));
+        auto runner = std::make_unique<ProcessRunner>();
+        const GitReader reader(*runner);
+        QCoro::Task<qsizetype> read = statusThenCommits(reader, repo);
+        runner.reset();
+        QCOMPARE(QCoro::waitFor(read), 0);
     }
 };
 

@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: MIT
+#include "model/cardjsoncache.h"
 #include "model/store.h"
 #include "support/testenvironment.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 using namespace RecordJson;
@@ -22,6 +31,11 @@ StoreData sample(int cardCount = 1)
     for (TaskCard card = data.cards[0]; data.cards.size() < cardCount; data.cards.append(card))
         card.id = QUuid::createUuid();
     return data;
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 bool fails(const QByteArray &bytes)
@@ -152,14 +166,103 @@ private slots:
     {
         const Store store(m_env.root() + u"/Můj adresář/data \"x\"\nz"_s);
         const StoreData data = sample(2);
-        QVERIFY(store.save(sample()));
-        QVERIFY(store.save(data));
-        QCOMPARE(
-            QDir(store.dir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{u"store.json"_s});
+        QVERIFY(store.save(sample()).ok());
+        QVERIFY(store.save(data).ok());
+        QCOMPARE(entries(store.dir()), QStringList{u"store.json"_s});
         QCOMPARE(std::get<StoreData>(store.load(now)), data);
-        QVERIFY(!Store::writeAtomically(store.dir(), "x")); // a folder is in the way
-        QVERIFY(!Store::writeDocument(data, m_env.root() + u"/missing/folder/b.json"_s));
+        const QString missing = m_env.root() + u"/missing/folder/b.json"_s;
+        QCOMPARE(Store::writeDocument(data, missing).error,
+                 u"cannot write %1: No such file or directory"_s.arg(missing));
+    }
+
+    // Qt 6.4's QSaveFile ignored a failed write of a small document and renamed the cut-short
+    // file over the old one.
+    void failedWritesLeaveTheOldFileByteForByte_data()
+    {
+        QTest::addColumn<bool>("fullDisk"); // else a file size limit
+        QTest::addColumn<int>("cards");
+        // Small: below the 16 KiB that QFileDevice buffers.
+        QTest::newRow("size limit, small document") << false << 10;
+        QTest::newRow("size limit, large document") << false << 400;
+        QTest::newRow("full disk, small document") << true << 10;
+        QTest::newRow("full disk, large document") << true << 400;
+    }
+
+    void failedWritesLeaveTheOldFileByteForByte()
+    {
+        QFETCH(bool, fullDisk);
+        QFETCH(int, cards);
+        const QString dir = m_env.root() + u'/' + QLatin1String(QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(dir));
+        if (fullDisk) {
+            if (geteuid() != 0)
+                QSKIP("mounting a small tmpfs needs root");
+            // Two pages: the old file takes one, and the new one never fits in the other.
+            if (::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=8k") != 0)
+                QSKIP(qPrintable(u"cannot mount a tmpfs: "_s + qt_error_string(errno)));
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (fullDisk)
+                ::umount(QFile::encodeName(dir).constData());
+        });
+        const Store store(dir);
+        QVERIFY(store.save(sample()).ok());
+        const QByteArray old = readFile(store.filePath());
+        const QByteArray bytes = encodeDocument(sample(cards));
+        QVERIFY(bytes.size() > 4096 + 1024 && (cards > 100 || bytes.size() < 16 * 1024));
+
+        rlimit previous{};
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = previous;
+        limited.rlim_cur = rlim_t(bytes.size() - 100); // cut short near the end
+        if (!fullDisk)
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const FileResult result = Store::writeAtomically(store.filePath(), bytes);
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
+
+        QCOMPARE(result.error, u"cannot write %1: %2"_s.arg(store.filePath(),
+                                                            fullDisk ? u"No space left on device"_s
+                                                                     : u"File too large"_s));
+        QCOMPARE(readFile(store.filePath()), old);
+        QCOMPARE(entries(dir), QStringList{u"store.json"_s});
+    }
+
+    // Opening a FIFO for reading waits for a writer, and a FIFO or device never ends.
+    void onlyRegularFilesAreReadOrReplaced_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << u"fifo"_s;
+        QTest::newRow("device") << u"device"_s;
+        QTest::newRow("folder") << u"folder"_s;
+    }
+
+    void onlyRegularFilesAreReadOrReplaced()
+    {
+        QFETCH(QString, kind);
+        const Store store(m_env.root() + u'/' + kind);
+        const QString path = store.dir() + u"/store.json"_s;
+        if (kind == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == u"device")
+            QVERIFY(QFile::link(u"/dev/zero"_s, path));
+        else
+            QVERIFY(QDir().mkpath(path));
+        const QFileInfo before(path);
+
+        const auto loaded = store.load(now);
+        QVERIFY(std::holds_alternative<Store::Unreadable>(loaded));
+        QCOMPARE(std::get<Store::Unreadable>(loaded).message, path + u" is not a regular file"_s);
+        QCOMPARE(store.save(sample()).error, path + u" is not a regular file"_s);
+        const QFileInfo after(path);
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), false);
+
+        // The kernel's own files report no size: what is read is counted.
+        const auto counted = Store::readDocument(u"/proc/self/status"_s, now, 64);
+        QVERIFY(std::get<Store::Unreadable>(counted).message.contains(u"too large"_s));
     }
 
 private:

@@ -145,11 +145,13 @@ private Q_SLOTS:
         QFile::remove(f.data.dataFile());
         QVERIFY(QDir().mkpath(f.data.dataFile()));
         model.addFolder(u"A"_s);
+        model.waitForPendingSaves();
         QVERIFY(model.saveError());
         QVERIFY(shown(view, u"saveErrorBanner"_s));
         QVERIFY(text(u"saveErrorBanner"_s).contains(model.dataFilePath()));
         QVERIFY(QDir(f.data.dataFile()).removeRecursively());
         model.addFolder(u"B"_s);
+        model.waitForPendingSaves();
         QVERIFY(!shown(view, u"saveErrorBanner"_s));
     }
 

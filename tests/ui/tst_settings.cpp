@@ -117,7 +117,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(folder + u"/backup.json"_s));
         child<QPushButton>(sheet, u"settingsExportButton"_s)->click();
         files.choose(folder + u"/backup.json/inside.json"_s); // under a file: cannot be written
-        QCOMPARE(result->text(), u"Zálohu se nepodařilo uložit."_s);
+        QVERIFY(result->text().startsWith(u"Zálohu se nepodařilo uložit.\n"_s));
+        QVERIFY(result->text().contains(u"inside.json"_s)); // and why
 
         // Bad files change nothing: not a backup, a folder, a huge file.
         QVERIFY(writeFile(folder + u"/broken.json"_s, "{\"projects\": 7"));
@@ -130,7 +131,7 @@ private Q_SLOTS:
             openBox(u"restoreBackupConfirmation"_s)
                 ->findChild<QPushButton *>(u"confirmButton"_s)
                 ->click();
-            QCOMPARE(result->text(), u"Soubor se nepodařilo načíst."_s);
+            QVERIFY(result->text().startsWith(u"Soubor se nepodařilo načíst.\n"_s));
             QCOMPARE(model.projects(), QList<ProjectConfig>({*model.project(kept.id)}));
         }
 
@@ -143,7 +144,7 @@ private Q_SLOTS:
             ->findChild<QPushButton *>(u"cancelButton"_s)
             ->click();
         QVERIFY(model.project(kept.id));
-        QCOMPARE(result->text(), u"Soubor se nepodařilo načíst."_s);
+        QVERIFY(result->text().startsWith(u"Soubor se nepodařilo načíst."_s)); // unchanged
         child<QPushButton>(sheet, u"settingsRestoreButton"_s)->click();
         files.cancel();
         QVERIFY(!openBox(u"restoreBackupConfirmation"_s));

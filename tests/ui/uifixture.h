@@ -32,6 +32,8 @@ public:
             writeDocument(data.dataFile(), projects);
         AppEnvironment environment = data.environment();
         environment.tokens = store ? store : &tokens;
+        m_context.reset();
+        data.model.reset(); // finishes its saves first
         data.model = std::make_unique<AppModel>(environment);
         m_context = std::make_unique<UiContext>(
             UiContext{*data.model, updates, data.preferences, desktop.desktop(), hotKey});

@@ -25,7 +25,7 @@ QSize AppBadge::sizeHint() const
     return {m_side, m_side};
 }
 
-void AppBadge::paint(QPainter &painter, const QRectF &rect)
+void AppBadge::paint(QPainter &painter, const QRectF &rect, const QString &symbol)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -36,11 +36,10 @@ void AppBadge::paint(QPainter &painter, const QRectF &rect)
     painter.setBrush(gradient);
     const qreal radius = rect.width() * 0.24;
     painter.drawRoundedRect(rect, radius, radius);
-    const qreal symbol = rect.width() * 0.58;
-    Symbols::paint(
-        painter,
-        QRectF(rect.center().x() - symbol / 2, rect.center().y() - symbol / 2, symbol, symbol),
-        QStringLiteral("sailboat.fill"), Qt::white);
+    const qreal side = rect.width() * 0.58;
+    Symbols::paint(painter,
+                   QRectF(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side),
+                   symbol, Qt::white);
     painter.restore();
 }
 

@@ -15,8 +15,10 @@ public:
     void setSide(int side);
     QSize sizeHint() const override;
 
-    // Draws the badge filling `rect` (a square), for painting elsewhere (icons, delegates).
-    static void paint(QPainter &painter, const QRectF &rect);
+    // Draws the badge filling `rect` (a square), for painting elsewhere (icons, delegates);
+    // the tray icon shows the outline sailboat on it while all is well.
+    static void paint(QPainter &painter, const QRectF &rect,
+                      const QString &symbol = QStringLiteral("sailboat.fill"));
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -46,8 +46,9 @@ void StoreNotices::retranslate()
 {
     const AppModel &model = m_context.model;
     m_saveError->setTitle(L(u"Změny se nepodařilo uložit"_s));
-    m_saveError->setText(model.dataFilePath() + u" — "_s + model.saveError().value_or(QString()) +
-                         u'\n' + L(u"Zkontroluj volné místo na disku a oprávnění ke složce."_s));
+    // The model's reason names the data file and what the system said.
+    m_saveError->setText(model.saveError().value_or(QString()) + u'\n' +
+                         L(u"Zkontroluj volné místo na disku a oprávnění ke složce."_s));
     m_setAside->setTitle(L(u"Datový soubor se nepodařilo přečíst"_s));
     m_setAside->setText(L(u"Quaylin začal s prázdnými daty. Původní soubor je uschovaný v:"_s) +
                         u' ' + model.setAsidePath());

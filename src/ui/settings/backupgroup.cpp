@@ -7,6 +7,7 @@
 #include "locale/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/confirmation.h"
+#include "ui/components/elidedlabel.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/typography.h"
 #include "ui/shell/filechooser.h"
@@ -68,12 +69,17 @@ void BackupGroup::retranslate()
                              u"Tokeny se neexportují a zůstávají jen v tomto počítači."_s));
     m_export->setText(L(u"Exportovat zálohu…"_s));
     m_restore->setText(L(u"Obnovit ze zálohy…"_s));
-    m_result->setText(m_resultCzech.isEmpty() ? QString() : L(m_resultCzech));
+    // The system's reason follows on its own line, as the system gave it.
+    QString result = m_resultCzech.isEmpty() ? QString() : L(m_resultCzech);
+    if (!m_resultReason.isEmpty())
+        result += u'\n' + ElidedLabel::singleLine(m_resultReason);
+    m_result->setText(result);
 }
 
-void BackupGroup::setResult(const QString &czech)
+void BackupGroup::setResult(const QString &czech, const std::optional<QString> &reason)
 {
     m_resultCzech = czech;
+    m_resultReason = reason.value_or(QString());
     m_result->setVisible(!czech.isEmpty());
     retranslate();
 }
@@ -85,8 +91,9 @@ void BackupGroup::exportBackup()
     const auto chosen = [group = QPointer(this)](const QString &path) {
         if (!group)
             return;
-        const bool saved = group->m_context.model.exportBackup(path);
-        group->setResult(saved ? u"Záloha uložena."_s : u"Zálohu se nepodařilo uložit."_s);
+        const FileResult saved = group->m_context.model.exportBackup(path);
+        group->setResult(saved.ok() ? u"Záloha uložena."_s : u"Zálohu se nepodařilo uložit."_s,
+                         saved.error);
     };
     m_context.desktop.files->saveJsonFile(this, L(u"Exportovat zálohu"_s), fileName, chosen);
 }
@@ -109,8 +116,9 @@ void BackupGroup::confirmRestore(const QString &path)
     const auto restore = [group = QPointer(this), path] {
         if (!group)
             return;
-        const bool restored = group->m_context.model.importBackup(path);
-        group->setResult(restored ? u"Záloha obnovena."_s : u"Soubor se nepodařilo načíst."_s);
+        const FileResult restored = group->m_context.model.importBackup(path);
+        group->setResult(restored.ok() ? u"Záloha obnovena."_s : u"Soubor se nepodařilo načíst."_s,
+                         restored.error);
     };
     Confirmation::ask(this, u"restoreBackupConfirmation"_s, texts, m_context.preferences, restore);
 }

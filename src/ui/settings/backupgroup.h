@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 class SectionBox;
@@ -23,7 +25,7 @@ private:
     void exportBackup();
     void chooseBackup();
     void confirmRestore(const QString &path);
-    void setResult(const QString &czech);
+    void setResult(const QString &czech, const std::optional<QString> &reason = std::nullopt);
 
     UiContext &m_context;
     SectionBox *m_box;
@@ -31,5 +33,6 @@ private:
     QPushButton *m_export;
     QPushButton *m_restore;
     QLabel *m_result;
-    QString m_resultCzech; // the result's source text, shown in the current language
+    QString m_resultCzech;  // the result's source text, shown in the current language
+    QString m_resultReason; // why it failed, as the system said it
 };

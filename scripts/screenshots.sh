@@ -1,0 +1,176 @@
+#!/usr/bin/env bash
+# Screenshots of the real application for the README, in Czech and English, saved as
+# docs/screenshots/<shot>-<cs|en>.png. Everything runs in private: an X server with a tray host
+# (trayer), a D-Bus session with a throw-away keyring, a demo data file over real git
+# repositories, and Netlify, Vercel, GitHub and the update server faked on loopback
+# (tests/demo/quaylin_demo.cpp).
+#
+#   scripts/screenshots.sh              every shot
+#   scripts/screenshots.sh panel        only the named shots
+#
+# Each shot is one function `shot_<name>` below, driven by xdotool keys and clicks; add yours
+# there and to `all_shots`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+all_shots=(welcome overview panel editor settings)
+
+if [ "${1:-}" != "--inside" ]; then
+    scripts/setup.sh trayer imagemagick
+    scripts/build.sh quaylin quaylin_demo
+    exec dbus-run-session -- scripts/with-keyring.sh \
+        xvfb-run -a -s "-screen 0 1440x900x24 -noreset" "$0" --inside "$@"
+fi
+shift
+shots=("$@")
+[ ${#shots[@]} -gt 0 ] || shots=("${all_shots[@]}")
+
+out="$root/docs/screenshots"
+mkdir -p "$out"
+scratch="$(mktemp -d)"
+background=()
+app=""
+cleanup() {
+    [ -z "$app" ] || kill -TERM "$app" 2>/dev/null || true
+    for pid in "${background[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Quaylin" "$XDG_CACHE_HOME"
+demo_data="$scratch/demo-data"
+empty_data="$scratch/empty-data"
+
+# --- the world around the application ------------------------------------------------------
+
+# A quiet desktop behind the tray panel.
+convert -size 1440x900 gradient:'#dde5ef'-'#b3c2d6' "$scratch/desktop.png"
+display -window root "$scratch/desktop.png" || true # its exit status says nothing
+trayer --edge top --align right --widthtype request --height 26 --SetDockType true \
+    --transparent false --tint 0xdcdcdc >/dev/null 2>&1 &
+background+=($!)
+
+XDG_DATA_HOME="$demo_data" build/tests/demo/quaylin_demo "$scratch" >"$scratch/demo.out" &
+background+=($!)
+for _ in $(seq 300); do
+    grep -q '^ready ' "$scratch/demo.out" 2>/dev/null && break
+    sleep 0.1
+done
+base="$(sed -n 's/^ready //p' "$scratch/demo.out")"
+[ -n "$base" ] || { echo "screenshots: the demo services did not start" >&2; exit 1; }
+export QUAYLIN_NETLIFY_API="$base" QUAYLIN_VERCEL_API="$base" QUAYLIN_GITHUB_API="$base"
+export QUAYLIN_UPDATE_URL="$base/version.json"
+
+# --- helpers -----------------------------------------------------------------------------
+
+# Starts the application on a data folder in a language, and waits for its first refresh.
+start_app() { # data-folder language
+    printf '[General]\nQuaylin.language=%s\n' "$2" >"$XDG_CONFIG_HOME/Quaylin/Quaylin.conf"
+    XDG_DATA_HOME="$1" build/quaylin &
+    app=$!
+    sleep 4
+}
+
+stop_app() {
+    kill -TERM "$app"
+    wait "$app" || true
+    app=""
+}
+
+# The id of the shown window titled "Quaylin" that is `width` pixels wide, waiting for it.
+window_of_width() { # width
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name '^Quaylin$' 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            if [ "$WIDTH" = "$1" ]; then
+                echo "$id"
+                return
+            fi
+        done
+        sleep 0.1
+    done
+    echo "screenshots: no window $1 wide" >&2
+    return 1
+}
+
+# Brings up the main window the way a second launch does, focused.
+main_window() {
+    XDG_DATA_HOME="$current_data" build/quaylin
+    local id
+    id="$(window_of_width 1060)"
+    xdotool windowfocus --sync "$id"
+    echo "$id"
+}
+
+# Saves the screen area of window `id` (with any sheet over it) as <shot>-<language>.png.
+save_window() { # id shot
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2-$lang.png"
+}
+
+# --- the shots ---------------------------------------------------------------------------
+
+shot_welcome() {
+    save_window "$(main_window)" welcome
+}
+
+shot_overview() {
+    save_window "$(main_window)" overview
+}
+
+# The tray panel below the icon, with the tray in the picture.
+shot_panel() {
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --class trayer | tail -1)")"
+    xdotool mousemove $((X + WIDTH - 13)) $((Y + HEIGHT / 2)) click 1
+    local id
+    id="$(window_of_width 330)"
+    sleep 0.3
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    local left=$((X - 24)) bottom=$((Y + HEIGHT + 24))
+    import -window root -crop "$((1440 - left))x${bottom}+${left}+0" +repage "$out/panel-$lang.png"
+    xdotool key Escape
+}
+
+shot_editor() {
+    local id
+    id="$(main_window)"
+    xdotool key ctrl+n
+    sleep 1
+    save_window "$id" editor
+    xdotool key Escape
+}
+
+# The settings button sits in the sidebar's footer, bottom left of the main window.
+shot_settings() {
+    local id
+    id="$(main_window)"
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove $((X + ${SETTINGS_BUTTON_X:-24})) $((Y + HEIGHT - ${SETTINGS_BUTTON_Y:-22})) click 1
+    sleep 1
+    save_window "$id" settings
+    xdotool key Escape
+}
+
+wants() { # shot
+    local shot
+    for shot in "${shots[@]}"; do [ "$shot" = "$1" ] && return 0; done
+    return 1
+}
+
+for lang in cs en; do
+    if wants welcome; then
+        current_data="$empty_data"
+        start_app "$current_data" "$lang"
+        shot_welcome
+        stop_app
+    fi
+    current_data="$demo_data"
+    start_app "$current_data" "$lang"
+    for shot in "${shots[@]}"; do
+        [ "$shot" = welcome ] || "shot_$shot"
+    done
+    stop_app
+done
+echo "screenshots in $out"

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+
+class AppCommands;
+class QMainWindow;
+
+// The main window's menu bar. Its titles are fixed Czech names, the same in every interface
+// language; shortcuts use Ctrl (⌘ on macOS).
+namespace AppMenu {
+
+struct Actions {
+    std::function<void()> about;
+    std::function<void()> quit;
+};
+
+// Replaces `window`'s menu bar. "Projekt" raises `commands`; "Úpravy" acts on the widget
+// with the keyboard; "Okno" closes (hides) or minimises `window`.
+void install(QMainWindow &window, AppCommands &commands, const Actions &actions);
+
+} // namespace AppMenu

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/appcontext.h"
+#include "ui/shell/desktop.h"
+#include "ui/shell/singleinstance.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+class GlobalHotKeyManager;
+class HotKeyBackend;
+class MainWindow;
+class TrayIcon;
+struct UiContext;
+
+// The desktop application: owns, in the order they start, the data file's lock, the model with
+// the update checker and notifications (and the preferences), the desktop seams, the global
+// shortcut, the tray icon and, once asked for, the main window. No window opens at start while
+// a system tray is there; without one the main window opens instead.
+class DesktopApplication final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DesktopApplication)
+
+public:
+    struct Options {
+        AppContext::Options context;
+        std::unique_ptr<HotKeyBackend> hotKeys; // none: this desktop's
+        std::optional<Desktop> desktop;         // none: the real desktop
+    };
+
+    // `instance` holds the lock and answers later launches (none in tests).
+    DesktopApplication(std::unique_ptr<SingleInstance> instance, Options options,
+                       QObject *parent = nullptr);
+    ~DesktopApplication() override;
+
+    // Starts the model's refreshes and the update check, registers the shortcut when the
+    // preference allows it, and shows the tray icon (or the main window without a tray).
+    void start();
+
+    // Creates the main window if needed and brings it to the front.
+    void showMainWindow();
+    // The shortcut's action: hides the main window when shown, else shows it.
+    void toggleMainWindow();
+    // Ends the event loop; exec() then waits for the last save.
+    void quit();
+    // Waits until every change is on disk. Call after the event loop has ended.
+    void finish();
+
+    AppContext &context() { return *m_context; }
+    UiContext &ui() { return *m_ui; }
+    GlobalHotKeyManager &hotKey() { return *m_hotKey; }
+    TrayIcon *tray() const { return m_tray.get(); }
+    // Absent until first shown.
+    MainWindow *mainWindow() const { return m_window.get(); }
+
+    // `quaylin` without arguments, from the display check to the exit status.
+    static int exec(int argc, char *argv[]);
+
+private:
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<SystemDesktop> m_systemDesktop;
+    std::unique_ptr<GlobalHotKeyManager> m_hotKey;
+    std::unique_ptr<UiContext> m_ui;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<MainWindow> m_window;
+};

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// Saving off the main thread: failures reported and cleared, nothing written without a change,
+// and a kill at any moment leaves a whole file that never goes back.
+#include "modelfixture.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+class SavingTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saveErrorIsKeptUntilASaveSucceeds()
+    {
+        ModelFixture f;
+        AppModel &model = f.open();
+        model.waitForPendingSaves();
+        QVERIFY(!model.saveError());
+        QSignalSpy changed(&model, &AppModel::saveErrorChanged);
+
+        // Root may write anywhere, so the folder itself is put out of reach.
+        const QString dir = f.environmentDir.dataDir(), moved = dir + u".moved"_s;
+        const bool root = geteuid() == 0;
+        if (root)
+            QVERIFY(QDir().rename(dir, moved) && writeFile(dir, "in the way"));
+        else
+            QVERIFY(QFile::setPermissions(f.dataFile(), QFileDevice::ReadOwner));
+        model.addFolder(u"Web"_s);
+        QTRY_COMPARE(changed.count(), 1); // reported through the event loop
+        QVERIFY2(model.saveError()->startsWith(u"cannot write "_s + f.dataFile() + u": "_s),
+                 qPrintable(*model.saveError()));
+        QVERIFY(model.saveError()->contains(root ? u"Not a directory"_s : u"not writable"_s));
+        model.addFolder(u"Apps"_s); // still failing: no news
+        model.waitForPendingSaves();
+        QCOMPARE(changed.count(), 1);
+
+        if (root)
+            QVERIFY(QFile::remove(dir) && QDir().rename(moved, dir));
+        else
+            QVERIFY(QFile::setPermissions(f.dataFile(),
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        model.addFolder(u"Docs"_s);
+        model.waitForPendingSaves(); // reports before it returns
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(!model.saveError());
+        const auto saved = RecordJson::decodeDocument(readFile(f.dataFile()), f.clock);
+        QCOMPARE(std::get<StoreData>(saved).folders, model.folders());
+    }
+
+    void unchangedDocumentsAreNotWrittenAndTheLatestWins()
+    {
+        ModelFixture f;
+        const ProjectConfig project = makeProject(u"A"_s, 1);
+        // The trailing space would not survive a save.
+        const QByteArray marked = writeDocument(f.dataFile(), {project}) + ' ';
+        QVERIFY(writeFile(f.dataFile(), marked));
+        AppModel &model = f.open();
+        model.updateProject(project);
+        QCoro::waitFor(model.refreshAll());
+        model.waitForPendingSaves();
+        QCOMPARE(readFile(f.dataFile()), marked);
+
+        for (int i = 0; i < 300; ++i)
+            model.addCard(project.id, QString::number(i), {}, KanbanColumn::Idea);
+        model.waitForPendingSaves();
+        const auto saved = RecordJson::decodeDocument(readFile(f.dataFile()), f.clock);
+        QCOMPARE(std::get<StoreData>(saved).cards, model.cards());
+    }
+
+    void killsLeaveAWholeFileThatNeverGoesBack()
+    {
+        ModelFixture f;
+        StoreData document = StoreData::defaultDocument();
+        document.didSeed = true;
+        document.projects = {makeProject(u"A"_s, 1)};
+        for (int i = 0; i < 300; ++i) { // big enough that kills land inside writes
+            TaskCard card;
+            card.id = QUuid::createUuid();
+            card.projectID = document.projects[0].id;
+            card.title = i == 0 ? u"0"_s : u"Úkol %1"_s.arg(i);
+            card.note = QString(300, u'ž');
+            card.createdAt = f.clock;
+            document.cards.append(card);
+        }
+        QVERIFY(writeFile(f.dataFile(), RecordJson::encodeDocument(document)));
+
+        int onDisk = 0;
+        for (int round = 0; round < 25; ++round) {
+            QProcess child;
+            child.start(QStringLiteral(SAVELOOP_BINARY), {f.environmentDir.dataDir()});
+            // Once it has saved: starting takes a tenth of a second, a sanitizer's build far more.
+            QVERIFY(child.waitForReadyRead(30'000));
+            QThread::msleep(QRandomGenerator::global()->bounded(60));
+            child.kill();
+            QVERIFY(child.waitForFinished());
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
+            const int confirmed = lines.size() > 1 ? lines[lines.size() - 2].toInt() : 0;
+
+            const auto decoded = RecordJson::decodeDocument(readFile(f.dataFile()), f.clock);
+            QVERIFY2(std::holds_alternative<StoreData>(decoded),
+                     qPrintable(u"round %1"_s.arg(round)));
+            const int count = std::get<StoreData>(decoded).cards[0].title.toInt();
+            QVERIFY2(
+                count >= confirmed && count >= onDisk,
+                qPrintable(
+                    u"%1 on disk after %2 confirmed, %3 before"_s.arg(count).arg(confirmed).arg(
+                        onDisk)));
+            onDisk = count;
+        }
+        QVERIFY(onDisk > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(SavingTest)
+#include "tst_saving.moc"

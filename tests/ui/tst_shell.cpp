@@ -1,0 +1,523 @@
+// SPDX-License-Identifier: MIT
+// The desktop application in one process: tray icon, panel, main window, menu and shortcut,
+// over a model with a loopback deployment service.
+#include "app/modelfixture.h"
+#include "support/fakedesktop.h"
+#include "support/fakehotkeybackend.h"
+#include "support/fakeservice.h"
+#include "support/memorytokenstore.h"
+#include "ui/components/capsule.h"
+#include "ui/components/elidedlabel.h"
+#include "ui/components/iconbutton.h"
+#include "ui/components/statusdot.h"
+#include "ui/editor/projecteditor.h"
+#include "ui/main/mainview.h"
+#include "ui/shell/desktopapplication.h"
+#include "ui/shell/globalhotkeymanager.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/shell/menubarview.h"
+#include "ui/shell/menuprojectrow.h"
+#include "ui/shell/trayicon.h"
+
+#include <QAbstractAnimation>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+constexpr auto failedDeploy =
+    R"([{"id": "d1", "state": "error", "created_at": "2026-12-06T09:00:00Z"}])";
+constexpr auto readyDeploy =
+    R"([{"id": "d2", "state": "ready", "created_at": "2026-12-06T09:30:00Z"}])";
+
+QString deployPath(const QString &site)
+{
+    return u"/api/v1/sites/"_s + site + u"/deploys"_s;
+}
+
+// The desktop application over a temporary data folder, with fakes for everything outside.
+class Shell final {
+public:
+    explicit Shell(const QList<ProjectConfig> &projects = {})
+    {
+        writeDocument(env.dataDir() + u"/store.json"_s, projects);
+        tokens.items.insert(TokenServices::netlify(), u"token"_s);
+    }
+
+    DesktopApplication &open()
+    {
+        DesktopApplication::Options options;
+        options.context.store = Store(env.dataDir());
+        options.context.endpoints = {service.base(), service.base(), service.base(),
+                                     service.base().resolved(QUrl(u"/version.json"_s))};
+        options.context.bus = QDBusConnection(u"no bus"_s);
+        options.context.tokens = &tokens;
+        auto backend = std::make_unique<FakeHotKeyBackend>();
+        hotKeys = backend.get();
+        options.hotKeys = std::move(backend);
+        options.desktop = desktop.desktop();
+        app = std::make_unique<DesktopApplication>(nullptr, std::move(options));
+        return *app;
+    }
+
+    ~Shell() { close(); }
+
+    AppModel &model() { return app->context().model(); }
+
+    // Ends the application once its refresh and update check are answered (a request cut
+    // short leaves its task waiting forever).
+    void close()
+    {
+        if (!app)
+            return;
+        const auto settled = [this] {
+            const bool checked =
+                !started || std::any_of(service.requests().cbegin(), service.requests().cend(),
+                                        [](const RecordedRequest &request) {
+                                            return request.path == u"/version.json";
+                                        });
+            return checked && !model().isRefreshing();
+        };
+        QVERIFY(QTest::qWaitFor(settled, 20'000));
+        QTest::qWait(50);
+        app.reset();
+        started = false;
+    }
+
+    // Opens the panel as a click on the tray icon does.
+    MenuBarView &panel()
+    {
+        if (!app->tray()->panel() || !app->tray()->panel()->isVisible())
+            app->tray()->togglePanel();
+        return *app->tray()->panel();
+    }
+
+    QList<MenuProjectRow *> rows()
+    {
+        QList<MenuProjectRow *> visible;
+        for (MenuProjectRow *row : panel().findChildren<MenuProjectRow *>())
+            visible.append(row);
+        std::sort(visible.begin(), visible.end(),
+                  [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+        return visible;
+    }
+
+    QString text(const char *name)
+    {
+        return panel().findChild<QLabel *>(QLatin1String(name))->text();
+    }
+
+    // Starts the application and waits for its first full refresh (tokens loaded).
+    void start()
+    {
+        started = true;
+        app->start();
+        QTRY_VERIFY_WITH_TIMEOUT(model().lastRefresh() && !model().isRefreshing(), 20'000);
+    }
+
+    // Runs a full refresh to its end.
+    void refresh()
+    {
+        QSignalSpy finished(&model(), &AppModel::lastRefreshChanged);
+        model().refreshAll();
+        QVERIFY(finished.wait(20'000));
+        QTRY_VERIFY(!model().isRefreshing());
+    }
+
+    TestEnvironment env;
+    FakeService service;
+    MemoryTokenStore tokens;
+    FakeDesktop desktop;
+    FakeHotKeyBackend *hotKeys = nullptr;
+    std::unique_ptr<DesktopApplication> app;
+    bool started = false;
+};
+
+QString accessibleName(QObject *object)
+{
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(object);
+    return interface ? interface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class ShellTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void panelListsProjectsInStoredOrderAndFollowsTheModel();
+    void deployDotOnlyForProjectsThatDeploy();
+    void refreshTextAndSpinnerFollowTheRefresh();
+    void panelRedrawsInTheNewLanguage();
+    void panelClosesOnEscapeAndFocusLossAndOpensTheMainWindow();
+    void trayIconFillsWhileAProjectIsRed();
+    void mainWindowOpensCentredAndRemembersItsFrame();
+    void menuStaysCzechAndReachesCommandsAndTheFocusedField();
+    void hotKeyTogglesTheMainWindow();
+    void everyControlIsNamedForScreenReaders();
+};
+
+void ShellTest::panelListsProjectsInStoredOrderAndFollowsTheModel()
+{
+    Shell shell;
+    shell.open();
+    MenuBarView &panel = shell.panel();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.width(), MenuBarView::panelWidth);
+    QVERIFY(shell.rows().isEmpty());
+    QVERIFY(panel.findChild<QLabel *>(u"panelHint"_s)->isVisible());
+    QCOMPARE(shell.text("panelHint"), u"Zatím žádné projekty.\nPřidej je v hlavním okně."_s);
+    QVERIFY(panel.findChild<Capsule *>(u"panelOpenButton"_s)->isVisible());
+    QVERIFY(panel.findChild<Capsule *>(u"panelQuitButton"_s)->isVisible());
+    const int emptyHeight = panel.height();
+
+    // Stored order, not the sidebar's sort index.
+    shell.model().addProject(makeProject(u"Zeta"_s, 5));
+    shell.model().addProject(makeProject(u"Alpha\nwith a line break"_s, 1));
+    QList<MenuProjectRow *> rows = shell.rows();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0]->accessibleName(), u"Zeta"_s);
+    QCOMPARE(rows[1]->findChild<ElidedLabel *>(u"menuProjectName"_s)->text(),
+             u"Alpha with a line break"_s);
+    QVERIFY(!panel.findChild<QLabel *>(u"panelHint"_s)->isVisible());
+    QVERIFY(panel.height() > emptyHeight);
+
+    ProjectConfig renamed = *shell.model().project(rows[0]->projectID());
+    renamed.name = u"Omega"_s;
+    shell.model().updateProject(renamed);
+    QCOMPARE(shell.rows()[0]->accessibleName(), u"Omega"_s);
+    shell.model().removeProject(renamed);
+    QCOMPARE(shell.rows().size(), 1);
+    QCOMPARE(panel.width(), MenuBarView::panelWidth);
+
+    // Rows are informational: a click changes nothing.
+    QSignalSpy opened(&panel, &MenuBarView::openMainWindowRequested);
+    QTest::mouseClick(shell.rows()[0], Qt::LeftButton);
+    QVERIFY(panel.isVisible());
+    QCOMPARE(opened.count(), 0);
+}
+
+void ShellTest::deployDotOnlyForProjectsThatDeploy()
+{
+    ProjectConfig netlify = makeProject(u"Netlify"_s);
+    netlify.netlifySiteID = u"site"_s;
+    ProjectConfig vercel = makeProject(u"Vercel"_s);
+    vercel.vercelProjectID = u"prj"_s;
+    ProjectConfig local = makeProject(u"Local"_s);
+    local.netlifySiteID = u""_s; // empty ids count as none
+    Shell shell({netlify, vercel, local});
+    shell.service.serve(deployPath(u"site"_s), 200, failedDeploy);
+    shell.open();
+    shell.start();
+    const QList<MenuProjectRow *> rows = shell.rows();
+    QCOMPARE(rows.size(), 3);
+    const QList<bool> deployDots{true, true, false};
+    for (int i = 0; i < rows.size(); ++i) {
+        QCOMPARE(rows[i]->findChild<StatusDot *>(u"menuProjectDeployDot"_s)->isVisible(),
+                 deployDots[i]);
+        QVERIFY(rows[i]->findChild<StatusDot *>(u"menuProjectGitDot"_s)->isVisible());
+        QCOMPARE(rows[i]->findChild<StatusDot *>(u"menuProjectGitDot"_s)->status(),
+                 StatusColor::Gray);
+        QCOMPARE(rows[i]->findChild<ElidedLabel *>(u"menuProjectGit"_s)->text(),
+                 u"Git nedostupný"_s);
+    }
+    QCOMPARE(rows[0]->findChild<StatusDot *>(u"menuProjectDeployDot"_s)->status(),
+             StatusColor::Red);
+}
+
+void ShellTest::refreshTextAndSpinnerFollowTheRefresh()
+{
+    ProjectConfig site = makeProject(u"Site"_s);
+    site.netlifySiteID = u"site"_s;
+    Shell shell({site});
+    shell.service.serve(deployPath(u"site"_s), {.body = readyDeploy, .held = true});
+    shell.open();
+    const auto animations = [&] {
+        QList<QAbstractAnimation *> running;
+        for (QAbstractAnimation *animation :
+             shell.app->tray()->panel()->findChildren<QAbstractAnimation *>())
+            if (animation->state() == QAbstractAnimation::Running)
+                running.append(animation);
+        return running;
+    };
+
+    MenuBarView &panel = shell.panel();
+    QCOMPARE(shell.text("panelRefreshText"), u"Zatím neaktualizováno"_s);
+    panel.hide();
+    shell.started = true;
+    shell.app->start();
+    QTRY_VERIFY(!shell.service.requests().isEmpty());
+    QVERIFY(shell.model().isRefreshing());
+    // Hidden, nothing turns; shown during the refresh, the symbol turns until it ends.
+    QVERIFY(!panel.isSpinning());
+    shell.panel();
+    QVERIFY(panel.isSpinning());
+    panel.hide();
+    QVERIFY(animations().isEmpty());
+    shell.panel();
+    QVERIFY(panel.isSpinning());
+    QSignalSpy finished(&shell.model(), &AppModel::lastRefreshChanged);
+    shell.service.release();
+    QVERIFY(finished.wait(20'000));
+    QTRY_VERIFY(!shell.model().isRefreshing());
+    QVERIFY(!panel.isSpinning());
+    QVERIFY(animations().isEmpty());
+    QVERIFY(shell.text("panelRefreshText").startsWith(u"Aktualizováno "_s));
+    QVERIFY(shell.text("panelRefreshText").size() > u"Aktualizováno "_s.size());
+    QCOMPARE(panel.findChild<IconButton *>(u"panelRefreshButton"_s)->isEnabled(), true);
+
+    // The button starts a refresh of its own.
+    const qsizetype requests = shell.service.requests().size();
+    QTest::mouseClick(panel.findChild<IconButton *>(u"panelRefreshButton"_s), Qt::LeftButton);
+    QTRY_VERIFY(shell.service.requests().size() > requests);
+    shell.service.release();
+}
+
+void ShellTest::panelRedrawsInTheNewLanguage()
+{
+    Shell shell({makeProject(u"Site"_s)});
+    shell.open();
+    shell.start();
+    MenuBarView &panel = shell.panel();
+    const auto gitText = [&] {
+        return shell.rows()[0]->findChild<ElidedLabel *>(u"menuProjectGit"_s)->text();
+    };
+    QCOMPARE(gitText(), u"Git nedostupný"_s);
+    shell.app->context().preferences().setLanguage(AppLanguage::En);
+    QVERIFY(shell.text("panelRefreshText").startsWith(u"Updated "_s));
+    QCOMPARE(panel.findChild<Capsule *>(u"panelOpenButton"_s)->text(), u"Open Quaylin"_s);
+    QCOMPARE(panel.findChild<Capsule *>(u"panelQuitButton"_s)->text(), u"Quit"_s);
+    QCOMPARE(gitText(), u"Git unavailable"_s);
+    // The tray's own menu follows too.
+    QCOMPARE(shell.app->tray()->menu()->actions().first()->text(), u"Open Quaylin"_s);
+    shell.app->context().preferences().setLanguage(AppLanguage::Cs);
+    QCOMPARE(gitText(), u"Git nedostupný"_s);
+    QVERIFY(shell.text("panelRefreshText").startsWith(u"Aktualizováno "_s));
+}
+
+void ShellTest::panelClosesOnEscapeAndFocusLossAndOpensTheMainWindow()
+{
+    Shell shell;
+    shell.open();
+    QWidget other; // where the focus goes
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    const auto activate = [](QWidget *window) {
+        window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+    };
+
+    MenuBarView *panel = &shell.panel();
+    QTRY_COMPARE(QApplication::activeWindow(), panel);
+    QTest::keyClick(panel, Qt::Key_Escape);
+    QVERIFY(!panel->isVisible());
+    // A click on the tray icon while it is open closes it.
+    shell.app->tray()->togglePanel();
+    QVERIFY(panel->isVisible());
+    shell.app->tray()->togglePanel();
+    QVERIFY(!panel->isVisible());
+
+    activate(&other);
+    panel = &shell.panel();
+    QTRY_COMPARE(QApplication::activeWindow(), panel);
+    activate(&other);
+    QVERIFY(!panel->isVisible());
+    // The click on the icon that took the focus away does not bring it straight back.
+    shell.app->tray()->togglePanel();
+    QVERIFY(!panel->isVisible());
+
+    QTest::qWait(350);
+    panel = &shell.panel();
+    QVERIFY(!shell.app->mainWindow());
+    QTest::mouseClick(panel->findChild<Capsule *>(u"panelOpenButton"_s), Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(shell.app->mainWindow());
+    QVERIFY(shell.app->mainWindow()->isVisible());
+}
+
+void ShellTest::trayIconFillsWhileAProjectIsRed()
+{
+    ProjectConfig site = makeProject(u"Site"_s);
+    site.netlifySiteID = u"site"_s;
+    Shell shell({site, makeProject(u"Other"_s)});
+    shell.service.serve(deployPath(u"site"_s), 200, failedDeploy);
+    shell.open();
+    TrayIcon *tray = shell.app->tray();
+    QCOMPARE(tray->symbol(), u"sailboat"_s);
+    shell.start(); // with the panel never opened
+    QVERIFY(!tray->panel());
+    QCOMPARE(tray->symbol(), u"sailboat.fill"_s);
+    shell.service.serve(deployPath(u"site"_s), 200, readyDeploy);
+    shell.refresh();
+    QCOMPARE(tray->symbol(), u"sailboat"_s);
+    shell.service.serve(deployPath(u"site"_s), 200, failedDeploy);
+    shell.refresh();
+    QCOMPARE(tray->symbol(), u"sailboat.fill"_s);
+    shell.model().removeProject(*shell.model().project(site.id));
+    QCOMPARE(tray->symbol(), u"sailboat"_s);
+    QVERIFY(TrayIcon::iconFor(u"sailboat.fill"_s).pixmap(22).toImage() !=
+            TrayIcon::iconFor(u"sailboat"_s).pixmap(22).toImage());
+}
+
+void ShellTest::mainWindowOpensCentredAndRemembersItsFrame()
+{
+    Shell shell;
+    shell.open();
+    QVERIFY(!shell.app->mainWindow()); // created on demand
+    shell.app->showMainWindow();
+    MainWindow *window = shell.app->mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->size(), MainWindow::firstSize);
+    QCOMPARE(window->minimumSize(), MainWindow::smallestSize);
+    QCOMPARE(window->geometry().center(), window->screen()->availableGeometry().center());
+    QVERIFY(qobject_cast<MainView *>(window->centralWidget()));
+
+    // Closing hides; the window and its view stay for the next show.
+    MainView *view = window->view();
+    const QRect frame(120, 90, 1000, 650);
+    window->setGeometry(frame);
+    window->close();
+    QVERIFY(!window->isVisible());
+    shell.app->showMainWindow();
+    QCOMPARE(shell.app->mainWindow(), window);
+    QCOMPARE(window->view(), view);
+    QCOMPARE(window->geometry(), frame);
+
+    // The next run opens where this one was left.
+    window->setGeometry(frame.translated(30, 20));
+    shell.close();
+    shell.open();
+    shell.app->showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(shell.app->mainWindow()));
+    QCOMPARE(shell.app->mainWindow()->geometry(), frame.translated(30, 20));
+}
+
+void ShellTest::menuStaysCzechAndReachesCommandsAndTheFocusedField()
+{
+    Shell shell;
+    shell.open();
+    shell.app->context().preferences().setLanguage(AppLanguage::En);
+    shell.app->showMainWindow();
+    MainWindow *window = shell.app->mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    QStringList titles;
+    for (QAction *menu : window->menuBar()->actions()) {
+        titles.append(menu->text());
+        for (QAction *item : menu->menu()->actions()) {
+            if (!item->isSeparator())
+                titles.append(item->text() + u' ' + item->shortcut().toString());
+        }
+    }
+    QCOMPARE(titles,
+             (QStringList{u"Quaylin"_s, u"O aplikaci Quaylin "_s, u"Ukončit Quaylin Ctrl+Q"_s,
+                          u"Projekt"_s, u"Nový projekt Ctrl+N"_s, u"Obnovit Ctrl+R"_s,
+                          u"Hledat úkoly Ctrl+F"_s, u"Úpravy"_s, u"Vyjmout Ctrl+X"_s,
+                          u"Kopírovat Ctrl+C"_s, u"Vložit Ctrl+V"_s, u"Vybrat vše Ctrl+A"_s,
+                          u"Okno"_s, u"Zavřít Ctrl+W"_s, u"Minimalizovat Ctrl+M"_s}));
+
+    AppCommands &commands = shell.desktop.commands;
+    QSignalSpy newProject(&commands, &AppCommands::newProjectRequested);
+    QSignalSpy refresh(&commands, &AppCommands::refreshRequested);
+    QSignalSpy search(&commands, &AppCommands::focusSearchRequested);
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(newProject.count(), 1);
+    // The command opened the project editor over the window; it goes again before the next.
+    auto *editor = window->findChild<ProjectEditor *>();
+    QVERIFY(editor);
+    editor->reject();
+    QTRY_VERIFY(!window->findChild<ProjectEditor *>());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(refresh.count(), 1);
+    QCOMPARE(search.count(), 1);
+
+    // The edit items act on the field with the keyboard.
+    auto *field = new QLineEdit(u"draft"_s, window->view());
+    field->show();
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    window->findChild<QAction *>(u"selectAllAction"_s)->trigger();
+    window->findChild<QAction *>(u"cutAction"_s)->trigger();
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"draft"_s);
+    window->findChild<QAction *>(u"pasteAction"_s)->trigger();
+    window->findChild<QAction *>(u"pasteAction"_s)->trigger();
+    QCOMPARE(field->text(), u"draftdraft"_s);
+
+    QSignalSpy quit(window, &MainWindow::quitRequested);
+    window->findChild<QAction *>(u"quitAction"_s)->trigger();
+    QCOMPARE(quit.count(), 1);
+    window->findChild<QAction *>(u"aboutAction"_s)->trigger();
+    QTRY_VERIFY(window->findChild<QWidget *>(u"aboutBox"_s));
+    window->findChild<QWidget *>(u"aboutBox"_s)->close();
+    window->findChild<QAction *>(u"minimizeAction"_s)->trigger();
+    QTRY_VERIFY(window->isMinimized());
+    shell.app->showMainWindow();
+    QTRY_VERIFY(window->isShown());
+    window->findChild<QAction *>(u"closeWindowAction"_s)->trigger();
+    QVERIFY(!window->isVisible());
+}
+
+void ShellTest::hotKeyTogglesTheMainWindow()
+{
+    Shell shell;
+    shell.open();
+    shell.start();
+    QCOMPARE(shell.hotKeys->grabs, 1);
+    // No tray on this platform, so the window is already open.
+    MainWindow *window = shell.app->mainWindow();
+    QVERIFY(window && window->isVisible());
+    shell.hotKeys->press();
+    QVERIFY(!window->isVisible());
+    shell.hotKeys->press();
+    QVERIFY(window->isVisible());
+    window->showMinimized();
+    QTRY_VERIFY(window->isMinimized());
+    shell.hotKeys->press(); // a minimised window counts as hidden: it comes back
+    QTRY_VERIFY(window->isShown());
+
+    // Switched off in the settings: not grabbed at the next start.
+    shell.app->context().preferences().setGlobalHotkeyEnabled(false);
+    shell.close();
+    shell.open();
+    shell.start();
+    QCOMPARE(shell.hotKeys->grabs, 0);
+    QVERIFY(!shell.app->hotKey().isRegistered());
+}
+
+void ShellTest::everyControlIsNamedForScreenReaders()
+{
+    Shell shell({makeProject(u"Site"_s)});
+    shell.open();
+    shell.app->showMainWindow();
+    QWidgetList controls = shell.panel().findChildren<QWidget *>();
+    controls += shell.app->mainWindow()->findChildren<QWidget *>();
+    int checked = 0;
+    for (QWidget *widget : std::as_const(controls)) {
+        const bool interactive =
+            widget->focusPolicy() != Qt::NoFocus && qobject_cast<QAbstractButton *>(widget);
+        if (!interactive && !qobject_cast<MenuProjectRow *>(widget))
+            continue;
+        ++checked;
+        QVERIFY2(!accessibleName(widget).isEmpty(), qPrintable(widget->objectName()));
+    }
+    QVERIFY(checked > 4); // the panel's refresh, open, quit and row, and the main window's
+    for (QMenu *menu : shell.app->mainWindow()->menuBar()->findChildren<QMenu *>()) {
+        for (QAction *action : menu->actions())
+            QVERIFY(action->isSeparator() || !action->text().isEmpty());
+    }
+}
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
