@@ -5,6 +5,9 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
+
 using namespace Qt::StringLiterals;
 
 AttentionModel::AttentionModel(AppModel &model, QObject *parent)
@@ -21,7 +24,9 @@ void AttentionModel::schedule()
     if (m_scheduled)
         return;
     m_scheduled = true;
-    QTimer::singleShot(0, this, [this] {
+    const qint64 since = m_sinceRefresh.isValid() ? m_sinceRefresh.elapsed() : burstMilliseconds;
+    const auto wait = std::chrono::milliseconds(std::max<qint64>(0, burstMilliseconds - since));
+    QTimer::singleShot(wait, this, [this] {
         if (m_scheduled)
             refresh();
     });
@@ -30,6 +35,7 @@ void AttentionModel::schedule()
 void AttentionModel::refresh()
 {
     m_scheduled = false;
+    m_sinceRefresh.start();
     QList<QUuid> rows;
     QHash<QUuid, Entry> entries;
     for (const ProjectConfig &project : m_model.projectsNeedingAttention()) {

@@ -4,6 +4,7 @@
 #include "ui/components/rowdiff.h"
 
 #include <QAbstractListModel>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QUuid>
 
@@ -45,10 +46,15 @@ private:
     {
         m_rows = rows.first();
     }
+    // Takes the changes of one event-loop turn together, and those of a burst (a refresh
+    // brings a result per project) at most every `burstMilliseconds`: each row added or
+    // removed grows or shrinks the list, which lays out and repaints the whole overview.
     void schedule();
+    static constexpr int burstMilliseconds = 200;
 
     AppModel &m_model;
     QList<QUuid> m_rows;
     QHash<QUuid, Entry> m_entries;
     bool m_scheduled = false;
+    QElapsedTimer m_sinceRefresh;
 };
