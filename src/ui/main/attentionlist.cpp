@@ -3,6 +3,7 @@
 
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/emojipainter.h"
 #include "ui/components/focusring.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
@@ -61,12 +62,9 @@ public:
         }
 
         qreal x = row.left() + padding;
-        painter->setFont(Typography::emoji(15));
-        painter->setPen(Colors::primary(colors));
-        painter->drawText(
-            QRectF(x, row.top(), emojiWidth + 4, row.height()),
-            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-            ElidedLabel::singleLine(index.data(AttentionModel::EmojiRole).toString()));
+        EmojiPainter::paint(*painter, QRectF(x, row.top(), emojiWidth + 4, row.height()),
+                            index.data(AttentionModel::EmojiRole).toString(), 15,
+                            Colors::primary(colors));
         x += emojiWidth + gap;
 
         const qreal chevronX = row.right() - padding - chevronSize;

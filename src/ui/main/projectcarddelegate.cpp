@@ -6,6 +6,7 @@
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/emojipainter.h"
 #include "ui/components/focusring.h"
 #include "ui/components/projectlinks.h"
 #include "ui/components/statusline.h"
@@ -31,10 +32,7 @@ constexpr qreal radius = 12;
 constexpr qreal hoverScale = 1.015;
 const QSize capsulePadding(7, 2);
 
-QFont emojiFont()
-{
-    return Typography::emoji(22);
-}
+constexpr qreal emojiPoints = 22;
 
 QFont nameFont()
 {
@@ -202,10 +200,8 @@ void ProjectCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     }
 
     // Top line: emoji, status symbol, open-task capsule.
-    painter->setPen(Colors::primary(colors));
-    painter->setFont(emojiFont());
-    painter->drawText(parts.emoji, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      ElidedLabel::singleLine(card.project.emoji));
+    EmojiPainter::paint(*painter, parts.emoji, card.project.emoji, emojiPoints,
+                        Colors::primary(colors));
     Symbols::paint(*painter, parts.status, ProjectStatuses::symbol(card.project.status),
                    Colors::projectStatus(card.project.status, colors));
     if (!parts.capsule.isEmpty())

@@ -4,6 +4,7 @@
 #include "app/presentation.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/emojipainter.h"
 #include "ui/components/statusdot.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
@@ -168,9 +169,9 @@ void SidebarDelegate::paintProject(QPainter &painter, const QStyleOptionViewItem
     const QPalette &colors = option.palette;
     const qreal middle = box.center().y();
     qreal x = box.left() + inner;
-    drawLine(painter, QRectF(x, box.top(), emojiWidth + 4, box.height()),
-             index.data(SidebarModel::EmojiRole).toString(), Typography::emoji(14),
-             Colors::primary(colors));
+    EmojiPainter::paint(painter, QRectF(x, box.top(), emojiWidth + 4, box.height()),
+                        index.data(SidebarModel::EmojiRole).toString(), 14,
+                        Colors::primary(colors));
     x += emojiWidth + gap;
 
     const qreal dotX = box.right() - inner - dotSize;
