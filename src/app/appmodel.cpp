@@ -201,10 +201,19 @@ void AppModel::saveTokenValue(const QString &value, const QString &service,
     const QString trimmed = value.trimmed();
     if (trimmed.isEmpty())
         return;
-    if (m_env.tokens)
-        m_env.tokens->save(trimmed, service);
     assign(property, trimmed, changed);
     requestRefresh();
+    if (!m_env.tokens)
+        return;
+    const auto stored = [guard = QPointer(this), trimmed, service, property, changed](bool ok) {
+        if (!guard || ok)
+            return;
+        // Unless a later save replaced it meanwhile, stop claiming a token that is not kept.
+        if (guard->*property == trimmed)
+            guard->assign(property, std::nullopt, changed);
+        Q_EMIT guard->tokenSaveFailed(service);
+    };
+    m_env.tokens->save(trimmed, service).then(stored);
 }
 
 void AppModel::saveToken(const QString &value)

@@ -142,7 +142,8 @@ public:
     // the last pass ends. A pass that starts covers every request made before it.
     void requestRefresh();
 
-    // Tokens: blank values are ignored; a save starts a refresh, a removal does not.
+    // Tokens: blank values are ignored; a save starts a refresh, a removal does not. A token
+    // the keychain refuses to store is dropped again and reported by tokenSaveFailed.
     void saveToken(const QString &value);
     void saveVercelToken(const QString &value);
     void saveGitHubToken(const QString &value);
@@ -168,6 +169,9 @@ Q_SIGNALS:
     void tokenChanged();
     void vercelTokenChanged();
     void githubTokenChanged();
+    // The keychain could not store the token of `service` (TokenServices), e.g. because no
+    // keychain service runs; the model holds no token for it any more.
+    void tokenSaveFailed(const QString &service);
     void commitSuggestionCardChanged();
     // A save failed, or succeeded after a failure (see saveError).
     void saveErrorChanged();

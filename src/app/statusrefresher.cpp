@@ -4,6 +4,9 @@
 #include "sources/processrunner.h"
 
 #include <algorithm>
+#include <deque>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -14,6 +17,33 @@ QCoro::Task<> awaitAll(std::vector<QCoro::Task<>> children)
     for (auto &child : children)
         co_await child;
 }
+
+using Job = std::function<QCoro::Task<>()>;
+
+QCoro::Task<> lane(std::shared_ptr<std::deque<Job>> jobs)
+{
+    while (!jobs->empty()) {
+        const Job job = std::move(jobs->front());
+        jobs->pop_front();
+        co_await job();
+    }
+}
+
+// Runs the jobs with at most `width` of them under way. Starting hundreds of requests in one
+// go holds the main thread for tens of milliseconds, and the network manager runs only six
+// per host at a time anyway.
+QCoro::Task<> runInLanes(std::deque<Job> jobs, size_t width)
+{
+    auto queue = std::make_shared<std::deque<Job>>(std::move(jobs));
+    // Each lane takes its first job as it is made: count them before.
+    const size_t count = std::min(width, queue->size());
+    std::vector<QCoro::Task<>> lanes;
+    for (size_t i = 0; i < count; ++i)
+        lanes.push_back(lane(queue));
+    co_await awaitAll(std::move(lanes));
+}
+
+constexpr size_t requestLanes = 12;
 
 // Changes the live status of a project that has one; a result for any other is dropped.
 template<typename Change>
@@ -89,7 +119,7 @@ QCoro::Task<> StatusRefresher::gitChild(ProjectConfig project, RefreshHooks hook
 QCoro::Task<> StatusRefresher::refreshGitHub(RefreshHooks hooks) const
 {
     const std::optional<QString> token = hooks.tokens().github;
-    std::vector<QCoro::Task<>> children;
+    std::deque<Job> children;
     for (const ProjectConfig &project : hooks.projects()) {
         if (!isPresent(project.githubURL))
             continue;
@@ -97,9 +127,9 @@ QCoro::Task<> StatusRefresher::refreshGitHub(RefreshHooks hooks) const
         if (!entry || !entry->git.hasBranch())
             continue;
         const GitHubTarget target{project.id, *project.githubURL, entry->git.branch};
-        children.push_back(gitHubChild(target, token, hooks));
+        children.push_back([=, this] { return gitHubChild(target, token, hooks); });
     }
-    co_await awaitAll(std::move(children));
+    co_await runInLanes(std::move(children), requestLanes);
 }
 
 QCoro::Task<> StatusRefresher::gitHubChild(GitHubTarget target, std::optional<QString> token,
@@ -129,17 +159,17 @@ StatusRefresher::DeployPlan StatusRefresher::deployPlan(const ProjectConfig &pro
 QCoro::Task<> StatusRefresher::refreshDeploys(RefreshHooks hooks) const
 {
     const TokenSet tokens = hooks.tokens();
-    std::vector<QCoro::Task<>> children;
+    std::deque<Job> children;
     for (const ProjectConfig &project : hooks.projects()) {
         DeployPlan plan = deployPlan(project, tokens);
         if (const auto *known = std::get_if<DeployStatus>(&plan)) {
             // The stored list stays: a fix card for a failed newest deployment stays open.
             updateEntry(hooks, project.id, [&](ProjectRuntime &entry) { entry.deploy = *known; });
         } else {
-            children.push_back(deployChild(project.id, std::move(plan), hooks));
+            children.push_back([=, this, id = project.id] { return deployChild(id, plan, hooks); });
         }
     }
-    co_await awaitAll(std::move(children));
+    co_await runInLanes(std::move(children), requestLanes);
 }
 
 QCoro::Task<> StatusRefresher::deployChild(QUuid projectID, DeployPlan plan,

@@ -5,6 +5,7 @@
 #include "app/seeding.h"
 #include "cli/githubremote.h"
 #include "cli/terminal.h"
+#include "model/projectinput.h"
 #include "model/store.h"
 #include "sources/processrunner.h"
 
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QNetworkAccessManager>
-#include <QTextBoundaryFinder>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -45,15 +45,6 @@ QString lockProblem(const QLockFile &lock)
     return u"cannot create the lock file %1"_s.arg(path);
 }
 
-// As the project editor stores the optional fields: trimmed, and absent when empty.
-std::optional<QString> trimmedOrAbsent(const std::optional<QString> &text)
-{
-    const QString trimmed = text.value_or(QString()).trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    return trimmed;
-}
-
 // What makes two paths the same folder: the canonical path of an existing one (links
 // resolved), else the path cleaned.
 QString folderIdentity(const QString &path)
@@ -65,21 +56,6 @@ QString folderIdentity(const QString &path)
 } // namespace
 
 namespace AddCommand {
-
-QString emojiFrom(const std::optional<QString> &text)
-{
-    const QString trimmed = text.value_or(QString()).trimmed();
-    if (trimmed.isEmpty())
-        return QStringLiteral("📦");
-    // Two user-perceived characters, so a flag or a skin-toned emoji is never cut in half.
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, trimmed);
-    int boundaries = 0;
-    while (finder.toNextBoundary() != -1) {
-        if (++boundaries == 2)
-            return trimmed.left(finder.position());
-    }
-    return trimmed;
-}
 
 int run(const Options &options)
 {
@@ -127,11 +103,11 @@ int run(const Options &options)
     const QString folderName = QFileInfo(path).fileName();
     project.name = !name.isEmpty() ? name : !folderName.isEmpty() ? folderName : path;
     project.localPath = path;
-    project.emoji = emojiFrom(options.emoji);
-    project.siteURL = trimmedOrAbsent(options.siteURL);
-    project.githubURL = trimmedOrAbsent(options.githubURL);
-    project.netlifySiteID = trimmedOrAbsent(options.netlifySiteID);
-    project.vercelProjectID = trimmedOrAbsent(options.vercelProjectID);
+    project.emoji = ProjectInput::emoji(options.emoji.value_or(QString()));
+    project.siteURL = ProjectInput::optionalText(options.siteURL);
+    project.githubURL = ProjectInput::optionalText(options.githubURL);
+    project.netlifySiteID = ProjectInput::optionalText(options.netlifySiteID);
+    project.vercelProjectID = ProjectInput::optionalText(options.vercelProjectID);
     project.status = options.status;
     const bool githubFromOrigin = !options.githubURL;
     if (githubFromOrigin) {

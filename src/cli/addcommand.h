@@ -28,7 +28,4 @@ struct Options {
 // lock is waited for first); exit 1 with the reason when the save fails.
 int run(const Options &options);
 
-// The first two user-perceived characters of the trimmed text, or "📦" when blank.
-QString emojiFrom(const std::optional<QString> &text);
-
 } // namespace AddCommand

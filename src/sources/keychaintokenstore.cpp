@@ -122,7 +122,7 @@ QCoro::Task<std::optional<QString>> KeychainTokenStore::read(QString service)
     co_return decodeToken(job->binaryData());
 }
 
-QCoro::Task<> KeychainTokenStore::save(QString value, QString service)
+QCoro::Task<bool> KeychainTokenStore::save(QString value, QString service)
 {
     const Turns::Turn turn = co_await Turns::take(m_turns);
     // Delete first so that whatever was stored before (under any encoding) does not linger
@@ -131,7 +131,7 @@ QCoro::Task<> KeychainTokenStore::save(QString value, QString service)
     co_await finish(*removal);
     const auto job = makeJob<QKeychain::WritePasswordJob>(service);
     job->setTextData(value);
-    co_await finish(*job);
+    co_return co_await finish(*job);
 }
 
 QCoro::Task<> KeychainTokenStore::remove(QString service)

@@ -13,7 +13,7 @@ public:
     ~KeychainTokenStore() override;
 
     QCoro::Task<std::optional<QString>> read(QString service) override;
-    QCoro::Task<> save(QString value, QString service) override;
+    QCoro::Task<bool> save(QString value, QString service) override;
     QCoro::Task<> remove(QString service) override;
 
 private:

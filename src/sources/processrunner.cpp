@@ -2,6 +2,7 @@
 #include "sources/processrunner.h"
 
 #include <QCoroSignal>
+#include <QCoroTimer>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -170,6 +171,12 @@ void ProcessRunner::releaseSlot()
     Q_EMIT slotReleased();
 }
 
+void ProcessRunner::noteStart()
+{
+    m_startedThisTurn = true;
+    QTimer::singleShot(0, this, [this] { m_startedThisTurn = false; });
+}
+
 QCoro::Task<std::optional<QString>> ProcessRunner::run(QString program, QStringList arguments,
                                                        QString workingDirectory)
 {
@@ -199,6 +206,15 @@ QCoro::Task<std::optional<QString>> ProcessRunner::run(QString program, QStringL
         if (self)
             self->releaseSlot();
     });
+
+    // Starting a child copies this process's page tables, a few milliseconds once the windows
+    // are open: one start per event-loop turn, so a refresh's first children do not freeze
+    // the screen together.
+    while (self && self->m_startedThisTurn)
+        co_await QCoro::sleepFor(std::chrono::milliseconds(0));
+    if (!self)
+        co_return std::nullopt;
+    noteStart();
 
     // A child of the runner, so the runner's destructor can end it; deleted here otherwise.
     QPointer<QProcess> process = new QProcess(this);

@@ -44,7 +44,9 @@ Q_SIGNALS:
 
 private:
     void releaseSlot();
+    void noteStart();
 
+    bool m_startedThisTurn = false;
     int m_limit = defaultLimit();
     int m_running = 0;
     std::chrono::milliseconds m_timeout{60'000};

@@ -7,14 +7,15 @@
 #include <optional>
 
 // Where the access tokens live: generic-password items keyed by service name alone.
-// Failures are silent: a failed read is absent, a failed save or removal changes nothing.
+// A failed read is absent and a failed removal changes nothing; a save says whether it stored
+// the value, so the user is not told a token is kept when it is not (no keychain service).
 class TokenStore {
 public:
     virtual ~TokenStore() = default;
 
     virtual QCoro::Task<std::optional<QString>> read(QString service) = 0;
-    // Replaces any earlier item of the service.
-    virtual QCoro::Task<> save(QString value, QString service) = 0;
+    // Replaces any earlier item of the service; false when the value could not be stored.
+    virtual QCoro::Task<bool> save(QString value, QString service) = 0;
     virtual QCoro::Task<> remove(QString service) = 0;
 };
 

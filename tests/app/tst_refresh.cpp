@@ -242,6 +242,22 @@ private Q_SLOTS:
         QCOMPARE(f->notifications.size(), 1);
     }
 
+    void moreProjectsThanRequestLanesAllGetTheirDeployments()
+    {
+        QList<ProjectConfig> projects;
+        for (int i = 0; i < 30; ++i) {
+            ProjectConfig project = makeProject(u"p%1"_s.arg(i), i, {}, u"/nonexistent"_s);
+            project.netlifySiteID = u"s%1"_s.arg(i);
+            service->serve(u"/api/v1/sites/s%1/deploys"_s.arg(i), 200, netlifyDeploys("ready"));
+            projects.append(project);
+        }
+        AppModel &model = open(projects, {{TokenServices::netlify(), u"t"_s}});
+        refresh();
+        for (const ProjectConfig &project : std::as_const(projects))
+            QCOMPARE(model.runtime(project.id).deploy.kind, DeployStatus::Kind::Ready);
+        QCOMPARE(requestsMentioning(u"/deploys"_s), 30);
+    }
+
     void attentionAndWorstStatusFollowTheLiveStatus()
     {
         const ProjectConfig ahead = repository(u"ahead"_s), dirty = repository(u"dirty"_s),
@@ -314,6 +330,14 @@ private Q_SLOTS:
         model.removeToken();
         QVERIFY(!model.token());
         QVERIFY(tokens.items.isEmpty()); // both Netlify items, so it cannot come back
+
+        // Without a keychain service the token is reported as not kept, not claimed as saved.
+        tokens.refusesSaves = true;
+        QSignalSpy failed(&model, &AppModel::tokenSaveFailed);
+        model.saveVercelToken(u"v"_s);
+        QTRY_COMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().first().toString(), TokenServices::vercel());
+        QVERIFY(!model.vercelToken());
     }
 };
 

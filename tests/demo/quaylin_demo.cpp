@@ -407,7 +407,7 @@ int main(int argc, char *argv[])
     KeychainTokenStore keychain;
     for (const QString &service :
          {TokenServices::netlify(), TokenServices::vercel(), TokenServices::github()}) {
-        QCoro::Task<> saved = keychain.save(u"demo-token"_s, service);
+        QCoro::Task<bool> saved = keychain.save(u"demo-token"_s, service);
         QCoro::waitFor(saved);
     }
 

@@ -9,6 +9,7 @@
 class MemoryTokenStore final : public TokenStore {
 public:
     QHash<QString, QString> items;
+    bool refusesSaves = false; // as a machine without a keychain service
 
     QCoro::Task<std::optional<QString>> read(QString service) override
     {
@@ -17,10 +18,12 @@ public:
         co_return items.value(service);
     }
 
-    QCoro::Task<> save(QString value, QString service) override
+    QCoro::Task<bool> save(QString value, QString service) override
     {
+        if (refusesSaves)
+            co_return false;
         items.insert(service, value);
-        co_return;
+        co_return true;
     }
 
     QCoro::Task<> remove(QString service) override

@@ -69,14 +69,14 @@ class TestBoard final : public QObject {
     CardListModel *cards(KanbanColumn column) { return board->column(column)->cardModel(); }
     QUuid idOf(const QString &title)
     {
-        const QList<TaskCard> all = f->model.cards();
+        const QList<TaskCard> all = f->model().cards();
         for (const TaskCard &card : all) {
             if (card.title == title)
                 return card.id;
         }
         return {};
     }
-    TaskCard card(const QString &title) { return *f->model.card(idOf(title)); }
+    TaskCard card(const QString &title) { return *f->model().card(idOf(title)); }
 
 private Q_SLOTS:
     void init();
@@ -107,7 +107,7 @@ void TestBoard::init()
 {
     f = std::make_unique<UiFixture>();
     project = f->addProject();
-    board = std::make_unique<KanbanView>(f->context);
+    board = std::make_unique<KanbanView>(f->context());
     board->setProject(project.id);
     board->resize(900, 700);
 }
@@ -155,9 +155,9 @@ void TestBoard::visibleCards()
     QFETCH(QString, sortMode);
     QFETCH(QStringList, expected);
 
-    const QList<CardLabel> labels = f->model.labels();
+    const QList<CardLabel> labels = f->model().labels();
     const QUuid bug = labels[0].id;
-    const QDateTime soon = f->models.clock.addDays(2);
+    const QDateTime soon = f->data.clock.addDays(2);
     f->addCard(project.id, u"a"_s, KanbanColumn::Idea, [&](TaskCard &c) {
         c.note = u"fix the login page"_s;
         c.dueDate = soon;
@@ -185,7 +185,7 @@ void TestBoard::visibleCards()
         c.labelIDs = {labels[1].id};
     });
 
-    f->models.preferences.setKanbanSortMode(sortMode);
+    f->data.preferences.setKanbanSortMode(sortMode);
     board->searchField()->lineEdit()->setText(search);
     if (!label.isEmpty()) {
         const auto chips = board->findChildren<Capsule *>(u"labelFilterChip"_s);
@@ -204,7 +204,7 @@ void TestBoard::visibleCards()
 
 void TestBoard::labelChipsListLabelsInUse()
 {
-    const QList<CardLabel> labels = f->model.labels();
+    const QList<CardLabel> labels = f->model().labels();
     f->addCard(project.id, u"x"_s, KanbanColumn::Doing, [&](TaskCard &c) {
         c.labelIDs = {labels[3].id, QUuid::createUuid(), labels[1].id};
     });
@@ -232,7 +232,7 @@ void TestBoard::labelChipsListLabelsInUse()
     QVERIFY(board->findChild<QWidget *>(u"doingPlaceholder"_s)->isVisibleTo(board.get()));
 
     // Its chip gone, the filter clears itself.
-    f->model.deleteCard(idOf(u"old"_s));
+    f->model().deleteCard(idOf(u"old"_s));
     QVERIFY(!board->filter().labelID);
     QCOMPARE(cards(KanbanColumn::Doing)->rowCount(), 1);
 }
@@ -255,10 +255,10 @@ void TestBoard::tilesKeepTheirLines()
     QFETCH(QString, title);
     QFETCH(QString, note);
     const CardTile::Fonts fonts;
-    const QList<CardLabel> labels = f->model.labels();
+    const QList<CardLabel> labels = f->model().labels();
     TaskCard card;
     card.id = QUuid::createUuid();
-    card.createdAt = f->models.clock;
+    card.createdAt = f->data.clock;
     card.labelIDs = {QUuid::createUuid(), labels[1].id}; // an unknown id is skipped
     card.coverColorName = u"magenta"_s;                  // drawn gray
     TaskCard two = card;
@@ -280,7 +280,7 @@ void TestBoard::tilesKeepTheirLines()
         image.fill(Qt::transparent);
         QPainter painter(&image);
         tile->paint(painter, QPointF(20, 20), board->palette(), {true, false, false},
-                    f->models.clock);
+                    f->data.clock);
         painter.end();
         const QRect allowed(16, 16, width + 8, tile->height() + 9);
         for (int y = 0; y < image.height(); ++y) {
@@ -331,7 +331,7 @@ void TestBoard::oneChangedCardChangesOneRow()
     QSignalSpy reset(doing, &QAbstractItemModel::modelReset);
     TaskCard edited = card(u"b"_s);
     edited.note = u"more"_s;
-    f->model.updateCard(edited);
+    f->model().updateCard(edited);
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.first().at(0).toModelIndex().row(), 1);
     QCOMPARE(removed.size(), 0);
@@ -339,13 +339,13 @@ void TestBoard::oneChangedCardChangesOneRow()
     QCOMPARE(list->currentCard(), std::optional(edited.id));
 
     // Moves, new cards elsewhere, filters and sort modes all go by rows; the selection stays.
-    f->model.moveCard(idOf(u"a"_s), KanbanColumn::Doing, idOf(u"c"_s));
-    f->model.addCard(project.id, u"new"_s, {}, KanbanColumn::Doing);
-    f->models.preferences.setKanbanSortMode(u"priority"_s);
+    f->model().moveCard(idOf(u"a"_s), KanbanColumn::Doing, idOf(u"c"_s));
+    f->model().addCard(project.id, u"new"_s, {}, KanbanColumn::Doing);
+    f->data.preferences.setKanbanSortMode(u"priority"_s);
     board->searchField()->lineEdit()->setText(u"B"_s);
     board->searchField()->lineEdit()->clear();
-    f->model.archiveCard(idOf(u"c"_s));
-    f->model.renameLabel(f->model.labels()[0].id, u"Chyba"_s, u"red"_s);
+    f->model().archiveCard(idOf(u"c"_s));
+    f->model().renameLabel(f->model().labels()[0].id, u"Chyba"_s, u"red"_s);
     QCOMPARE(titles(doing), (QStringList{u"new"_s, u"a"_s, u"b"_s}));
     QCOMPARE(reset.size(), 0);
     QCOMPARE(list->currentCard(), std::optional(edited.id));
@@ -362,47 +362,47 @@ void TestBoard::rowsFollowAnySequenceOfChanges()
             cards(column), QAbstractItemModelTester::FailureReportingMode::QtTest, this));
     const QStringList modes{u"manual"_s, u"priority"_s, u"dueDate"_s};
     for (int step = 0; step < 300; ++step) {
-        const QList<TaskCard> all = f->model.cards();
+        const QList<TaskCard> all = f->model().cards();
         const auto any = [&] { return all[random.bounded(int(all.size()))].id; };
         const auto column = [&] { return KanbanColumn(random.bounded(3)); };
         switch (all.size() < 4 ? 0 : random.bounded(7)) {
         case 0:
-            f->model.addCard(project.id, u"c%1 %2"_s.arg(step).arg(random.bounded(3)), {},
+            f->model().addCard(project.id, u"c%1 %2"_s.arg(step).arg(random.bounded(3)), {},
                              column());
             break;
         case 1:
-            f->model.moveCard(any(), column(),
+            f->model().moveCard(any(), column(),
                               random.bounded(2) ? std::optional(any()) : std::nullopt);
             break;
         case 2: {
-            TaskCard card = *f->model.card(any());
+            TaskCard card = *f->model().card(any());
             card.priority =
                 random.bounded(2) ? std::optional(CardPriority(random.bounded(3))) : std::nullopt;
-            card.dueDate = f->models.clock.addDays(random.bounded(3));
+            card.dueDate = f->data.clock.addDays(random.bounded(3));
             card.title += u"x"_s;
-            f->model.updateCard(card);
+            f->model().updateCard(card);
             break;
         }
         case 3:
-            random.bounded(2) ? f->model.archiveCard(any()) : f->model.unarchiveCard(any());
+            random.bounded(2) ? f->model().archiveCard(any()) : f->model().unarchiveCard(any());
             break;
         case 4:
-            f->model.deleteCard(any());
+            f->model().deleteCard(any());
             break;
         case 5:
             board->searchField()->lineEdit()->setText(
                 QStringList{QString(), u" 1"_s, u"X"_s, u"c1"_s}[random.bounded(4)]);
             break;
         case 6:
-            f->models.preferences.setKanbanSortMode(modes[random.bounded(3)]);
+            f->data.preferences.setKanbanSortMode(modes[random.bounded(3)]);
             break;
         }
         const KanbanSortMode mode =
-            KanbanSortModes::fromRawValue(f->models.preferences.kanbanSortMode());
+            KanbanSortModes::fromRawValue(f->data.preferences.kanbanSortMode());
         for (KanbanColumn kind : KanbanColumns::all()) {
             QStringList expected;
             for (const TaskCard &card :
-                 CardOrder::visible(f->model.cards(project.id, kind), board->filter(), mode))
+                 CardOrder::visible(f->model().cards(project.id, kind), board->filter(), mode))
                 expected.append(card.title);
             QCOMPARE(titles(cards(kind)), expected);
         }
@@ -468,9 +468,9 @@ void TestBoard::drops()
     auto foreign = std::make_unique<QMimeData>();
     foreign->setText(u"hello {not a card}"_s);
     QVERIFY(!destination->dropMimeData(foreign.get(), Qt::MoveAction, -1, -1, {}));
-    f->model.deleteCard(idOf(dragged));
+    f->model().deleteCard(idOf(dragged));
     destination->dropMimeData(data.get(), Qt::MoveAction, -1, -1, {});
-    QCOMPARE(f->model.cards().size(), 3);
+    QCOMPARE(f->model().cards().size(), 3);
 }
 
 void TestBoard::dropsOnAColumnLandWhereTheyPoint()
@@ -545,7 +545,7 @@ void TestBoard::quickAdd()
     QTest::keyClicks(field, u"   "_s);
     QTest::keyClick(field, Qt::Key_Return);
     QVERIFY(!ideas->isAdding() && !field->isVisible());
-    QCOMPARE(f->model.cards().size(), 2);
+    QCOMPARE(f->model().cards().size(), 2);
 
     ideas->startAdding();
     QTest::keyClicks(field, u"cancelled"_s);
@@ -553,7 +553,7 @@ void TestBoard::quickAdd()
     QVERIFY(!ideas->isAdding());
     ideas->startAdding();
     QVERIFY(field->text().isEmpty());
-    QCOMPARE(f->model.cards().size(), 2);
+    QCOMPARE(f->model().cards().size(), 2);
 }
 
 void TestBoard::contextMenuMovesArchivesAndDeletes()
@@ -582,19 +582,19 @@ void TestBoard::contextMenuMovesArchivesAndDeletes()
              (QStringList{u"Přesunout: Nápady"_s, u"Přesunout: Hotovo"_s, u"—"_s, u"Archivovat"_s,
                           u"Smazat natrvalo"_s}));
     QCOMPARE(card(u"úkol"_s).column, KanbanColumn::Done);
-    QVERIFY(f->model.commitSuggestionCard());
+    QVERIFY(f->model().commitSuggestionCard());
 
     choose(id, u"deleteCardAction"_s);
     answerDeletion(board.get(), "cancelDeleteButton");
-    QVERIFY(f->model.card(id));
+    QVERIFY(f->model().card(id));
     choose(id, u"deleteCardAction"_s);
     answerDeletion(board.get(), "confirmDeleteButton");
-    QVERIFY(!f->model.card(id));
+    QVERIFY(!f->model().card(id));
     QVERIFY(choose(id, u"archiveCardAction"_s).isEmpty()); // no menu for a deleted card
 
     const QUuid other = f->addCard(project.id, u"jiný"_s, KanbanColumn::Idea).id;
     choose(other, u"archiveCardAction"_s);
-    QVERIFY(f->model.card(other)->archived);
+    QVERIFY(f->model().card(other)->archived);
 }
 
 void TestBoard::keyboardOpensAndDeletes()
@@ -624,17 +624,17 @@ void TestBoard::headerStoresSortModeAndCompactFlag()
     auto *sort = board->findChild<QToolButton *>(u"sortMenuButton"_s);
     QCOMPARE(sort->text(), u"Ručně"_s);
     sort->menu()->findChild<QAction *>(u"sortMode_dueDate"_s)->trigger();
-    QCOMPARE(f->models.preferences.kanbanSortMode(), u"dueDate"_s);
+    QCOMPARE(f->data.preferences.kanbanSortMode(), u"dueDate"_s);
     QCOMPARE(sort->text(), u"Podle termínu"_s);
     for (QAction *action : sort->menu()->actions())
         QCOMPARE(action->isChecked(), action->objectName() == u"sortMode_dueDate");
 
     // A second board follows the same preferences.
-    KanbanView other(f->context);
+    KanbanView other(f->context());
     auto *compact = board->findChild<IconButton *>(u"compactToggle"_s);
     QCOMPARE(compact->help(), u"Kompaktní zobrazení"_s);
     QTest::mouseClick(compact, Qt::LeftButton);
-    QVERIFY(f->models.preferences.kanbanCompact());
+    QVERIFY(f->data.preferences.kanbanCompact());
     QCOMPARE(compact->symbol(), u"rectangle.expand.vertical"_s);
     QCOMPARE(other.findChild<IconButton *>(u"compactToggle"_s)->help(), u"Zobrazit celé karty"_s);
     QCOMPARE(other.findChild<QToolButton *>(u"sortMenuButton"_s)->text(), u"Podle termínu"_s);
@@ -665,8 +665,8 @@ void TestBoard::archiveSheetRestoresAndDeletes()
 
     const QUuid a = f->addCard(project.id, u"a"_s, KanbanColumn::Doing).id;
     f->addCard(project.id, u"b"_s, KanbanColumn::Doing);
-    f->model.archiveCard(a);
-    f->model.archiveCard(idOf(u"b"_s));
+    f->model().archiveCard(a);
+    f->model().archiveCard(idOf(u"b"_s));
     QVERIFY(!sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
     QTRY_COMPARE(sheet->findChildren<QPushButton *>(u"restoreCardButton"_s).size(), 2);
     QCOMPARE(unnamedControls(sheet), QStringList());
@@ -676,8 +676,8 @@ void TestBoard::archiveSheetRestoresAndDeletes()
     QTRY_COMPARE(sheet->findChildren<QPushButton *>(u"deleteArchivedCardButton"_s).size(), 1);
     sheet->findChildren<QPushButton *>(u"deleteArchivedCardButton"_s).first()->click();
     answerDeletion(sheet, "confirmDeleteButton");
-    QCOMPARE(f->model.archivedCards(project.id).size(), 0);
-    QCOMPARE(f->model.cards().size(), 1);
+    QCOMPARE(f->model().archivedCards(project.id).size(), 0);
+    QCOMPARE(f->model().cards().size(), 1);
     QVERIFY(sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
 }
 
@@ -687,7 +687,7 @@ void TestBoard::labelManagerEditsLabels()
     board->findChild<QToolButton *>(u"labelsButton"_s)->click();
     LabelManagerSheet *sheet = nullptr;
     QTRY_VERIFY((sheet = board->window()->findChild<LabelManagerSheet *>()));
-    const int before = int(f->model.labels().size());
+    const int before = int(f->model().labels().size());
     QCOMPARE(unnamedControls(sheet), QStringList());
     QStringList order;
     for (QWidget *widget : tabChain(sheet))
@@ -702,8 +702,8 @@ void TestBoard::labelManagerEditsLabels()
     QVERIFY(add->isEnabled());
     QTest::keyClick(name, Qt::Key_Return);
     QVERIFY(sheet->isVisible()); // Return added, it did not close the sheet
-    QCOMPARE(f->model.labels().size(), before + 1);
-    const CardLabel added = f->model.labels().constLast();
+    QCOMPARE(f->model().labels().size(), before + 1);
+    const CardLabel added = f->model().labels().constLast();
     QCOMPARE(added.name, u"Backend"_s);
     QVERIFY(ColorNames::all().contains(added.colorName));
     QVERIFY(name->text().isEmpty());
@@ -713,27 +713,27 @@ void TestBoard::labelManagerEditsLabels()
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, u"API "_s);
-    QCOMPARE(f->model.labels().constLast().name, u"API "_s);
+    QCOMPARE(f->model().labels().constLast().name, u"API "_s);
     QCOMPARE(field->text(), u"API "_s);
     sheet->findChildren<ColorSwatch *>(u"labelColor_purple"_s).constLast()->click();
-    QCOMPARE(f->model.labels().constLast().colorName, u"purple"_s);
-    QCOMPARE(f->model.labels().constLast().name, u"API "_s);
+    QCOMPARE(f->model().labels().constLast().colorName, u"purple"_s);
+    QCOMPARE(f->model().labels().constLast().name, u"API "_s);
     sheet->findChildren<IconButton *>(u"deleteLabelButton"_s).constLast()->click();
-    QCOMPARE(f->model.labels().size(), before);
+    QCOMPARE(f->model().labels().size(), before);
     QTRY_COMPARE(sheet->findChildren<QLineEdit *>(u"labelNameField"_s).size(), before);
 }
 
 void TestBoard::languageSwitchRetranslates()
 {
     board->show();
-    f->models.preferences.setLanguage(AppLanguage::En);
+    f->data.preferences.setLanguage(AppLanguage::En);
     QCOMPARE(board->findChild<QToolButton *>(u"archiveButton"_s)->text(), u"Archive"_s);
     QCOMPARE(board->findChild<QToolButton *>(u"sortMenuButton"_s)->text(), u"Manual"_s);
     QCOMPARE(board->searchField()->lineEdit()->placeholderText(), u"Search tasks…"_s);
     QCOMPARE(board->findChild<IconButton *>(u"addCardButton"_s)->accessibleName(), u"Add task"_s);
     QCOMPARE(board->findChild<QLabel *>(u"columnPlaceholderText"_s)->text(),
              u"Add a task with the + button"_s);
-    f->models.preferences.setLanguage(AppLanguage::Cs);
+    f->data.preferences.setLanguage(AppLanguage::Cs);
     QCOMPARE(board->findChild<QToolButton *>(u"archiveButton"_s)->text(), u"Archiv"_s);
 }
 

@@ -25,10 +25,10 @@ class TestCardSheet final : public QObject {
     QUuid projectID;
     QUuid cardID;
 
-    TaskCard current() { return *f->model.card(cardID); }
+    TaskCard current() { return *f->model().card(cardID); }
     CardDetailSheet *open(const QUuid &id)
     {
-        auto *sheet = new CardDetailSheet(f->context, id, window.get());
+        auto *sheet = new CardDetailSheet(f->context(), id, window.get());
         sheet->open();
         return sheet;
     }
@@ -90,7 +90,7 @@ void TestCardSheet::textsAreWrittenAsTyped()
 
 void TestCardSheet::pickersWriteTheCard()
 {
-    f->model.addLabel(u"Zvláštní"_s, u"teal"_s); // an unknown colour draws gray
+    f->model().addLabel(u"Zvláštní"_s, u"teal"_s); // an unknown colour draws gray
     CardDetailSheet *sheet = open(cardID);
     find<ColorSwatch>(sheet, u"cover_blue"_s)->click();
     QCOMPARE(current().coverColorName, u"blue"_s);
@@ -111,7 +111,7 @@ void TestCardSheet::pickersWriteTheCard()
     QCOMPARE(current().priority, CardPriority::Low);
 
     // All labels in the model's order, carried or not; a click toggles one.
-    const QList<CardLabel> labels = f->model.labels();
+    const QList<CardLabel> labels = f->model().labels();
     const QList<Capsule *> chips = sheet->findChildren<Capsule *>(u"cardLabelChip"_s);
     QCOMPARE(chips.size(), labels.size());
     QCOMPARE(chips.constLast()->text(), u"Zvláštní"_s);
@@ -125,12 +125,12 @@ void TestCardSheet::pickersWriteTheCard()
 
 void TestCardSheet::dueDateSwitchRemembersTheDate()
 {
-    const QDateTime opened = f->models.clock;
+    const QDateTime opened = f->data.clock;
     CardDetailSheet *sheet = open(cardID);
     auto *toggle = find<QCheckBox>(sheet, u"dueDateToggle"_s);
     auto *picker = find<QDateEdit>(sheet, u"dueDatePicker"_s);
     QVERIFY(!toggle->isChecked() && !picker->isVisibleTo(sheet));
-    f->models.clock = opened.addSecs(600); // the sheet keeps the moment it opened
+    f->data.clock = opened.addSecs(600); // the sheet keeps the moment it opened
     toggle->click();
     QCOMPARE(current().dueDate, opened);
     QVERIFY(picker->isVisibleTo(sheet));
@@ -145,7 +145,7 @@ void TestCardSheet::dueDateSwitchRemembersTheDate()
     QCOMPARE(current().dueDate->toLocalTime().date(), later);
 
     QCOMPARE(picker->locale().name(), u"cs_CZ"_s);
-    f->models.preferences.setLanguage(AppLanguage::En);
+    f->data.preferences.setLanguage(AppLanguage::En);
     QCOMPARE(picker->locale().name(), u"en_US"_s);
     QCOMPARE(toggle->text(), u"Due date"_s);
 }
@@ -158,10 +158,10 @@ void TestCardSheet::timerTicksOnlyWhileShownAndRunning()
     QCOMPARE(button->text(), u"Spustit"_s);
     QVERIFY(!row->isTicking());
     button->click();
-    QCOMPARE(current().timerStartedAt, f->models.clock);
+    QCOMPARE(current().timerStartedAt, f->data.clock);
     QCOMPARE(button->text(), u"Zastavit"_s);
     QVERIFY(row->isTicking());
-    f->models.clock = f->models.clock.addSecs(90);
+    f->data.clock = f->data.clock.addSecs(90);
     QTRY_COMPARE_WITH_TIMEOUT(find<QLabel>(sheet, u"timerText"_s)->text(), u"1:30"_s, 2500);
     button->click();
     QCOMPARE(current().timeSpentSeconds, 90);
@@ -215,7 +215,7 @@ void TestCardSheet::footerArchivesAndDeletes()
     QTRY_VERIFY((box = sheet->findChild<QMessageBox *>(u"deleteCardConfirmation"_s)));
     QVERIFY(box->informativeText().startsWith(u"Karta"_s));
     box->findChild<QPushButton *>(u"confirmDeleteButton"_s)->click();
-    QVERIFY(!f->model.card(cardID));
+    QVERIFY(!f->model().card(cardID));
     QVERIFY(!sheet->isVisible());
 }
 
@@ -224,12 +224,12 @@ void TestCardSheet::deletedCardLeavesOnlyTheText()
     CardDetailSheet *sheet = open(cardID);
     const QUuid other = f->addCard(projectID, u"jiná"_s, KanbanColumn::Idea).id;
     find<QPushButton>(sheet, u"timerButton"_s)->click();
-    f->model.deleteCard(cardID);
+    f->model().deleteCard(cardID);
     QVERIFY(sheet->showsDeletedCard());
     QCOMPARE(find<QLabel>(sheet, u"cardDeletedText"_s)->text(), u"Karta byla smazána"_s);
     QVERIFY(!find<QLineEdit>(sheet, u"cardTitleField"_s)->isVisible());
     QVERIFY(!sheet->findChild<TimerRow *>()->isTicking());
-    QCOMPARE(f->model.card(other)->title, u"jiná"_s);
+    QCOMPARE(f->model().card(other)->title, u"jiná"_s);
 
     CardDetailSheet *missing = open(QUuid::createUuid());
     QVERIFY(missing->showsDeletedCard());
@@ -243,7 +243,7 @@ void TestCardSheet::longTextsStayInsideTheSheet()
         for (int i = 0; i < 40; ++i)
             card.checklist.append({QUuid::createUuid(), QString(300, u'y'), i % 2 == 0});
     });
-    CardDetailSheet *sheet = open(f->model.cards(projectID, KanbanColumn::Idea)[0].id);
+    CardDetailSheet *sheet = open(f->model().cards(projectID, KanbanColumn::Idea)[0].id);
     QTest::qWait(20);
     QCOMPARE(sheet->size(), QSize(440, 560));
     auto *scroll = find<QScrollArea>(sheet, u"cardSheetScroll"_s);
@@ -258,7 +258,7 @@ void TestCardSheet::keyboardReachesEveryControlInOrder()
                           {QUuid::createUuid(), u"dvě"_s, true}};
         card.dueDate = QDateTime(QDate(2026, 12, 24), QTime(9, 0));
     });
-    CardDetailSheet *sheet = open(f->model.cards(projectID, KanbanColumn::Idea)[0].id);
+    CardDetailSheet *sheet = open(f->model().cards(projectID, KanbanColumn::Idea)[0].id);
     QVERIFY(QTest::qWaitForWindowExposed(sheet));
     QCOMPARE(unnamedControls(sheet), QStringList());
     QStringList names;

@@ -366,6 +366,15 @@ void TestComponents::bannerShowsOnlyWhatItIsGiven()
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), save);
+
+    // On a Base-coloured page (the overview) a label draws in Text, not WindowText: the small
+    // text must stay secondary there too, not turn black.
+    QWidget page;
+    page.setBackgroundRole(QPalette::Base);
+    banner.setParent(&page);
+    QCOMPARE(text->foregroundRole(), QPalette::Text);
+    QCOMPARE(text->palette().color(text->foregroundRole()), Colors::secondary(banner.palette()));
+    banner.setParent(nullptr);
 }
 
 QTEST_MAIN(TestComponents)

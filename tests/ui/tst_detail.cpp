@@ -32,7 +32,7 @@ class TestDetail final : public QObject {
     {
         ProjectConfig project = makeProject(u"Web"_s);
         change(project);
-        f->model.addProject(project);
+        f->model().addProject(project);
         return project;
     }
 
@@ -40,7 +40,7 @@ private Q_SLOTS:
     void init()
     {
         f = std::make_unique<UiFixture>();
-        view = std::make_unique<ProjectDetailView>(f->context);
+        view = std::make_unique<ProjectDetailView>(f->context());
         view->resize(1000, 800);
     }
     void cleanup()
@@ -128,7 +128,7 @@ void TestDetail::chips()
 
     StatusChipRow row;
     row.show();
-    row.setStatus(project, runtime, f->models.clock);
+    row.setStatus(project, runtime, f->data.clock);
     QCOMPARE(row.gitChip()->status(), git);
     QCOMPARE(row.gitChip()->title(), u"Git"_s);
     QCOMPARE(row.deployChip()->isVisible(), !deployTitle.isEmpty());
@@ -172,7 +172,7 @@ void TestDetail::emptyBoxes()
 void TestDetail::historyRowsWordTheOutcome()
 {
     const QPalette palette;
-    const QDateTime now = f->models.clock;
+    const QDateTime now = f->data.clock;
     const QList<DeployInfo> deploys{{u"1"_s, u"current"_s, now, {}, u"main"_s},
                                     {u"2"_s, u"enqueued"_s, now, {}, {}},
                                     {u"3"_s, QString(), now, {}, {}},
@@ -203,7 +203,7 @@ void TestDetail::headerActionsOpenWhatTheyName()
     });
     f->desktop.terminal.available = false;
     f->addCard(project.id, u"úkol"_s, KanbanColumn::Idea,
-               [&](TaskCard &card) { card.labelIDs = {f->model.labels()[0].id}; });
+               [&](TaskCard &card) { card.labelIDs = {f->model().labels()[0].id}; });
     view->setProject(project.id);
     view->show();
     QCOMPARE(unnamedControls(view.get()), QStringList());
@@ -225,9 +225,9 @@ void TestDetail::headerActionsOpenWhatTheyName()
     QCOMPARE(edit.size(), 1);
     QCOMPARE(edit.first().first().toUuid(), project.id);
 
-    ProjectConfig changed = *f->model.project(project.id);
+    ProjectConfig changed = *f->model().project(project.id);
     changed.siteURL = u"example.com"_s;
-    f->model.updateProject(changed);
+    f->model().updateProject(changed);
     view->findChild<QPushButton *>(u"openWebButton"_s)->click();
     QCOMPARE(f->desktop.urls.urls.constLast(), QUrl(u"https://example.com"_s));
 }
@@ -260,7 +260,7 @@ void TestDetail::commitSuggestionCopiesAndClears()
     view->setProject(project.id);
     view->show();
     const QUuid id = f->addCard(project.id, u"Přidat Login"_s, KanbanColumn::Doing).id;
-    f->model.moveCard(id, KanbanColumn::Done, std::nullopt);
+    f->model().moveCard(id, KanbanColumn::Done, std::nullopt);
     QTRY_VERIFY(view->commitSuggestionSheet() && view->commitSuggestionSheet()->isVisible());
     CommitSuggestionSheet *sheet = view->commitSuggestionSheet();
     auto *field = sheet->findChild<QLineEdit *>(u"commitMessageField"_s);
@@ -277,18 +277,18 @@ void TestDetail::commitSuggestionCopiesAndClears()
     QVERIFY(sheet->isVisible());
 
     sheet->findChild<QPushButton *>(u"closeCommitSuggestionButton"_s)->click();
-    QVERIFY(!f->model.commitSuggestionCard());
+    QVERIFY(!f->model().commitSuggestionCard());
 
     // Escape dismisses too; the next finished card starts afresh.
-    f->model.moveCard(id, KanbanColumn::Doing, std::nullopt);
-    f->model.moveCard(id, KanbanColumn::Done, std::nullopt);
+    f->model().moveCard(id, KanbanColumn::Doing, std::nullopt);
+    f->model().moveCard(id, KanbanColumn::Done, std::nullopt);
     QTRY_VERIFY(view->commitSuggestionSheet() && view->commitSuggestionSheet()->isVisible());
     QCOMPARE(view->commitSuggestionSheet()
                  ->findChild<QPushButton *>(u"copyCommitMessageButton"_s)
                  ->text(),
              u"Zkopírovat"_s);
     QTest::keyClick(view->commitSuggestionSheet(), Qt::Key_Escape);
-    QVERIFY(!f->model.commitSuggestionCard());
+    QVERIFY(!f->model().commitSuggestionCard());
 }
 
 void TestDetail::followsTheModelAndLanguage()
@@ -298,16 +298,16 @@ void TestDetail::followsTheModelAndLanguage()
     view->show();
     ProjectConfig renamed = project;
     renamed.name = u"Nový název"_s;
-    f->model.updateProject(renamed);
+    f->model().updateProject(renamed);
     QCOMPARE(view->findChild<ElidedLabel *>(u"projectName"_s)->text(), u"Nový název"_s);
 
-    f->models.preferences.setLanguage(AppLanguage::En);
+    f->data.preferences.setLanguage(AppLanguage::En);
     QCOMPARE(view->findChild<RowsBox *>(u"deployHistoryBox"_s)->emptyText(),
              u"No data — check your token."_s);
     QCOMPARE(view->findChild<QPushButton *>(u"openTerminalButton"_s)->text(), u"Terminal"_s);
     QCOMPARE(view->findChild<QPushButton *>(u"openFolderButton"_s)->text(), u"Finder"_s);
 
-    f->model.removeProject(*f->model.project(project.id));
+    f->model().removeProject(*f->model().project(project.id));
     QVERIFY(!view->findChild<ElidedLabel *>(u"projectName"_s)->isVisible());
 }
 
@@ -333,7 +333,7 @@ void TestDetail::pageFollowsTheKeyboardThroughTheBoard()
     const int scrolled = page->verticalScrollBar()->value();
     ProjectConfig renamed = project;
     renamed.name = u"Jinak"_s;
-    f->model.updateProject(renamed);
+    f->model().updateProject(renamed);
     f->addCard(project.id, u"nový"_s, KanbanColumn::Done);
     QCOMPARE(page->verticalScrollBar()->value(), scrolled);
     QCOMPARE(list->currentIndex().row(), 39);

@@ -110,9 +110,7 @@ void Banner::addTrailingWidget(QWidget *widget)
 
 void Banner::updateTextColor()
 {
-    QPalette colors = m_text->palette();
-    colors.setColor(QPalette::WindowText, Colors::secondary(palette()));
-    m_text->setPalette(colors);
+    Colors::setTextColor(*m_text, Colors::secondary(palette()));
 }
 
 void Banner::changeEvent(QEvent *event)

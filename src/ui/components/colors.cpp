@@ -3,6 +3,8 @@
 
 #include "model/colornames.h"
 
+#include <QWidget>
+
 namespace {
 
 struct NamedColor {
@@ -72,6 +74,19 @@ QColor priority(CardPriority priority, const QPalette &palette)
     return named(CardPriorities::tintName(priority), palette);
 }
 
+QColor projectStatus(ProjectStatus status, const QPalette &palette)
+{
+    switch (status) {
+    case ProjectStatus::Development:
+        return named(QStringLiteral("blue"), palette);
+    case ProjectStatus::Done:
+        return named(QStringLiteral("green"), palette);
+    case ProjectStatus::Parked:
+        break;
+    }
+    return named(QStringLiteral("gray"), palette);
+}
+
 QColor primary(const QPalette &palette)
 {
     return palette.color(QPalette::WindowText);
@@ -95,6 +110,20 @@ QColor quaternaryFill(const QPalette &palette)
 QColor accent(const QPalette &palette)
 {
     return palette.color(QPalette::Highlight);
+}
+
+QColor onAccent()
+{
+    return QColor(Qt::white);
+}
+
+void setTextColor(QWidget &widget, const QColor &color)
+{
+    // A label under a Base-coloured parent draws in Text, elsewhere in WindowText.
+    QPalette colors = widget.palette();
+    colors.setColor(QPalette::WindowText, color);
+    colors.setColor(QPalette::Text, color);
+    widget.setPalette(colors);
 }
 
 QColor withAlpha(const QColor &color, qreal opacity)

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "locale/statuscolor.h"
 #include "model/cardpriority.h"
 #include "model/kanbancolumn.h"
-#include "locale/statuscolor.h"
+#include "model/projectstatus.h"
 
 #include <QColor>
 #include <QPalette>
+
+class QWidget;
 
 // The one colour table of the desktop application. Named colours are the Mac system colours,
 // in their light or dark variant by the palette they are drawn on, so they stay readable on both.
@@ -24,6 +27,8 @@ QColor status(StatusColor color, const QPalette &palette);
 QColor column(KanbanColumn column, const QPalette &palette); // idea blue, doing orange, done green
 QColor priority(CardPriority priority,
                 const QPalette &palette); // low blue, medium orange, high red
+// The status symbol's colour: development blue, done green, parked gray.
+QColor projectStatus(ProjectStatus status, const QPalette &palette);
 
 // Text and symbol levels derived from the palette's text colour.
 QColor primary(const QPalette &palette);
@@ -33,6 +38,11 @@ QColor tertiary(const QPalette &palette);
 QColor quaternaryFill(const QPalette &palette);
 // The accent of the platform (selection, prominent buttons, focus rings).
 QColor accent(const QPalette &palette);
+// Text, symbols and knobs drawn on the accent or on a status colour: white.
+QColor onAccent();
+
+// Draws `widget`'s text (a label's) in `color`.
+void setTextColor(QWidget &widget, const QColor &color);
 
 // `color` with its alpha set to `opacity` (0 to 1) of full.
 QColor withAlpha(const QColor &color, qreal opacity);

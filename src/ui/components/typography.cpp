@@ -31,6 +31,16 @@ QFont font(const QFont &base, qreal points, QFont::Weight weight)
     return result;
 }
 
+QFont emoji(qreal points)
+{
+    QFont result = font(points);
+    QStringList families{QStringLiteral("Noto Color Emoji"), QStringLiteral("Apple Color Emoji"),
+                         QStringLiteral("Segoe UI Emoji"), QStringLiteral("Twemoji")};
+    families += QGuiApplication::font().families();
+    result.setFamilies(families);
+    return result;
+}
+
 QFont monospace(qreal points, QFont::Weight weight)
 {
     return font(QFontDatabase::systemFont(QFontDatabase::FixedFont), points, weight);

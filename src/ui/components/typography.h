@@ -14,5 +14,8 @@ QFont font(qreal points, QFont::Weight weight = QFont::Normal);
 QFont font(const QFont &base, qreal points, QFont::Weight weight = QFont::Normal);
 // The system's fixed-pitch font at `points` on the same scale.
 QFont monospace(qreal points, QFont::Weight weight = QFont::Normal);
+// For a project's emoji: a colour emoji font first, so "☕" or "✍️" is not drawn as a plain
+// text glyph of the body font; other characters fall back to the application font.
+QFont emoji(qreal points);
 
 } // namespace Typography

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "ui/components/confirmation.h"
+
+#include "locale/localization.h"
+#include "locale/preferences.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace Confirmation {
+
+QMessageBox *ask(QWidget *parent, const QString &objectName, const Texts &czech,
+                 Preferences &preferences, std::function<void()> confirmed)
+{
+    auto *box = new QMessageBox(parent);
+    box->setObjectName(objectName);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setIcon(QMessageBox::Warning);
+    QPushButton *confirm = box->addButton(QString(), QMessageBox::DestructiveRole);
+    confirm->setObjectName(u"confirmButton"_s);
+    QPushButton *cancel = box->addButton(QString(), QMessageBox::RejectRole);
+    cancel->setObjectName(u"cancelButton"_s);
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+
+    const auto retranslate = [box, confirm, cancel, czech] {
+        box->setWindowTitle(L(czech.title));
+        box->setText(L(czech.title));
+        box->setInformativeText(L(czech.message));
+        confirm->setText(L(czech.destructive));
+        cancel->setText(L(u"Zrušit"_s));
+    };
+    retranslate();
+    QObject::connect(&preferences, &Preferences::languageChanged, box, retranslate);
+    QObject::connect(confirm, &QPushButton::clicked, box, [confirmed = std::move(confirmed)] {
+        if (confirmed)
+            confirmed();
+    });
+    box->open();
+    return box;
+}
+
+} // namespace Confirmation

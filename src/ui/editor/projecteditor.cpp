@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: MIT
+#include "ui/editor/projecteditor.h"
+
+#include "app/appmodel.h"
+#include "app/presentation.h"
+#include "locale/localization.h"
+#include "locale/preferences.h"
+#include "ui/components/colors.h"
+#include "ui/components/prominentbutton.h"
+#include "ui/components/segmentedcontrol.h"
+#include "ui/components/symbollabel.h"
+#include "ui/components/typography.h"
+#include "ui/editor/removalconfirmation.h"
+#include "ui/shell/filechooser.h"
+#include "ui/shell/uicontext.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int sheetWidth = 480;
+constexpr int emojiWidth = 44;
+
+enum Row { NameRow, FolderRow, WarningRow, SiteRow, GitHubRow, NetlifyRow, VercelRow, StatusRow };
+
+QLineEdit *field(const QString &objectName)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    edit->setClearButtonEnabled(false);
+    return edit;
+}
+
+} // namespace
+
+ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConfig> &existing,
+                             QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_existing(existing)
+    , m_title(new QLabel)
+    , m_grid(new QGridLayout)
+    , m_name(field(u"editorNameField"_s))
+    , m_emoji(field(u"editorEmojiField"_s))
+    , m_path(field(u"editorPathField"_s))
+    , m_choose(new QPushButton)
+    , m_pathWarning(new SymbolLabel(u"exclamationmark.triangle"_s))
+    , m_site(field(u"editorSiteField"_s))
+    , m_github(field(u"editorGitHubField"_s))
+    , m_netlify(field(u"editorNetlifyField"_s))
+    , m_vercel(field(u"editorVercelField"_s))
+    , m_status(new SegmentedControl)
+    , m_remove(new QPushButton)
+    , m_cancel(new QPushButton)
+    , m_save(new ProminentButton)
+{
+    setObjectName(u"projectEditor"_s);
+    setWindowModality(Qt::WindowModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedWidth(sheetWidth);
+
+    m_title->setObjectName(u"editorTitle"_s);
+    m_title->setFont(Typography::font(17, QFont::Bold));
+    m_emoji->setFixedWidth(emojiWidth);
+    m_emoji->setFont(Typography::emoji(14));
+    m_emoji->setAlignment(Qt::AlignCenter);
+    m_emoji->setPlaceholderText(u"📦"_s);
+    m_choose->setObjectName(u"editorChooseFolderButton"_s);
+    m_choose->setAutoDefault(false);
+    const QColor orange = Colors::named(u"orange"_s, palette());
+    m_pathWarning->setObjectName(u"editorPathWarning"_s);
+    m_pathWarning->setSymbolColor(orange);
+    m_pathWarning->setTextColor(orange);
+    m_pathWarning->setFont(Typography::font(11.5));
+    m_status->setObjectName(u"editorStatus"_s);
+    for (ProjectStatus status : ProjectStatuses::all())
+        m_status->addSegment(Presentation::title(status), ProjectStatuses::symbol(status));
+    m_remove->setObjectName(u"editorRemoveButton"_s);
+    m_remove->setAutoDefault(false);
+    m_remove->setFlat(true);
+    m_remove->setCursor(Qt::PointingHandCursor);
+    QPalette danger = m_remove->palette();
+    danger.setColor(QPalette::ButtonText, Colors::named(u"red"_s, palette()));
+    m_remove->setPalette(danger);
+    m_remove->setVisible(existing.has_value());
+    m_cancel->setObjectName(u"editorCancelButton"_s);
+    m_cancel->setAutoDefault(false);
+    m_save->setObjectName(u"editorSaveButton"_s);
+    m_save->setDefault(true);
+
+    m_grid->setHorizontalSpacing(12);
+    m_grid->setVerticalSpacing(10);
+    m_grid->setColumnStretch(1, 1);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->setSpacing(8);
+    nameRow->addWidget(m_name, 1);
+    nameRow->addWidget(m_emoji);
+    auto *folderRow = new QHBoxLayout;
+    folderRow->setSpacing(8);
+    folderRow->addWidget(m_path, 1);
+    folderRow->addWidget(m_choose);
+    m_grid->addLayout(nameRow, NameRow, 1);
+    m_grid->addLayout(folderRow, FolderRow, 1);
+    m_grid->addWidget(m_pathWarning, WarningRow, 1);
+    m_grid->addWidget(m_site, SiteRow, 1);
+    m_grid->addWidget(m_github, GitHubRow, 1);
+    m_grid->addWidget(m_netlify, NetlifyRow, 1);
+    m_grid->addWidget(m_vercel, VercelRow, 1);
+    m_grid->addWidget(m_status, StatusRow, 1);
+    for (Row row : {NameRow, FolderRow, SiteRow, GitHubRow, NetlifyRow, VercelRow, StatusRow}) {
+        auto *label = new QLabel;
+        label->setObjectName(u"editorRowLabel"_s);
+        m_grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    rowLabel(NameRow)->setBuddy(m_name);
+    rowLabel(FolderRow)->setBuddy(m_path);
+    rowLabel(SiteRow)->setBuddy(m_site);
+    rowLabel(GitHubRow)->setBuddy(m_github);
+    rowLabel(NetlifyRow)->setBuddy(m_netlify);
+    rowLabel(VercelRow)->setBuddy(m_vercel);
+
+    auto *footer = new QHBoxLayout;
+    footer->setSpacing(8);
+    footer->addWidget(m_remove);
+    footer->addStretch(1);
+    footer->addWidget(m_cancel);
+    footer->addWidget(m_save);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(16);
+    layout->addWidget(m_title);
+    layout->addLayout(m_grid);
+    layout->addLayout(footer);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const ProjectForm initial = existing ? ProjectForm::from(*existing) : ProjectForm();
+    m_name->setText(initial.name);
+    m_emoji->setText(initial.emoji);
+    m_path->setText(initial.localPath);
+    m_site->setText(initial.siteURL);
+    m_github->setText(initial.githubURL);
+    m_netlify->setText(initial.netlifySiteID);
+    m_vercel->setText(initial.vercelProjectID);
+    m_status->setCurrentIndex(int(ProjectStatuses::all().indexOf(initial.status)));
+    QList<QWidget *> chain{m_name, m_emoji,  m_path,    m_choose,
+                           m_site, m_github, m_netlify, m_vercel};
+    for (int i = 0; i < m_status->count(); ++i)
+        chain.append(m_status->segment(i));
+    chain += {m_remove, m_cancel, m_save};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+
+    for (QLineEdit *edit : {m_name, m_path})
+        connect(edit, &QLineEdit::textChanged, this, &ProjectEditor::validate);
+    connect(m_choose, &QPushButton::clicked, this, &ProjectEditor::chooseFolder);
+    connect(m_remove, &QPushButton::clicked, this, &ProjectEditor::askRemoval);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_save, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&context.preferences, &Preferences::languageChanged, this, &ProjectEditor::retranslate);
+    // A project removed elsewhere meanwhile cannot be saved any more.
+    connect(&context.model, &AppModel::projectsChanged, this, [this] {
+        if (m_existing && !m_context.model.project(m_existing->id))
+            reject();
+    });
+    retranslate();
+    validate();
+    m_name->setFocus(Qt::OtherFocusReason);
+}
+
+ProjectEditor::~ProjectEditor() = default;
+
+QLabel *ProjectEditor::rowLabel(int row)
+{
+    QLayoutItem *item = m_grid->itemAtPosition(row, 0);
+    return item ? qobject_cast<QLabel *>(item->widget()) : nullptr;
+}
+
+std::optional<QUuid> ProjectEditor::projectID() const
+{
+    return m_existing ? std::optional(m_existing->id) : std::nullopt;
+}
+
+ProjectForm ProjectEditor::form() const
+{
+    ProjectForm form;
+    form.name = m_name->text();
+    form.emoji = m_emoji->text();
+    form.localPath = m_path->text();
+    form.siteURL = m_site->text();
+    form.githubURL = m_github->text();
+    form.netlifySiteID = m_netlify->text();
+    form.vercelProjectID = m_vercel->text();
+    form.status =
+        ProjectStatuses::all().value(m_status->currentIndex(), ProjectStatus::Development);
+    return form;
+}
+
+void ProjectEditor::retranslate()
+{
+    const QString title = m_existing ? L(u"Upravit projekt"_s) : L(u"Nový projekt"_s);
+    setWindowTitle(title);
+    m_title->setText(title);
+    rowLabel(NameRow)->setText(L(u"Název"_s));
+    rowLabel(FolderRow)->setText(L(u"Složka"_s));
+    rowLabel(SiteRow)->setText(L(u"Web"_s));
+    rowLabel(GitHubRow)->setText(u"GitHub"_s);
+    rowLabel(NetlifyRow)->setText(u"Netlify Site ID"_s);
+    rowLabel(VercelRow)->setText(u"Vercel Project ID"_s);
+    rowLabel(StatusRow)->setText(L(u"Stav"_s));
+    m_name->setPlaceholderText(L(u"Můj projekt"_s));
+    m_emoji->setToolTip(L(u"Emoji ikona projektu"_s));
+    m_emoji->setAccessibleName(L(u"Emoji ikona projektu"_s));
+    m_path->setPlaceholderText(L(u"/cesta/k/projektu"_s));
+    m_choose->setText(L(u"Vybrat…"_s));
+    m_pathWarning->setText(L(u"Složka neexistuje"_s));
+    m_site->setPlaceholderText(L(u"https://… (volitelné)"_s));
+    m_github->setPlaceholderText(u"https://github.com/…"_s + L(u" (volitelné)"_s));
+    m_netlify->setPlaceholderText(L(u"UUID webu z Netlify (volitelné)"_s));
+    m_vercel->setPlaceholderText(L(u"ID projektu z Vercelu (volitelné)"_s));
+    const QList<ProjectStatus> statuses = ProjectStatuses::all();
+    for (int i = 0; i < statuses.size(); ++i)
+        m_status->setSegmentText(i, Presentation::title(statuses[i]));
+    m_status->setAccessibleName(L(u"Stav"_s));
+    m_remove->setText(L(u"Odstranit projekt"_s));
+    m_cancel->setText(L(u"Zrušit"_s));
+    m_save->setText(m_existing ? L(u"Uložit"_s) : L(u"Přidat"_s));
+    m_save->updateGeometry();
+    // Accessible names for the fields from their row labels.
+    const QList<std::pair<Row, QWidget *>> named{{NameRow, m_name},       {FolderRow, m_path},
+                                                 {SiteRow, m_site},       {GitHubRow, m_github},
+                                                 {NetlifyRow, m_netlify}, {VercelRow, m_vercel}};
+    for (const auto &[row, widget] : named)
+        widget->setAccessibleName(rowLabel(row)->text());
+}
+
+void ProjectEditor::validate()
+{
+    const ProjectForm current = form();
+    m_pathWarning->setVisible(current.showsPathWarning());
+    m_save->setEnabled(current.isValid());
+}
+
+void ProjectEditor::chooseFolder()
+{
+    const auto chosen = [editor = QPointer(this)](const QString &path) {
+        if (!editor || path.isEmpty())
+            return;
+        editor->m_path->setText(path);
+        if (editor->m_name->text().trimmed().isEmpty())
+            editor->m_name->setText(QDir(QDir::cleanPath(path)).dirName());
+    };
+    m_context.desktop.files->chooseFolder(this, L(u"Vybrat složku"_s), chosen);
+}
+
+void ProjectEditor::askRemoval()
+{
+    if (!m_existing)
+        return;
+    RemovalConfirmation::ask(this, m_context.preferences, [editor = QPointer(this)] {
+        if (!editor)
+            return;
+        const std::optional<ProjectConfig> project = editor->m_existing;
+        editor->m_existing.reset(); // so the removal below does not read as "removed elsewhere"
+        editor->m_context.model.removeProject(*project);
+        editor->QDialog::accept();
+    });
+}
+
+void ProjectEditor::accept()
+{
+    const ProjectForm current = form();
+    if (!current.isValid())
+        return;
+    // The folder and position as the model has them now, should they have moved meanwhile.
+    std::optional<ProjectConfig> base = m_existing;
+    if (m_existing)
+        base = m_context.model.project(m_existing->id).value_or(*m_existing);
+    const ProjectConfig project = current.build(base);
+    if (m_existing)
+        m_context.model.updateProject(project);
+    else
+        m_context.model.addProject(project);
+    QDialog::accept();
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "ui/editor/projectform.h"
+
+#include "model/projectinput.h"
+
+#include <QFileInfo>
+
+ProjectForm ProjectForm::from(const ProjectConfig &project)
+{
+    ProjectForm form;
+    form.name = project.name;
+    form.emoji = project.emoji;
+    form.localPath = project.localPath;
+    form.siteURL = project.siteURL.value_or(QString());
+    form.githubURL = project.githubURL.value_or(QString());
+    form.netlifySiteID = project.netlifySiteID.value_or(QString());
+    form.vercelProjectID = project.vercelProjectID.value_or(QString());
+    form.status = project.status;
+    return form;
+}
+
+bool ProjectForm::pathExists() const
+{
+    if (localPath.isEmpty())
+        return false;
+    const QFileInfo info(localPath);
+    return info.exists();
+}
+
+bool ProjectForm::isValid() const
+{
+    return !name.trimmed().isEmpty() && pathExists();
+}
+
+ProjectConfig ProjectForm::build(const std::optional<ProjectConfig> &existing) const
+{
+    ProjectConfig project;
+    if (existing) {
+        project = *existing;
+    } else {
+        project.id = QUuid::createUuid();
+        project.sortIndex = 0;
+    }
+    project.name = name.trimmed();
+    project.emoji = ProjectInput::emoji(emoji);
+    project.localPath = localPath.trimmed();
+    project.siteURL = ProjectInput::optionalText(siteURL);
+    project.githubURL = ProjectInput::optionalText(githubURL);
+    project.netlifySiteID = ProjectInput::optionalText(netlifySiteID);
+    project.vercelProjectID = ProjectInput::optionalText(vercelProjectID);
+    project.status = status;
+    return project;
+}

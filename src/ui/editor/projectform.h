@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/projectconfig.h"
+
+#include <QString>
+
+#include <optional>
+
+// What the project editor holds while the user types, and the record it saves: names and
+// addresses trimmed, blank addresses absent, the emoji cut to two characters. Nothing reaches
+// the model until the user confirms.
+struct ProjectForm {
+    QString name;
+    QString emoji = QStringLiteral("📦");
+    QString localPath;
+    QString siteURL;
+    QString githubURL;
+    QString netlifySiteID;
+    QString vercelProjectID;
+    ProjectStatus status = ProjectStatus::Development;
+
+    static ProjectForm from(const ProjectConfig &project);
+
+    // Something exists at the path exactly as typed (a file counts; a trailing space does not
+    // match the folder).
+    bool pathExists() const;
+    // The warning under the path: typed, and nothing there.
+    bool showsPathWarning() const { return !localPath.isEmpty() && !pathExists(); }
+    bool isValid() const;
+
+    // `existing` with the form's fields (its folder and position kept), or a fresh project.
+    ProjectConfig build(const std::optional<ProjectConfig> &existing) const;
+
+    bool operator==(const ProjectForm &) const = default;
+};

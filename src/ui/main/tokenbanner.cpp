@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main/tokenbanner.h"
+
+#include "app/appmodel.h"
+#include "locale/localization.h"
+#include "sources/tokenstore.h"
+#include "ui/components/banner.h"
+#include "ui/components/colors.h"
+#include "ui/shell/uicontext.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+TokenBanner::TokenBanner(UiContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_banner(new Banner(u"key.fill"_s, Colors::named(u"orange"_s, palette())))
+    , m_field(new QLineEdit)
+    , m_save(new QPushButton)
+{
+    setObjectName(u"tokenBanner"_s);
+    m_field->setObjectName(u"tokenBannerField"_s);
+    m_field->setEchoMode(QLineEdit::Password);
+    m_field->setFixedWidth(200);
+    m_save->setObjectName(u"tokenBannerSaveButton"_s);
+    m_save->setEnabled(false);
+    m_banner->addTrailingWidget(m_field);
+    m_banner->addTrailingWidget(m_save);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_banner);
+
+    connect(m_field, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_save->setEnabled(!text.isEmpty()); });
+    connect(m_field, &QLineEdit::returnPressed, this, &TokenBanner::save);
+    connect(m_save, &QPushButton::clicked, this, &TokenBanner::save);
+    connect(&context.model, &AppModel::tokenChanged, this, &TokenBanner::refresh);
+    connect(&context.model, &AppModel::tokenSaveFailed, this, [this](const QString &service) {
+        if (service != TokenServices::netlify())
+            return;
+        m_saveFailed = true;
+        retranslate();
+    });
+    retranslate();
+}
+
+void TokenBanner::retranslate()
+{
+    m_banner->setTitle(L(u"Připoj Netlify"_s));
+    m_banner->setText(m_saveFailed ? L(u"Token se nepodařilo uložit do klíčenky systému."_s)
+                                   : L(u"Zadej Personal Access Token pro sledování deployů. Uloží "
+                                       u"se do Keychain."_s));
+    m_field->setPlaceholderText(u"Netlify token"_s);
+    m_field->setAccessibleName(u"Netlify token"_s);
+    m_save->setText(L(u"Uložit"_s));
+    refresh();
+}
+
+void TokenBanner::refresh()
+{
+    setVisible(!m_context.model.token());
+}
+
+void TokenBanner::save()
+{
+    const QString token = m_field->text();
+    if (token.isEmpty())
+        return;
+    m_saveFailed = false;
+    m_context.model.saveToken(token);
+    m_field->clear();
+    retranslate();
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+class Banner;
+class QLineEdit;
+class QPushButton;
+struct UiContext;
+
+// Asks for a Netlify token while none is stored: a masked field and "Uložit". Says so when the
+// keychain could not keep the token.
+class TokenBanner final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TokenBanner)
+
+public:
+    explicit TokenBanner(UiContext &context, QWidget *parent = nullptr);
+
+    void retranslate();
+
+private:
+    void refresh();
+    void save();
+
+    UiContext &m_context;
+    Banner *m_banner;
+    QLineEdit *m_field;
+    QPushButton *m_save;
+    bool m_saveFailed = false;
+};

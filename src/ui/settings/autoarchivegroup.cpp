@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "ui/settings/autoarchivegroup.h"
+
+#include "locale/localization.h"
+#include "locale/preferences.h"
+#include "ui/components/colors.h"
+#include "ui/components/sectionbox.h"
+#include "ui/components/toggleswitch.h"
+#include "ui/components/typography.h"
+#include "ui/shell/uicontext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+AutoArchiveGroup::AutoArchiveGroup(UiContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_box(new SectionBox)
+    , m_text(new QLabel)
+    , m_explanation(new QLabel)
+    , m_switch(new ToggleSwitch)
+    , m_days(new QSpinBox)
+{
+    Preferences &preferences = context.preferences;
+    m_text->setFont(Typography::font(12.5));
+    m_text->setWordWrap(true);
+    m_explanation->setFont(Typography::font(11));
+    m_explanation->setWordWrap(true);
+    Colors::setTextColor(*m_explanation, Colors::secondary(palette()));
+    m_switch->setObjectName(u"settingsAutoArchiveSwitch"_s);
+    m_switch->setChecked(preferences.autoArchiveEnabled());
+    m_days->setObjectName(u"settingsAutoArchiveDays"_s);
+    m_days->setRange(1, 90);
+    m_days->setSingleStep(1);
+    m_days->setValue(preferences.autoArchiveDays());
+    m_days->setVisible(preferences.autoArchiveEnabled());
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(3);
+    texts->addWidget(m_text);
+    texts->addWidget(m_explanation);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(12);
+    row->addLayout(texts, 1);
+    row->addWidget(m_switch, 0, Qt::AlignTop);
+    m_box->contentLayout()->addLayout(row);
+    m_box->contentLayout()->addWidget(m_days, 0, Qt::AlignLeft);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_box);
+
+    connect(m_switch, &QAbstractButton::toggled, this, [this](bool on) {
+        m_context.preferences.setAutoArchiveEnabled(on);
+        m_days->setVisible(on); // off keeps the stored number of days
+    });
+    connect(m_days, &QSpinBox::valueChanged, this,
+            [this](int days) { m_context.preferences.setAutoArchiveDays(days); });
+    connect(&preferences, &Preferences::languageChanged, this, &AutoArchiveGroup::retranslate);
+    retranslate();
+}
+
+void AutoArchiveGroup::retranslate()
+{
+    m_box->setTitle(L(u"Úklid kanbanu"_s));
+    m_text->setText(L(u"Automaticky archivovat dokončené karty"_s));
+    m_switch->setAccessibleName(m_text->text());
+    m_explanation->setText(L(u"Sloupec Hotovo jinak roste do nekonečna. Archivované karty nezmizí, "
+                             u"jen se schovají z aktivního kanbanu."_s));
+    m_days->setPrefix(L(u"Po"_s) + u' ');
+    m_days->setSuffix(u' ' + L(u"dnech"_s));
+    m_days->setAccessibleName(L(u"Po"_s) + u' ' + QString::number(m_days->value()) + u' ' +
+                              L(u"dnech"_s));
+}

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "ui/settings/languagegroup.h"
+
+#include "locale/localization.h"
+#include "locale/preferences.h"
+#include "ui/components/sectionbox.h"
+#include "ui/components/segmentedcontrol.h"
+#include "ui/components/symbollabel.h"
+#include "ui/components/typography.h"
+#include "ui/shell/uicontext.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QList<AppLanguage> languages = AppLanguages::all();
+
+} // namespace
+
+LanguageGroup::LanguageGroup(UiContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_box(new SectionBox)
+    , m_name(new SymbolLabel(u"globe"_s))
+    , m_choice(new SegmentedControl)
+{
+    m_name->setFont(Typography::font(12.5));
+    m_choice->setObjectName(u"settingsLanguage"_s);
+    m_choice->setFixedWidth(100);
+    // The segments read the same in every language.
+    for (AppLanguage language : languages)
+        m_choice->addSegment(AppLanguages::rawValue(language).toUpper());
+    m_choice->segment(0)->setObjectName(u"settingsLanguageCs"_s);
+    m_choice->segment(1)->setObjectName(u"settingsLanguageEn"_s);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_name, 1);
+    row->addWidget(m_choice);
+    m_box->contentLayout()->addLayout(row);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_box);
+
+    connect(m_choice, &SegmentedControl::currentIndexChanged, this, [this](int index) {
+        m_context.preferences.setLanguage(languages.value(index, AppLanguage::Cs));
+    });
+    connect(&context.preferences, &Preferences::languageChanged, this, &LanguageGroup::retranslate);
+    retranslate();
+}
+
+void LanguageGroup::retranslate()
+{
+    m_box->setTitle(L(u"Jazyk"_s));
+    const std::optional<AppLanguage> stored =
+        AppLanguages::fromRawValue(m_context.preferences.languageRaw());
+    m_name->setText(stored ? AppLanguages::displayName(*stored) : QString());
+    m_choice->setCurrentIndex(stored ? int(languages.indexOf(*stored)) : -1);
+    m_choice->setAccessibleName(L(u"Jazyk"_s));
+}

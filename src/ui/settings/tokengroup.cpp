@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+#include "ui/settings/tokengroup.h"
+
+#include "app/appmodel.h"
+#include "locale/localization.h"
+#include "locale/preferences.h"
+#include "sources/tokenstore.h"
+#include "ui/components/colors.h"
+#include "ui/components/sectionbox.h"
+#include "ui/components/symbollabel.h"
+#include "ui/components/typography.h"
+#include "ui/shell/uicontext.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ServiceEntry {
+    TokenGroup::Service service;
+    const char16_t *title;
+    const char16_t *objectPrefix;
+    QString (*keychainService)();
+};
+
+constexpr ServiceEntry services[] = {
+    {TokenGroup::Service::Netlify, u"Netlify", u"netlify", &TokenServices::netlify},
+    {TokenGroup::Service::Vercel, u"Vercel", u"vercel", &TokenServices::vercel},
+    {TokenGroup::Service::GitHub, u"GitHub", u"github", &TokenServices::github},
+};
+
+const ServiceEntry &entry(TokenGroup::Service service)
+{
+    for (const ServiceEntry &candidate : services) {
+        if (candidate.service == service)
+            return candidate;
+    }
+    return services[0];
+}
+
+} // namespace
+
+TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_service(service)
+    , m_box(new SectionBox)
+    , m_explanation(new QLabel)
+    , m_status(new SymbolLabel)
+    , m_failure(new SymbolLabel(u"exclamationmark.triangle.fill"_s))
+    , m_field(new QLineEdit)
+    , m_save(new QPushButton)
+    , m_remove(new QPushButton)
+{
+    const QString prefix = QString::fromUtf16(entry(service).objectPrefix);
+    setObjectName(prefix + u"TokenGroup"_s);
+    m_status->setObjectName(prefix + u"TokenStatus"_s);
+    m_failure->setObjectName(prefix + u"TokenFailure"_s);
+    m_field->setObjectName(prefix + u"TokenField"_s);
+    m_save->setObjectName(prefix + u"TokenSaveButton"_s);
+    m_remove->setObjectName(prefix + u"TokenRemoveButton"_s);
+    m_explanation->setFont(Typography::font(11));
+    m_explanation->setWordWrap(true);
+    m_explanation->setVisible(service == Service::GitHub);
+    Colors::setTextColor(*m_explanation, Colors::secondary(palette()));
+    m_status->setFont(Typography::font(12));
+    const QColor orange = Colors::named(u"orange"_s, palette());
+    m_failure->setFont(Typography::font(11));
+    m_failure->setSymbolColor(orange);
+    m_failure->setTextColor(orange);
+    m_failure->hide();
+    m_field->setEchoMode(QLineEdit::Password);
+    m_save->setAutoDefault(false);
+    m_save->setEnabled(false);
+    m_remove->setAutoDefault(false);
+    m_remove->setFont(Typography::font(11));
+    QPalette danger = m_remove->palette();
+    danger.setColor(QPalette::ButtonText, Colors::named(u"red"_s, palette()));
+    m_remove->setPalette(danger);
+
+    auto *entryRow = new QHBoxLayout;
+    entryRow->setSpacing(8);
+    entryRow->addWidget(m_field, 1);
+    entryRow->addWidget(m_save);
+    QVBoxLayout *content = m_box->contentLayout();
+    content->setSpacing(8);
+    content->addWidget(m_explanation);
+    content->addWidget(m_status);
+    content->addWidget(m_failure);
+    content->addLayout(entryRow);
+    content->addWidget(m_remove, 0, Qt::AlignLeft);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_box);
+
+    // No trimming: what is typed goes to the model, which ignores a blank token.
+    connect(m_field, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_save->setEnabled(!text.isEmpty()); });
+    m_field->installEventFilter(this);
+    connect(m_save, &QPushButton::clicked, this, &TokenGroup::save);
+    connect(m_remove, &QPushButton::clicked, this, &TokenGroup::remove);
+    AppModel &model = context.model;
+    auto changed = service == Service::Netlify  ? &AppModel::tokenChanged
+                   : service == Service::Vercel ? &AppModel::vercelTokenChanged
+                                                : &AppModel::githubTokenChanged;
+    connect(&model, changed, this, &TokenGroup::retranslate);
+    connect(&model, &AppModel::tokenSaveFailed, this, [this](const QString &failed) {
+        if (failed != entry(m_service).keychainService())
+            return;
+        m_saveFailed = true;
+        retranslate();
+    });
+    connect(&context.preferences, &Preferences::languageChanged, this, &TokenGroup::retranslate);
+    retranslate();
+}
+
+bool TokenGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return in the field saves the token; it must not also reach the sheet's default button
+    // and close the sheet.
+    if (watched == m_field && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            save();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::optional<QString> TokenGroup::token() const
+{
+    switch (m_service) {
+    case Service::Netlify:
+        return m_context.model.token();
+    case Service::Vercel:
+        return m_context.model.vercelToken();
+    case Service::GitHub:
+        break;
+    }
+    return m_context.model.githubToken();
+}
+
+void TokenGroup::retranslate()
+{
+    const bool held = token().has_value();
+    const bool optional = m_service == Service::GitHub;
+    const QPalette &colors = palette();
+    m_box->setTitle(QString::fromUtf16(entry(m_service).title));
+    m_explanation->setText(L(u"Otevřené PR a CI stav aktuální větve. Bez tokenu funguje jen u "
+                             u"veřejných repozitářů a s nižším limitem dotazů."_s));
+    if (held) {
+        m_status->setSymbol(u"checkmark.circle.fill"_s);
+        m_status->setSymbolColor(Colors::named(u"green"_s, colors));
+        m_status->setText(L(u"Token je uložen v Keychain"_s));
+    } else {
+        m_status->setSymbol(u"xmark.circle.fill"_s);
+        m_status->setSymbolColor(optional ? Colors::secondary(colors)
+                                          : Colors::named(u"red"_s, colors));
+        m_status->setText(optional ? L(u"Token není nastaven (nepovinné)"_s)
+                                   : L(u"Token není nastaven"_s));
+    }
+    m_failure->setText(L(u"Token se nepodařilo uložit do klíčenky systému."_s));
+    m_failure->setVisible(m_saveFailed && !held);
+    m_field->setPlaceholderText(optional ? L(u"Personal Access Token (volitelné)"_s)
+                                         : L(u"Nový Personal Access Token"_s));
+    m_field->setAccessibleName(m_field->placeholderText());
+    m_save->setText(L(u"Uložit"_s));
+    m_remove->setText(L(u"Odebrat token"_s));
+    m_remove->setVisible(held);
+}
+
+void TokenGroup::save()
+{
+    const QString typed = m_field->text();
+    if (typed.isEmpty())
+        return;
+    m_saveFailed = false;
+    switch (m_service) {
+    case Service::Netlify:
+        m_context.model.saveToken(typed);
+        break;
+    case Service::Vercel:
+        m_context.model.saveVercelToken(typed);
+        break;
+    case Service::GitHub:
+        m_context.model.saveGitHubToken(typed);
+        break;
+    }
+    m_field->clear();
+    retranslate();
+}
+
+void TokenGroup::remove()
+{
+    switch (m_service) {
+    case Service::Netlify:
+        m_context.model.removeToken();
+        break;
+    case Service::Vercel:
+        m_context.model.removeVercelToken();
+        break;
+    case Service::GitHub:
+        m_context.model.removeGitHubToken();
+        break;
+    }
+}

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SectionBox;
+class SymbolLabel;
+struct UiContext;
+
+// One service's access token: whether one is kept in the keychain, a masked field to save a
+// new one, and its removal. Says so when the keychain could not keep a token.
+class TokenGroup final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TokenGroup)
+
+public:
+    enum class Service { Netlify, Vercel, GitHub };
+
+    TokenGroup(UiContext &context, Service service, QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void retranslate();
+    void save();
+    void remove();
+    std::optional<QString> token() const;
+
+    UiContext &m_context;
+    Service m_service;
+    SectionBox *m_box;
+    QLabel *m_explanation;
+    SymbolLabel *m_status;
+    SymbolLabel *m_failure;
+    QLineEdit *m_field;
+    QPushButton *m_save;
+    QPushButton *m_remove;
+    bool m_saveFailed = false;
+};
