@@ -13,7 +13,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-all_shots=(welcome overview panel editor settings)
+all_shots=(welcome overview panel editor settings board board-compact card archive labels)
+# Shots of the café's board, taken in an application of their own that opens on that project.
+board_shots=(board card archive labels)
 
 if [ "${1:-}" != "--inside" ]; then
     scripts/setup.sh trayer imagemagick
@@ -59,15 +61,19 @@ for _ in $(seq 300); do
     sleep 0.1
 done
 base="$(sed -n 's/^ready //p' "$scratch/demo.out")"
+board_id="$(sed -n 's/^board //p' "$scratch/demo.out")"
 [ -n "$base" ] || { echo "screenshots: the demo services did not start" >&2; exit 1; }
 export QUAYLIN_NETLIFY_API="$base" QUAYLIN_VERCEL_API="$base" QUAYLIN_GITHUB_API="$base"
 export QUAYLIN_UPDATE_URL="$base/version.json"
 
 # --- helpers -----------------------------------------------------------------------------
 
-# Starts the application on a data folder in a language, and waits for its first refresh.
-start_app() { # data-folder language
+# Starts the application on a data folder in a language, with any more preference lines, and
+# waits for its first refresh.
+start_app() { # data-folder language [key=value...]
     printf '[General]\nQuaylin.language=%s\n' "$2" >"$XDG_CONFIG_HOME/Quaylin/Quaylin.conf"
+    local line
+    for line in "${@:3}"; do echo "$line" >>"$XDG_CONFIG_HOME/Quaylin/Quaylin.conf"; done
     XDG_DATA_HOME="$1" build/quaylin &
     app=$!
     sleep 4
@@ -153,6 +159,55 @@ shot_settings() {
     xdotool key Escape
 }
 
+# The main window on the café's board, made tall enough for the whole board. The keys below
+# start from the board's search field (Ctrl+F): Shift+Tab reaches Archive, then Labels; Tab
+# passes the six label chips and the plus button to the ideas.
+board_window() {
+    XDG_DATA_HOME="$current_data" build/quaylin
+    local id
+    id="$(window_of_width 1060)"
+    xdotool windowsize --sync "$id" 1060 880
+    xdotool windowfocus --sync "$id"
+    sleep 0.5
+    echo "$id"
+}
+
+shot_board() {
+    save_window "$1" board
+}
+
+shot_board-compact() {
+    save_window "$1" board-compact
+}
+
+shot_card() {
+    xdotool key ctrl+f
+    xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Return
+    sleep 1
+    save_window "$1" card
+    xdotool key Escape
+}
+
+shot_archive() {
+    xdotool key ctrl+f shift+Tab space
+    sleep 1
+    save_window "$1" archive
+    xdotool key Escape
+}
+
+shot_labels() {
+    xdotool key ctrl+f shift+Tab shift+Tab space
+    sleep 1
+    save_window "$1" labels
+    xdotool key Escape
+}
+
+is_board_shot() { # shot
+    local shot
+    for shot in "${board_shots[@]}" board-compact; do [ "$shot" = "$1" ] && return 0; done
+    return 1
+}
+
 wants() { # shot
     local shot
     for shot in "${shots[@]}"; do [ "$shot" = "$1" ] && return 0; done
@@ -169,8 +224,22 @@ for lang in cs en; do
     current_data="$demo_data"
     start_app "$current_data" "$lang"
     for shot in "${shots[@]}"; do
-        [ "$shot" = welcome ] || "shot_$shot"
+        [ "$shot" = welcome ] || is_board_shot "$shot" || "shot_$shot"
     done
     stop_app
+    wanted=()
+    for shot in "${board_shots[@]}"; do wants "$shot" && wanted+=("$shot"); done
+    if [ ${#wanted[@]} -gt 0 ]; then
+        start_app "$current_data" "$lang" "Quaylin.lastSelection=$board_id"
+        board="$(board_window)"
+        for shot in "${wanted[@]}"; do "shot_$shot" "$board"; done
+        stop_app
+    fi
+    if wants board-compact; then
+        start_app "$current_data" "$lang" "Quaylin.lastSelection=$board_id" \
+            "Quaylin.kanbanCompact=true"
+        shot_board-compact "$(board_window)"
+        stop_app
+    fi
 done
 echo "screenshots in $out"

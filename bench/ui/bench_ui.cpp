@@ -20,8 +20,10 @@ int main(int argc, char *argv[])
         return 1;
 
     const UiMeasurement measurements[] = {
-        &MainFigures::overviewShow,   &MainFigures::runtimeChange, &MainFigures::languageSwitch,
-        &MainFigures::editMainThread, &MainFigures::refreshStalls,
+        &MainFigures::overviewShow,   &MainFigures::runtimeChange,    &MainFigures::languageSwitch,
+        &MainFigures::editMainThread, &MainFigures::refreshStalls,    &BoardFigures::boardOpen,
+        &BoardFigures::cardChange,    &BoardFigures::searchKeystroke, &BoardFigures::drop,
+        &BoardFigures::sheetOpen,
     };
     QJsonObject figures;
     for (UiMeasurement measure : measurements) {

@@ -4,15 +4,12 @@
 #include "uibench.h"
 
 #include "support/benchsupport.h"
-#include "ui/main/mainview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -20,61 +17,13 @@ namespace {
 
 constexpr int repeats = 50;
 
-double millisecondsSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-// The empty main window as the shell makes it, shown, with the content added by the caller.
-class Window final {
-public:
-    Window()
-    {
-        m_frame.resize(1060, 700);
-        new QVBoxLayout(&m_frame);
-        m_frame.layout()->setContentsMargins(0, 0, 0, 0);
-        m_frame.show();
-        QApplication::processEvents();
-    }
-
-    MainView &addContent(UiContext &context)
-    {
-        m_view = new MainView(context);
-        m_frame.layout()->addWidget(m_view);
-        return *m_view;
-    }
-
-    // Lets every pending change reach the screen, then paints what is still due.
-    void settle()
-    {
-        QApplication::processEvents();
-        m_frame.repaint();
-    }
-
-private:
-    QWidget m_frame;
-    MainView *m_view = nullptr;
-};
-
-// One shown window with the main view in it, for the figures that change something.
-Window &shownWindow(UiBench &bench)
-{
-    static Window *window = nullptr;
-    if (!window) {
-        window = &bench.keep(std::make_shared<Window>());
-        window->addContent(bench.context());
-        window->settle();
-    }
-    return *window;
-}
-
 } // namespace
 
 namespace MainFigures {
 
 QList<UiFigure> overviewShow(UiBench &bench)
 {
-    Window window;
+    BenchWindow window;
     QElapsedTimer timer;
     timer.start();
     window.addContent(bench.context());
@@ -84,7 +33,7 @@ QList<UiFigure> overviewShow(UiBench &bench)
 
 QList<UiFigure> runtimeChange(UiBench &bench)
 {
-    Window &window = shownWindow(bench);
+    BenchWindow &window = bench.window();
     // Projects whose card and sidebar row are on screen, so both really repaint.
     QList<ProjectConfig> projects = bench.projects();
     QList<double> times;
@@ -102,7 +51,7 @@ QList<UiFigure> runtimeChange(UiBench &bench)
 
 QList<UiFigure> languageSwitch(UiBench &bench)
 {
-    Window &window = shownWindow(bench);
+    BenchWindow &window = bench.window();
     QList<double> times;
     for (int i = 0; i < 10; ++i) {
         QElapsedTimer timer;
@@ -118,7 +67,7 @@ QList<UiFigure> languageSwitch(UiBench &bench)
 
 QList<UiFigure> editMainThread(UiBench &bench)
 {
-    shownWindow(bench);
+    bench.window();
     AppModel &model = bench.model();
     const QUuid cardID = model.cards().first().id;
     QList<double> times;
@@ -137,7 +86,7 @@ QList<UiFigure> editMainThread(UiBench &bench)
 
 QList<UiFigure> refreshStalls(UiBench &bench)
 {
-    shownWindow(bench);
+    bench.window();
     QList<double> gaps;
     QElapsedTimer clock;
     clock.start();

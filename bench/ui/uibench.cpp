@@ -5,10 +5,13 @@
 #include "support/benchsupport.h"
 #include "support/fakehotkeybackend.h"
 #include "support/fakeservice.h"
+#include "ui/main/mainview.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QVBoxLayout>
 
 #include <chrono>
 #include <cstdio>
@@ -45,8 +48,6 @@ UiBench::UiBench()
     document.didSeed = true;
     for (int i = 0; i < folderCount; ++i)
         document.folders.append({QUuid::createUuid(), u"Složka %1"_s.arg(i + 1), double(i), true});
-    const QDateTime created = QDateTime::currentDateTimeUtc().addDays(-3);
-    const QList<KanbanColumn> columns = KanbanColumns::all();
     for (int i = 0; i < m_projects.size(); ++i) {
         ProjectConfig &project = m_projects[i];
         const QString name = u"site-%1"_s.arg(i);
@@ -57,16 +58,34 @@ UiBench::UiBench()
         project.githubURL = u"https://github.com/bench/"_s + name;
         project.emoji = i % 3 == 0 ? u"🚀"_s : u"📦"_s;
         project.folderID = document.folders[i % folderCount].id;
-        for (int c = 0; c < cardsPerProject; ++c) {
-            TaskCard card;
-            card.id = QUuid::createUuid();
-            card.projectID = project.id;
-            card.title = u"Úkol %1 projektu %2"_s.arg(c + 1).arg(i + 1);
-            card.column = columns[c % columns.size()];
-            card.createdAt = created;
-            card.sortIndex = c;
-            document.cards.append(card);
-        }
+    }
+    // Cards as a board user keeps them: some with notes, labels, checklists, priorities, due
+    // dates and covers.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QList<KanbanColumn> columns = KanbanColumns::all();
+    for (int i = 0; i < cardCount; ++i) {
+        TaskCard card;
+        card.id = QUuid::createUuid();
+        card.projectID = m_projects[i < boardCards ? 0 : 1 + i % (projectCount - 1)].id;
+        card.title = u"Úkol %1: uklidit úvodní stránku a její formuláře"_s.arg(i + 1);
+        if (i % 2 == 0)
+            card.note = u"Projít kontaktní formulář, odkazy v patičce a obrázky na malých "
+                        u"obrazovkách před vydáním."_s;
+        card.column = columns[i % columns.size()];
+        card.createdAt = now.addSecs(-3600 * (i % 200));
+        card.sortIndex = i;
+        if (i % 3 == 0)
+            card.labelIDs = {document.labels[i % document.labels.size()].id};
+        if (i % 4 == 0)
+            card.checklist = {{QUuid::createUuid(), u"jedna"_s, true},
+                              {QUuid::createUuid(), u"dvě"_s, false}};
+        if (i % 5 == 0)
+            card.priority = CardPriority::High;
+        if (i % 7 == 0)
+            card.dueDate = now.addDays(i % 11 - 5);
+        if (i % 9 == 0)
+            card.coverColorName = u"blue"_s;
+        document.cards.append(card);
     }
     document.projects = m_projects;
     const QString dataDir = root + u"/data/Quaylin"_s;
@@ -106,7 +125,7 @@ UiBench::UiBench()
 
 UiBench::~UiBench()
 {
-    m_kept.clear();
+    m_window.reset();
     m_context.reset();
     m_model.reset();
     const auto close = [this] {
@@ -117,6 +136,43 @@ UiBench::~UiBench()
         QMetaObject::invokeMethod(m_anchor, close, Qt::BlockingQueuedConnection);
     m_serviceThread.quit();
     m_serviceThread.wait();
+}
+
+BenchWindow &UiBench::window()
+{
+    if (!m_window) {
+        m_window = std::make_unique<BenchWindow>();
+        m_window->addContent(context());
+        m_window->settle();
+    }
+    return *m_window;
+}
+
+BenchWindow::BenchWindow()
+{
+    m_frame.resize(1060, 700);
+    new QVBoxLayout(&m_frame);
+    m_frame.layout()->setContentsMargins(0, 0, 0, 0);
+    m_frame.show();
+    QApplication::processEvents();
+}
+
+MainView &BenchWindow::addContent(UiContext &context)
+{
+    m_view = new MainView(context);
+    m_frame.layout()->addWidget(m_view);
+    return *m_view;
+}
+
+void BenchWindow::settle()
+{
+    QApplication::processEvents();
+    m_frame.repaint();
+}
+
+double millisecondsSince(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 bool UiBench::startServices()

@@ -11,15 +11,35 @@
 #include "ui/shell/globalhotkeymanager.h"
 #include "ui/shell/uicontext.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QNetworkAccessManager>
 #include <QString>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QWidget>
 
 #include <memory>
 
 class FakeService;
+class MainView;
+
+// The empty main window as the shell makes it, shown, with the main view added by the caller.
+class BenchWindow final {
+public:
+    BenchWindow();
+
+    MainView &addContent(UiContext &context);
+    MainView &view() { return *m_view; }
+    // Lets every pending change reach the screen, then paints what is still due.
+    void settle();
+
+private:
+    QWidget m_frame;
+    MainView *m_view = nullptr;
+};
+
+double millisecondsSince(const QElapsedTimer &timer);
 
 // What the figures of the desktop screens share: a data file with 200 projects (real
 // repositories) in 10 folders and 2,000 cards, the Netlify, Vercel and GitHub services faked on
@@ -30,7 +50,8 @@ class UiBench final {
 public:
     static constexpr int projectCount = 200;
     static constexpr int folderCount = 10;
-    static constexpr int cardsPerProject = 10;
+    static constexpr int cardCount = 2000;
+    static constexpr int boardCards = 500; // in the first project; the rest share the others
 
     UiBench();
     ~UiBench();
@@ -45,12 +66,12 @@ public:
     // The projects as stored, in sortIndex order.
     const QList<ProjectConfig> &projects() const { return m_projects; }
 
-    // Keeps `object` (a window the figures share) until the bench ends, before the model.
-    template<typename T> T &keep(std::shared_ptr<T> object)
-    {
-        m_kept.append(object);
-        return *object;
-    }
+    // The window the figures that change something share: shown with the main view at its
+    // first use, kept until the bench ends.
+    BenchWindow &window();
+    // The project holding `boardCards` of the cards, and another one.
+    QUuid boardProject() const { return m_projects.first().id; }
+    QUuid otherProject() const { return m_projects.last().id; }
 
 private:
     bool startServices();
@@ -69,7 +90,7 @@ private:
     std::unique_ptr<GlobalHotKeyManager> m_hotKey;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<UiContext> m_context;
-    QList<std::shared_ptr<void>> m_kept;
+    std::unique_ptr<BenchWindow> m_window;
 };
 
 // One measured figure: its key in the final JSON line, its value and its target (both in the
@@ -93,3 +114,14 @@ QList<UiFigure> editMainThread(UiBench &bench);
 QList<UiFigure> refreshStalls(UiBench &bench);
 
 } // namespace MainFigures
+
+// The project page's figures with the 500-card board (boardfigures.cpp).
+namespace BoardFigures {
+
+QList<UiFigure> boardOpen(UiBench &bench);
+QList<UiFigure> cardChange(UiBench &bench);
+QList<UiFigure> searchKeystroke(UiBench &bench);
+QList<UiFigure> drop(UiBench &bench);
+QList<UiFigure> sheetOpen(UiBench &bench);
+
+} // namespace BoardFigures

@@ -42,6 +42,10 @@ public:
     // full refresh.
     void start();
 
+    // The model's clock: screens compare due dates and running timers with the same "now" as
+    // the operations that stamp them.
+    QDateTime now() const { return m_env.now(); }
+
     // Copies (implicitly shared, so cheap): a caller may loop over one while calling
     // operations that replace the model's lists.
     QList<ProjectConfig> projects() const { return m_projects; }
@@ -178,7 +182,6 @@ private:
     // Hands the current lists to the writing thread; returns at once.
     void persist();
     void setSaveError(const std::optional<QString> &error);
-    QDateTime now() const { return m_env.now(); }
 
     void setProjects(QList<ProjectConfig> projects);
     void setCards(QList<TaskCard> cards);

@@ -129,4 +129,17 @@ QString filenameStamp(const QDateTime &date)
     return date.toLocalTime().toString(QStringLiteral("yyyy-MM-dd-HHmm"));
 }
 
+QLocale interfaceLocale()
+{
+    return QLocale(Localization::language() == AppLanguage::En ? QStringLiteral("en_US")
+                                                               : QStringLiteral("cs_CZ"));
+}
+
+QString dayMonth(const QDateTime &date)
+{
+    const bool english = Localization::language() == AppLanguage::En;
+    return interfaceLocale().toString(date.toLocalTime().date(),
+                                      english ? QStringLiteral("MMM d") : QStringLiteral("d. MMM"));
+}
+
 } // namespace Formatters

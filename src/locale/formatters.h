@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 namespace Formatters {
@@ -11,5 +12,10 @@ namespace Formatters {
 QString relative(const QDateTime &date, const QDateTime &now = QDateTime::currentDateTimeUtc());
 // The backup file-name stamp "yyyy-MM-dd-HHmm" in local time.
 QString filenameStamp(const QDateTime &date);
+// The locale of the interface language (en_US or cs_CZ), for dates the screens show.
+QLocale interfaceLocale();
+// A date as day and abbreviated month in local time, in the interface language: "Dec 5",
+// "5. pro".
+QString dayMonth(const QDateTime &date);
 
 } // namespace Formatters

@@ -154,6 +154,16 @@ constexpr Pair pairs[] = {
     {u"Přidat", u"Add"},
     {u"Název", u"Name"},
     {u"Smazat štítek", u"Delete label"},
+    {u"Vymazat hledání", u"Clear search"},
+    // Colour swatches of labels and card covers
+    {u"Bez barvy", u"No color"},
+    {u"Červená", u"Red"},
+    {u"Oranžová", u"Orange"},
+    {u"Žlutá", u"Yellow"},
+    {u"Zelená", u"Green"},
+    {u"Modrá", u"Blue"},
+    {u"Fialová", u"Purple"},
+    {u"Šedá", u"Gray"},
     // Card detail sheet
     {u"Karta byla smazána", u"Card was deleted"},
     {u"Název úkolu", u"Task name"},

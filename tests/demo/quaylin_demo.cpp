@@ -18,6 +18,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -265,6 +267,78 @@ QList<TaskCard> cardsFor(const QUuid &projectID, const QList<CardLabel> &labels)
     return cards;
 }
 
+// A busy board for the café's project, whose newest deployment failed (the application adds
+// its "Oprav build" card at the first refresh): covers, labels, notes, checklists, due dates
+// today, overdue and ahead, a running timer, finished and archived cards.
+QList<TaskCard> boardFor(const QUuid &projectID, const QList<CardLabel> &labels)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto label = [&](int index) { return labels.value(index % labels.size()).id; };
+    const auto item = [](const char16_t *text, bool done) {
+        return ChecklistItem{QUuid::createUuid(), QString::fromUtf16(text), done};
+    };
+    QList<TaskCard> cards;
+    double sortIndex = 0;
+    const auto add = [&](const char16_t *title, KanbanColumn column,
+                         const std::function<void(TaskCard &)> &details) {
+        TaskCard card;
+        card.id = QUuid::createUuid();
+        card.projectID = projectID;
+        card.title = QString::fromUtf16(title);
+        card.column = column;
+        card.createdAt = now.addDays(-int(cards.size()) - 1);
+        card.sortIndex = sortIndex++;
+        details(card);
+        cards.append(card);
+    };
+    add(u"Online rezervace stolů", KanbanColumn::Idea, [&](TaskCard &card) {
+        card.coverColorName = u"blue"_s;
+        card.labelIDs = {label(2), label(5)};
+        card.note = u"Formulář s výběrem času a počtu hostů, potvrzení e-mailem."_s;
+        card.priority = CardPriority::Medium;
+        card.checklist = {item(u"Návrh formuláře", true), item(u"Napojení na kalendář", false),
+                          item(u"Potvrzovací e-mail", false)};
+    });
+    add(u"Sezónní menu na web", KanbanColumn::Idea, [&](TaskCard &card) {
+        card.labelIDs = {label(4)};
+        card.dueDate = now.addDays(5);
+        card.priority = CardPriority::Low;
+    });
+    add(u"Fotky interiéru od fotografa", KanbanColumn::Idea,
+        [&](TaskCard &card) { card.note = u"Domluvit termín focení na příští týden."_s; });
+    add(u"Nový jídelní lístek", KanbanColumn::Doing, [&](TaskCard &card) {
+        card.coverColorName = u"orange"_s;
+        card.labelIDs = {label(1)};
+        card.dueDate = now;
+        card.timerStartedAt = now.addSecs(-25 * 60);
+        card.timeSpentSeconds = 3 * 3600 + 12 * 60;
+        card.priority = CardPriority::High;
+        card.checklist = {item(u"Texty od šéfkuchaře", true), item(u"Ceny", true),
+                          item(u"Alergeny", false), item(u"Fotky jídel", false)};
+    });
+    add(u"Oprava mapy v patičce", KanbanColumn::Doing, [&](TaskCard &card) {
+        card.labelIDs = {label(0)};
+        card.dueDate = now.addDays(-2);
+        card.priority = CardPriority::High;
+        card.note = u"Na mobilu se mapa nenačte."_s;
+    });
+    add(u"Otevírací doba v hlavičce", KanbanColumn::Done, [&](TaskCard &card) {
+        card.labelIDs = {label(3)};
+        card.completedAt = now.addDays(-1);
+        card.checklist = {item(u"Všední dny", true), item(u"Víkend", true), item(u"Svátky", true)};
+    });
+    add(u"Favicon a sdílení na sítích", KanbanColumn::Done, [&](TaskCard &card) {
+        card.coverColorName = u"green"_s;
+        card.completedAt = now.addDays(-2);
+    });
+    add(u"Kontaktní formulář (stará verze)", KanbanColumn::Done, [&](TaskCard &card) {
+        card.completedAt = now.addDays(-20);
+        card.archived = true;
+    });
+    add(u"Testovací stránka", KanbanColumn::Idea, [&](TaskCard &card) { card.archived = true; });
+    return cards;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -317,6 +391,8 @@ int main(int argc, char *argv[])
         serve(service, demo);
     }
     document.cards = cardsFor(document.projects.first().id, document.labels);
+    const QUuid cafe = document.projects[1].id; // the failing deployment
+    document.cards += boardFor(cafe, document.labels);
     service.serve(u"/version.json"_s, 200,
                   json(QJsonObject{{u"version"_s, AppVersion::current()},
                                    {u"url"_s, u"https://example.com/quaylin"_s}}));
@@ -335,6 +411,8 @@ int main(int argc, char *argv[])
         QCoro::waitFor(saved);
     }
 
+    // The board the screenshots show, then the services' address.
+    QTextStream(stdout) << "board " << cafe.toString(QUuid::WithoutBraces).toUpper() << Qt::endl;
     QTextStream(stdout) << "ready " << service.base().toString() << Qt::endl;
     return app.exec();
 }

@@ -10,9 +10,12 @@
 #include "ui/shell/uicontext.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
+
+#include <functional>
 
 // A model over a temporary data folder (see ModelFixture) with everything a screen is built
 // with: fake desktop seams, a fake global-shortcut backend, an update checker that asks nobody
@@ -40,8 +43,35 @@ public:
         return *data.model;
     }
 
-    UiContext &context() { return *m_context; }
-    AppModel &model() { return *data.model; }
+    // The model and context, opened over a fresh start if open() was not called.
+    UiContext &context()
+    {
+        if (!m_context)
+            open();
+        return *m_context;
+    }
+    AppModel &model() { return context().model; }
+
+    // A project the model tracks, returned as stored.
+    ProjectConfig addProject(const QString &name = u"Web"_s)
+    {
+        ProjectConfig project = makeProject(name);
+        model().addProject(project);
+        return *model().project(project.id);
+    }
+
+    // A card added through the model, then changed by `change` through updateCard.
+    TaskCard addCard(const QUuid &projectID, const QString &title, KanbanColumn column,
+                     const std::function<void(TaskCard &)> &change = {})
+    {
+        model().addCard(projectID, title, {}, column);
+        TaskCard card = model().cards().constLast();
+        if (change) {
+            change(card);
+            model().updateCard(card);
+        }
+        return *model().card(card.id);
+    }
 
     ModelFixture data;
     FakeDesktop desktop;
@@ -81,4 +111,30 @@ inline QList<QUuid> rowIds(const QAbstractItemModel &model, int role,
     for (int row = 0; row < model.rowCount(parent); ++row)
         ids.append(model.index(row, 0, parent).data(role).toUuid());
     return ids;
+}
+
+// The widgets Tab reaches inside `root`, in Tab order.
+inline QList<QWidget *> tabChain(QWidget *root)
+{
+    QList<QWidget *> chain;
+    for (QWidget *widget = root->nextInFocusChain(); widget && widget != root;
+         widget = widget->nextInFocusChain()) {
+        if (root->isAncestorOf(widget) && widget->isVisibleTo(root) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus) && !chain.contains(widget))
+            chain.append(widget);
+    }
+    return chain;
+}
+
+// Names of the widgets Tab reaches in `root` that a screen reader could not name.
+inline QStringList unnamedControls(QWidget *root)
+{
+    QStringList unnamed;
+    for (QWidget *widget : tabChain(root)) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(widget->objectName() + u" ("_s + widget->metaObject()->className() +
+                           u")"_s);
+    }
+    return unnamed;
 }

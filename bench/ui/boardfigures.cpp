@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+// The project page's figures with the 500-card board: opening it, one card edited, one
+// keystroke in the search field, one drop into another column and a card's sheet opened. Each
+// is the main-thread time from the action until the window has painted the result.
+#include "uibench.h"
+
+#include "support/benchsupport.h"
+#include "ui/board/cardlistview.h"
+#include "ui/board/kanbancolumnview.h"
+#include "ui/board/kanbanview.h"
+#include "ui/board/searchfield.h"
+#include "ui/card/carddetailsheet.h"
+#include "ui/detail/projectdetailview.h"
+#include "ui/main/mainview.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The time of `action` until the main thread is idle and the window painted.
+double settledAfter(BenchWindow &window, const std::function<void()> &action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    window.settle();
+    return millisecondsSince(timer);
+}
+
+double medianOf(int runs, const std::function<double(int)> &run)
+{
+    QList<double> values;
+    for (int i = 0; i < runs; ++i)
+        values.append(run(i));
+    return BenchSupport::median(values);
+}
+
+// The window with the big board's page shown.
+BenchWindow &boardShown(UiBench &bench)
+{
+    BenchWindow &window = bench.window();
+    if (window.view().selection() != bench.boardProject()) {
+        window.view().select(bench.boardProject());
+        window.settle();
+    }
+    return window;
+}
+
+KanbanView &board(BenchWindow &window)
+{
+    return *window.view().detail()->board();
+}
+
+} // namespace
+
+namespace BoardFigures {
+
+QList<UiFigure> boardOpen(UiBench &bench)
+{
+    BenchWindow &window = bench.window();
+    window.view().select(bench.otherProject());
+    window.settle();
+    const double ms = settledAfter(window, [&] { window.view().select(bench.boardProject()); });
+    return {{u"board_open_ms"_s, ms, 60}};
+}
+
+QList<UiFigure> cardChange(UiBench &bench)
+{
+    BenchWindow &window = boardShown(bench);
+    AppModel &model = bench.model();
+    const QList<TaskCard> shown = model.cards(bench.boardProject(), KanbanColumn::Doing);
+    const double ms = medianOf(50, [&](int i) {
+        TaskCard card = *model.card(shown[i % 10].id);
+        card.title = shown[i % 10].title + u" (%1)"_s.arg(i); // a real change every time
+        return settledAfter(window, [&] { model.updateCard(card); });
+    });
+    model.waitForPendingSaves();
+    return {{u"card_change_ms"_s, ms, 4}};
+}
+
+QList<UiFigure> searchKeystroke(UiBench &bench)
+{
+    BenchWindow &window = boardShown(bench);
+    QLineEdit *field = board(window).searchField()->lineEdit();
+    const double ms = medianOf(20, [&](int i) {
+        return settledAfter(
+            window, [&] { QTest::keyClick(field, i % 2 == 0 ? Qt::Key_1 : Qt::Key_Backspace); });
+    });
+    return {{u"search_keystroke_ms"_s, ms, 8}};
+}
+
+// The drag has entered the other column already; the drop itself is measured.
+QList<UiFigure> drop(UiBench &bench)
+{
+    BenchWindow &window = boardShown(bench);
+    AppModel &model = bench.model();
+    const double ms = medianOf(20, [&](int i) {
+        const KanbanColumn from = i % 2 == 0 ? KanbanColumn::Idea : KanbanColumn::Doing;
+        KanbanColumnView *target =
+            board(window).column(i % 2 == 0 ? KanbanColumn::Doing : KanbanColumn::Idea);
+        QMimeData data;
+        data.setText(model.cards(bench.boardProject(), from).constLast().id.toString());
+        const QPoint point(target->width() / 2, 12);
+        QDragEnterEvent enter(point, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(point, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &move);
+        QApplication::processEvents();
+        return settledAfter(window, [&] {
+            QDropEvent event(point, Qt::MoveAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &event);
+        });
+    });
+    model.waitForPendingSaves();
+    return {{u"drop_ms"_s, ms, 8}};
+}
+
+// A click on the first idea until its sheet is painted.
+QList<UiFigure> sheetOpen(UiBench &bench)
+{
+    BenchWindow &window = boardShown(bench);
+    CardListView *list = board(window).column(KanbanColumn::Idea)->listView();
+    const double ms = medianOf(10, [&](int) {
+        const QPoint tile = list->visualRect(list->model()->index(0, 0)).center();
+        const double opened = settledAfter(
+            window, [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tile); });
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *sheet = qobject_cast<CardDetailSheet *>(widget))
+                sheet->close();
+        }
+        for (auto *sheet : window.view().findChildren<CardDetailSheet *>())
+            sheet->close();
+        QApplication::processEvents();
+        return opened;
+    });
+    return {{u"sheet_open_ms"_s, ms, 50}};
+}
+
+} // namespace BoardFigures

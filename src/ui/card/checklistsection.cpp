@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "ui/card/checklistsection.h"
+
+#include "locale/localization.h"
+#include "ui/card/checklistrow.h"
+#include "ui/components/colors.h"
+#include "ui/components/taborder.h"
+#include "ui/components/typography.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+ChecklistSection::ChecklistSection(QWidget *parent)
+    : QWidget(parent)
+    , m_heading(new QLabel(this))
+    , m_count(new QLabel(this))
+    , m_progress(new QProgressBar(this))
+    , m_rows(new QVBoxLayout)
+    , m_newItem(new QLineEdit(this))
+    , m_add(new QPushButton(this))
+{
+    m_heading->setFont(Typography::font(12, QFont::DemiBold));
+    m_count->setObjectName(u"checklistCount"_s);
+    m_count->setFont(Typography::font(11));
+    m_progress->setObjectName(u"checklistProgress"_s);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedHeight(6);
+    m_newItem->setObjectName(u"newChecklistItemField"_s);
+    m_newItem->setFont(Typography::font(12));
+    m_newItem->installEventFilter(this);
+    m_add->setObjectName(u"addChecklistItemButton"_s);
+    m_add->setAutoDefault(false);
+    m_add->setEnabled(false);
+    m_rows->setSpacing(0);
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(m_heading);
+    header->addStretch(1);
+    header->addWidget(m_count);
+    auto *addRow = new QHBoxLayout;
+    addRow->setSpacing(8);
+    addRow->addWidget(m_newItem, 1);
+    addRow->addWidget(m_add);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addLayout(header);
+    layout->addWidget(m_progress);
+    layout->addLayout(m_rows);
+    layout->addLayout(addRow);
+
+    connect(m_add, &QPushButton::clicked, this, &ChecklistSection::submit);
+    connect(m_newItem, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_add->setEnabled(!text.trimmed().isEmpty()); });
+    updateProgressColor();
+    retranslate();
+}
+
+bool ChecklistSection::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return adds the entry; it does not close the sheet.
+    if (watched == m_newItem && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            submit();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChecklistSection::submit()
+{
+    const QString text = m_newItem->text();
+    m_newItem->clear();
+    Q_EMIT addRequested(text);
+}
+
+// Rows follow the entries by id: same ids update in place (focus stays on the circle just
+// clicked), anything else rebuilds them.
+void ChecklistSection::setItems(const QList<ChecklistItem> &items)
+{
+    int done = 0;
+    for (const ChecklistItem &item : items)
+        done += item.done ? 1 : 0;
+    const int total = int(items.size());
+    m_count->setText(u"%1/%2"_s.arg(done).arg(total));
+    m_count->setVisible(total > 0);
+    m_progress->setVisible(total > 0);
+    m_progress->setRange(0, qMax(1, total));
+    m_progress->setValue(done);
+
+    bool sameIds = items.size() == m_rowWidgets.size();
+    for (qsizetype i = 0; sameIds && i < items.size(); ++i)
+        sameIds = m_rowWidgets[i]->itemID() == items[i].id;
+    if (sameIds) {
+        for (qsizetype i = 0; i < items.size(); ++i)
+            m_rowWidgets[i]->setItem(items[i]);
+        return;
+    }
+    // Later: the remove click is still being delivered to its row.
+    for (ChecklistRow *row : std::as_const(m_rowWidgets)) {
+        row->hide();
+        row->deleteLater();
+    }
+    m_rowWidgets.clear();
+    while (QLayoutItem *item = m_rows->takeAt(0))
+        delete item;
+    for (const ChecklistItem &item : items) {
+        auto *row = new ChecklistRow(item, this);
+        connect(row, &ChecklistRow::toggleRequested, this, &ChecklistSection::toggleRequested);
+        connect(row, &ChecklistRow::removeRequested, this, &ChecklistSection::removeRequested);
+        m_rows->addWidget(row);
+        m_rowWidgets.append(row);
+    }
+    // New rows join the Tab order where they stand, not after the sheet's footer.
+    QList<QWidget *> controls;
+    for (ChecklistRow *row : std::as_const(m_rowWidgets))
+        controls += row->controls();
+    TabOrder::insertAt(m_heading, controls);
+}
+
+void ChecklistSection::retranslate()
+{
+    m_heading->setText(L(u"Checklist"_s));
+    m_newItem->setPlaceholderText(L(u"Přidat položku…"_s));
+    m_newItem->setAccessibleName(L(u"Přidat položku…"_s));
+    m_add->setText(L(u"Přidat"_s));
+    for (ChecklistRow *row : std::as_const(m_rowWidgets))
+        row->retranslate();
+}
+
+void ChecklistSection::updateProgressColor()
+{
+    QPalette colors = m_progress->palette();
+    colors.setColor(QPalette::Highlight, Colors::named(u"green"_s, palette()));
+    m_progress->setPalette(colors);
+    QPalette count = m_count->palette();
+    count.setColor(QPalette::WindowText, Colors::secondary(palette()));
+    m_count->setPalette(count);
+}
+
+void ChecklistSection::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        updateProgressColor();
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/checklistitem.h"
+
+#include <QList>
+#include <QWidget>
+
+class ChecklistRow;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QVBoxLayout;
+
+// The card's checklist: heading with done / total, a green progress bar, one row per entry and
+// a field that adds one (Return or the button; the field empties even when the text was blank).
+class ChecklistSection final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ChecklistSection)
+
+public:
+    explicit ChecklistSection(QWidget *parent = nullptr);
+
+    QLineEdit *newItemField() const { return m_newItem; }
+    void setItems(const QList<ChecklistItem> &items);
+    void retranslate();
+
+Q_SIGNALS:
+    void addRequested(const QString &text);
+    void toggleRequested(const QUuid &itemID);
+    void removeRequested(const QUuid &itemID);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void submit();
+    void updateProgressColor();
+
+    QLabel *m_heading;
+    QLabel *m_count;
+    QProgressBar *m_progress;
+    QVBoxLayout *m_rows;
+    QList<ChecklistRow *> m_rowWidgets;
+    QLineEdit *m_newItem;
+    QPushButton *m_add;
+};

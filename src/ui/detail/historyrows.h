@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "sources/commitinfo.h"
+#include "sources/deployinfo.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QPalette>
+
+class QWidget;
+
+// The rows of a project's deploy history and recent commits, worded now in the interface
+// language.
+namespace HistoryRows {
+
+// Outcome word in its colour, branch, and how long ago.
+QList<QWidget *> deploys(const QList<DeployInfo> &deploys, const QDateTime &now,
+                         const QPalette &palette);
+// Short id in blue, subject, and git's own relative date.
+QList<QWidget *> commits(const QList<CommitInfo> &commits, const QPalette &palette);
+
+} // namespace HistoryRows
