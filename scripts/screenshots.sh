@@ -148,12 +148,12 @@ shot_editor() {
     xdotool key Escape
 }
 
-# The settings button sits in the sidebar's footer, bottom left of the main window.
+# The settings button (the gear) sits at the right end of the sidebar's footer.
 shot_settings() {
     local id
     id="$(main_window)"
     eval "$(xdotool getwindowgeometry --shell "$id")"
-    xdotool mousemove $((X + ${SETTINGS_BUTTON_X:-24})) $((Y + HEIGHT - ${SETTINGS_BUTTON_Y:-22})) click 1
+    xdotool mousemove $((X + ${SETTINGS_BUTTON_X:-208})) $((Y + HEIGHT - ${SETTINGS_BUTTON_Y:-20})) click 1
     sleep 1
     save_window "$id" settings
     xdotool key Escape
@@ -161,7 +161,7 @@ shot_settings() {
 
 # The main window on the café's board, made tall enough for the whole board. The keys below
 # start from the board's search field (Ctrl+F): Shift+Tab reaches Archive, then Labels; Tab
-# passes the six label chips and the plus button to the ideas.
+# passes the six label chips, the plus button and the ideas list to its first card.
 board_window() {
     XDG_DATA_HOME="$current_data" build/quaylin
     local id
@@ -182,7 +182,7 @@ shot_board-compact() {
 
 shot_card() {
     xdotool key ctrl+f
-    xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Return
+    xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Tab Return
     sleep 1
     save_window "$1" card
     xdotool key Escape

@@ -29,7 +29,7 @@ DetailHeader::DetailHeader(UiContext &context, QWidget *parent)
     , m_actions(new QHBoxLayout)
 {
     m_emoji->setObjectName(u"projectEmoji"_s);
-    m_emoji->setFont(Typography::font(34));
+    m_emoji->setFont(Typography::emoji(34));
     // An emoji is one or two glyphs; anything longer someone typed is cut, not laid out.
     m_emoji->setMaximumWidth(QFontMetrics(m_emoji->font()).height() * 2);
     m_name->setObjectName(u"projectName"_s);
