@@ -137,6 +137,7 @@ shot_panel() {
     local left=$((X - 24)) bottom=$((Y + HEIGHT + 24))
     import -window root -crop "$((1440 - left))x${bottom}+${left}+0" +repage "$out/panel-$lang.png"
     xdotool key Escape
+    sleep 0.5
 }
 
 shot_editor() {
@@ -146,6 +147,7 @@ shot_editor() {
     sleep 1
     save_window "$id" editor
     xdotool key Escape
+    sleep 0.5
 }
 
 # The settings button (the gear) sits at the right end of the sidebar's footer.
@@ -157,6 +159,7 @@ shot_settings() {
     sleep 1
     save_window "$id" settings
     xdotool key Escape
+    sleep 0.5
 }
 
 # The main window on the café's board, made tall enough for the whole board. The keys below
@@ -181,25 +184,31 @@ shot_board-compact() {
 }
 
 shot_card() {
+    xdotool windowfocus --sync "$1" # without a window manager nobody re-activates it
     xdotool key ctrl+f
-    xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Tab Return
+    xdotool key --delay 100 Tab Tab Tab Tab Tab Tab Tab Tab Tab Return
     sleep 1
     save_window "$1" card
     xdotool key Escape
+    sleep 0.5
 }
 
 shot_archive() {
-    xdotool key ctrl+f shift+Tab space
+    xdotool windowfocus --sync "$1" # without a window manager nobody re-activates it
+    xdotool key --delay 100 ctrl+f shift+Tab space
     sleep 1
     save_window "$1" archive
     xdotool key Escape
+    sleep 0.5
 }
 
 shot_labels() {
-    xdotool key ctrl+f shift+Tab shift+Tab space
+    xdotool windowfocus --sync "$1" # without a window manager nobody re-activates it
+    xdotool key --delay 100 ctrl+f shift+Tab shift+Tab space
     sleep 1
     save_window "$1" labels
     xdotool key Escape
+    sleep 0.5
 }
 
 is_board_shot() { # shot
