@@ -125,8 +125,9 @@ int run(QCoreApplication &app)
     // Read once: the language of every text printed.
     const Preferences preferences;
     const QStringList arguments = app.arguments().mid(1);
+    // Without arguments main() starts the desktop application instead.
     if (arguments.isEmpty())
-        return runStatus(app, {});
+        return usageError(u"no command"_s);
 
     const QString command = arguments.first();
     if (command == u"--help" || command == u"-h" || command == u"help")
