@@ -68,6 +68,7 @@ constexpr Pair pairs[] = {
     {u"otevřených úkolů", u"open tasks"},
     {u"projektů", u"projects"},
     {u"Přehled", u"Overview"},
+    {u"Projekty", u"Projects"},
     {u"Stav", u"Status"},
     {u"Vše", u"All"},
     {u"Přejmenovat…", u"Rename…"},

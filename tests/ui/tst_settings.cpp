@@ -172,6 +172,8 @@ private Q_SLOTS:
             QVERIFY(preferences.autoArchiveEnabled());
             QVERIFY(days->isVisibleTo(&sheet));
             QCOMPARE(days->text(), u"Po 14 dnech"_s);
+            days->stepUp();
+            QCOMPARE(days->accessibleName(), u"Po 15 dnech"_s);
             days->setValue(0);
             QCOMPARE(preferences.autoArchiveDays(), 1);
             days->setValue(500);

@@ -20,6 +20,7 @@
 #include "ui/shell/trayicon.h"
 
 #include <QAbstractAnimation>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -506,8 +507,11 @@ void ShellTest::everyControlIsNamedForScreenReaders()
     int checked = 0;
     for (QWidget *widget : std::as_const(controls)) {
         // What is not shown (a project page while the overview is up) is not reachable either.
+        // Lists count too, except a combo box's own popup list, which the box names.
         const bool interactive = widget->focusPolicy() != Qt::NoFocus &&
-                                 qobject_cast<QAbstractButton *>(widget) &&
+                                 (qobject_cast<QAbstractButton *>(widget) ||
+                                  qobject_cast<QAbstractItemView *>(widget)) &&
+                                 widget->window()->windowType() != Qt::Popup &&
                                  widget->isVisibleTo(widget->window());
         if (!interactive && !qobject_cast<MenuProjectRow *>(widget))
             continue;

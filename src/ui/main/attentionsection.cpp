@@ -33,6 +33,7 @@ AttentionSection::AttentionSection(UiContext &context, QWidget *parent)
 void AttentionSection::retranslate()
 {
     m_banner->setTitle(L(u"Vyžaduje pozornost"_s));
+    m_list->setAccessibleName(L(u"Vyžaduje pozornost"_s));
     m_model->refresh(); // the reasons are worded anew
     updateVisibility();
 }

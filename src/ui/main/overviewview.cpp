@@ -2,6 +2,7 @@
 #include "ui/main/overviewview.h"
 
 #include "app/appmodel.h"
+#include "locale/localization.h"
 #include "locale/preferences.h"
 #include "ui/main/attentionsection.h"
 #include "ui/main/nomatchview.h"
@@ -82,6 +83,7 @@ OverviewView::OverviewView(UiContext &context, QWidget *parent)
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &OverviewView::updateContent);
     connect(&context.model, &AppModel::projectsChanged, this, &OverviewView::updateContent);
     connect(&context.preferences, &Preferences::languageChanged, this, &OverviewView::retranslate);
+    nameGrid();
     updateContent();
 }
 
@@ -102,7 +104,13 @@ void OverviewView::retranslate()
     m_attention->retranslate();
     m_welcome->retranslate();
     m_noMatch->retranslate();
+    nameGrid();
     m_grid->viewport()->update();
+}
+
+void OverviewView::nameGrid()
+{
+    m_grid->setAccessibleName(L(u"Projekty"_s));
 }
 
 void OverviewView::updateContent()

@@ -43,6 +43,7 @@ protected:
 
 private:
     void retranslate();
+    void nameGrid();
     void updateContent();
     void fitColumn();
 

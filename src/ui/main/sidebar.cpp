@@ -190,6 +190,7 @@ void Sidebar::retranslate()
     m_addProjectButton->setText(L(u"Přidat projekt"_s));
     m_addProjectButton->setIcon(Symbols::icon(u"plus"_s, Colors::primary(palette())));
     m_settingsButton->setHelp(L(u"Nastavení"_s));
+    m_view->setAccessibleName(L(u"Projekty"_s));
     m_view->viewport()->update();
 }
 

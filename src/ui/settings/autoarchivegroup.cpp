@@ -57,8 +57,10 @@ AutoArchiveGroup::AutoArchiveGroup(UiContext &context, QWidget *parent)
         m_context.preferences.setAutoArchiveEnabled(on);
         m_days->setVisible(on); // off keeps the stored number of days
     });
-    connect(m_days, &QSpinBox::valueChanged, this,
-            [this](int days) { m_context.preferences.setAutoArchiveDays(days); });
+    connect(m_days, &QSpinBox::valueChanged, this, [this](int days) {
+        m_context.preferences.setAutoArchiveDays(days);
+        retranslate(); // the spoken name carries the number of days
+    });
     connect(&preferences, &Preferences::languageChanged, this, &AutoArchiveGroup::retranslate);
     retranslate();
 }
