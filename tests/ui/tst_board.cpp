@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
@@ -368,11 +369,11 @@ void TestBoard::rowsFollowAnySequenceOfChanges()
         switch (all.size() < 4 ? 0 : random.bounded(7)) {
         case 0:
             f->model().addCard(project.id, u"c%1 %2"_s.arg(step).arg(random.bounded(3)), {},
-                             column());
+                               column());
             break;
         case 1:
             f->model().moveCard(any(), column(),
-                              random.bounded(2) ? std::optional(any()) : std::nullopt);
+                                random.bounded(2) ? std::optional(any()) : std::nullopt);
             break;
         case 2: {
             TaskCard card = *f->model().card(any());
@@ -611,6 +612,18 @@ void TestBoard::keyboardOpensAndDeletes()
     CardDetailSheet *sheet = nullptr;
     QTRY_VERIFY((sheet = board->window()->findChild<CardDetailSheet *>()));
     QCOMPARE(sheet->cardID(), idOf(u"první"_s));
+    QPointer<CardDetailSheet> closed = sheet;
+    sheet->close();
+    QTRY_VERIFY(!closed);
+
+    // A change to the card refreshes its row but keeps it selected; Space opens it too.
+    TaskCard renamed = card(u"první"_s);
+    renamed.title = u"první!"_s;
+    f->model().updateCard(renamed);
+    QCOMPARE(list->currentIndex().data(Qt::AccessibleTextRole).toString(), u"první!"_s);
+    QTest::keyClick(list, Qt::Key_Space);
+    QTRY_VERIFY((sheet = board->window()->findChild<CardDetailSheet *>()));
+    QCOMPARE(sheet->cardID(), idOf(u"první!"_s));
     sheet->close();
 
     QTest::keyClick(list, Qt::Key_Delete);

@@ -143,23 +143,27 @@ void TestDetail::chips()
 
 void TestDetail::emptyBoxes_data()
 {
-    QTest::addColumn<bool>("netlify");
+    QTest::addColumn<std::optional<QString>>("netlify");
     QTest::addColumn<bool>("vercel");
     QTest::addColumn<QString>("deployText");
-    QTest::newRow("netlify") << true << false << u"Žádná data — zkontroluj token."_s;
-    QTest::newRow("netlify and vercel") << true << true << u"Žádná data — zkontroluj token."_s;
-    QTest::newRow("vercel only") << false << true << u"Projekt nemá napojené Netlify."_s;
-    QTest::newRow("neither") << false << false << u"Projekt nemá napojené Netlify."_s;
+    const std::optional<QString> site = u"site"_s;
+    const std::optional<QString> none;
+    QTest::newRow("netlify") << site << false << u"Žádná data — zkontroluj token."_s;
+    QTest::newRow("netlify and vercel") << site << true << u"Žádná data — zkontroluj token."_s;
+    QTest::newRow("vercel only") << none << true << u"Projekt nemá napojené Netlify."_s;
+    QTest::newRow("neither") << none << false << u"Projekt nemá napojené Netlify."_s;
+    // A blank site id from a hand-edited file is no site, as the refresh treats it.
+    QTest::newRow("blank netlify and vercel")
+        << std::optional<QString>(QString()) << true << u"Projekt nemá napojené Netlify."_s;
 }
 
 void TestDetail::emptyBoxes()
 {
-    QFETCH(bool, netlify);
+    QFETCH(std::optional<QString>, netlify);
     QFETCH(bool, vercel);
     QFETCH(QString, deployText);
     const ProjectConfig project = add([&](ProjectConfig &p) {
-        if (netlify)
-            p.netlifySiteID = u"site"_s;
+        p.netlifySiteID = netlify;
         if (vercel)
             p.vercelProjectID = u"prj"_s;
     });

@@ -3,6 +3,7 @@
 
 #include "app/appmodel.h"
 #include "app/presentation.h"
+#include "app/statusrefresher.h"
 #include "locale/localization.h"
 #include "locale/preferences.h"
 #include "ui/board/kanbanview.h"
@@ -112,8 +113,9 @@ void ProjectDetailView::refresh()
     m_chips->setStatus(*project, runtime, now);
 
     if (runtime.deploys.isEmpty()) {
-        m_deploys->showEmpty(project->netlifySiteID ? L(u"Žádná data — zkontroluj token."_s)
-                                                    : L(u"Projekt nemá napojené Netlify."_s));
+        m_deploys->showEmpty(isPresent(project->netlifySiteID)
+                                 ? L(u"Žádná data — zkontroluj token."_s)
+                                 : L(u"Projekt nemá napojené Netlify."_s));
     } else {
         m_deploys->showRows(HistoryRows::deploys(runtime.deploys, now, palette()));
     }
