@@ -118,6 +118,8 @@ QCoro::Task<> StatusRefresher::gitChild(ProjectConfig project, RefreshHooks hook
 
 QCoro::Task<> StatusRefresher::refreshGitHub(RefreshHooks hooks) const
 {
+    // The lanes start children after this returns to the caller: they need this object.
+    const auto keepAlive = shared_from_this();
     const std::optional<QString> token = hooks.tokens().github;
     std::deque<Job> children;
     for (const ProjectConfig &project : hooks.projects()) {
@@ -158,6 +160,7 @@ StatusRefresher::DeployPlan StatusRefresher::deployPlan(const ProjectConfig &pro
 
 QCoro::Task<> StatusRefresher::refreshDeploys(RefreshHooks hooks) const
 {
+    const auto keepAlive = shared_from_this(); // as in refreshGitHub
     const TokenSet tokens = hooks.tokens();
     std::deque<Job> children;
     for (const ProjectConfig &project : hooks.projects()) {

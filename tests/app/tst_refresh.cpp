@@ -311,6 +311,29 @@ private Q_SLOTS:
         QVERIFY(!service->requests()[0].headers.contains("authorization"));
     }
 
+    void aModelGoneWhileRequestsWaitInTheLanesCrashesNothing()
+    {
+        // More projects than requests started at once, every answer held: when the model goes,
+        // most GitHub requests have not started yet and start later with nobody to take them.
+        QList<ProjectConfig> projects;
+        for (int i = 0; i < 16; ++i) {
+            ProjectConfig project = repository(u"r%1"_s.arg(i));
+            project.githubURL = u"https://github.com/octo/r%1"_s.arg(i);
+            service->serve(u"/repos/octo/r%1/pulls"_s.arg(i), {.body = "[]", .held = true});
+            projects.append(project);
+        }
+        AppModel &model = open(projects);
+        QCoro::waitFor(model.refreshGit());
+        auto pending = model.refreshGitHub();
+        QTRY_VERIFY(!service->requests().isEmpty());
+        f->model.reset();
+        for (int round = 0; round < 4; ++round) {
+            service->release();
+            QTest::qWait(100);
+        }
+        QTRY_COMPARE(requestsMentioning(u"/pulls"_s), 16);
+    }
+
     void startLoadsTokensThenRefreshes()
     {
         const ProjectConfig site = repository(u"site"_s, u"s"_s);
