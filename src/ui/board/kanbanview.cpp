@@ -81,7 +81,7 @@ KanbanView::KanbanView(UiContext &context, QWidget *parent)
 
     auto *filters = new QHBoxLayout;
     filters->setSpacing(8);
-    filters->addWidget(m_search);
+    filters->addWidget(m_search, 0, Qt::AlignLeft); // stays left when no label is in use
     filters->addWidget(m_chips, 1);
 
     auto *columns = new QHBoxLayout;
