@@ -24,6 +24,8 @@
 #include <QScrollArea>
 #include <QVariantAnimation>
 
+#include <chrono>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -105,6 +107,8 @@ MenuBarView::MenuBarView(UiContext &context, QWidget *parent)
     connect(&model, &AppModel::projectsChanged, this, &MenuBarView::syncRows);
     connect(&model, &AppModel::runtimeChanged, this, &MenuBarView::syncRow);
     connect(&model, &AppModel::lastRefreshChanged, this, &MenuBarView::syncRefreshText);
+    m_ticker.setInterval(std::chrono::seconds(20));
+    connect(&m_ticker, &QTimer::timeout, this, &MenuBarView::syncRefreshText);
     connect(&model, &AppModel::isRefreshingChanged, this, &MenuBarView::syncSpinner);
     connect(&m_context.preferences, &Preferences::languageChanged, this, [this] {
         if (isVisible())
@@ -336,12 +340,15 @@ void MenuBarView::showEvent(QShowEvent *event)
         retranslate();
     m_placed = false;
     syncSpinner();
+    syncRefreshText();
+    m_ticker.start();
 }
 
 void MenuBarView::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
     syncSpinner();
+    m_ticker.stop();
 }
 
 void MenuBarView::paintEvent(QPaintEvent *)

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QTimer>
 #include <QUuid>
 #include <QWidget>
 
@@ -65,6 +66,7 @@ private:
     UiContext &m_context;
     QRect m_anchor;
     bool m_placed = false;
+    QTimer m_ticker; // re-words "Aktualizováno …" while the panel stays open
     QElapsedTimer m_lostFocus;
     QLabel *m_refreshText = nullptr;
     IconButton *m_refresh = nullptr;
