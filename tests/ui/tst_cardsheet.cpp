@@ -76,9 +76,11 @@ void TestCardSheet::textsAreWrittenAsTyped()
     title->selectAll();
     QTest::keyClicks(title, u" New "_s);
     QCOMPARE(current().title, u" New "_s);
+    QCOMPARE(sheet->windowTitle(), u"New"_s); // the window's title follows
     title->selectAll();
     QTest::keyClick(title, Qt::Key_Backspace);
     QCOMPARE(current().title, QString());
+    QCOMPARE(sheet->windowTitle(), u"Název úkolu"_s);
 
     auto *note = find<QPlainTextEdit>(sheet, u"noteField"_s);
     QTest::keyClicks(note, u"ab"_s);

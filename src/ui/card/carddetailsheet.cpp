@@ -142,8 +142,10 @@ QWidget *CardDetailSheet::buildContent()
 
     AppModel &appModel = m_context.model;
     const QUuid id = m_cardID;
-    connect(m_title, &QLineEdit::textEdited, this,
-            [this](const QString &text) { edit([&](TaskCard &card) { card.title = text; }); });
+    connect(m_title, &QLineEdit::textEdited, this, [this](const QString &text) {
+        edit([&](TaskCard &card) { card.title = text; });
+        updateWindowTitle();
+    });
     connect(m_note->editor(), &QPlainTextEdit::textChanged, this, [this] {
         const QString note = m_note->editor()->toPlainText();
         edit([&](TaskCard &card) { card.note = note; });
@@ -237,10 +239,15 @@ void CardDetailSheet::refresh()
     m_checklist->setItems(card->checklist);
 }
 
-void CardDetailSheet::retranslate()
+void CardDetailSheet::updateWindowTitle()
 {
     const QString title = ElidedLabel::singleLine(m_title->text()).trimmed().left(60);
     setWindowTitle(title.isEmpty() ? L(u"Název úkolu"_s) : title);
+}
+
+void CardDetailSheet::retranslate()
+{
+    updateWindowTitle();
     m_deleted->setText(L(u"Karta byla smazána"_s));
     m_title->setPlaceholderText(L(u"Název úkolu"_s));
     m_title->setAccessibleName(L(u"Název úkolu"_s));

@@ -40,6 +40,8 @@ public:
 private:
     void refresh();
     void retranslate();
+    // The card's title (cut), or the field's placeholder while it is empty.
+    void updateWindowTitle();
     // Applies `change` to the model's current record and stores it.
     void edit(const std::function<void(TaskCard &)> &change);
     QLabel *heading();
