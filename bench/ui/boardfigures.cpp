@@ -132,12 +132,11 @@ QList<UiFigure> sheetOpen(UiBench &bench)
         const QPoint tile = list->visualRect(list->model()->index(0, 0)).center();
         const double opened = settledAfter(
             window, [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tile); });
+        // The sheet is a window of its own over the main window.
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *sheet = qobject_cast<CardDetailSheet *>(widget))
                 sheet->close();
         }
-        for (auto *sheet : window.view().findChildren<CardDetailSheet *>())
-            sheet->close();
         QApplication::processEvents();
         return opened;
     });
