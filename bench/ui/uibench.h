@@ -42,10 +42,10 @@ private:
 double millisecondsSince(const QElapsedTimer &timer);
 
 // What the figures of the desktop screens share: a data file with 200 projects (real
-// repositories) in 10 folders and 2,000 cards, the Netlify, Vercel and GitHub services faked on
-// loopback answering after 50 ms (on a thread of their own, so they take no time from the
-// thread being measured), the model with all three tokens, and the context a screen is built
-// with.
+// repositories) in 10 folders and 2,000 cards (500 on the first project's board), the Netlify,
+// Vercel and GitHub services faked on loopback answering after 50 ms (on a thread of their own,
+// so they take no time from the thread being measured), the model with all three tokens, and
+// the context a screen is built with.
 class UiBench final {
 public:
     static constexpr int projectCount = 200;
