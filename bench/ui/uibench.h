@@ -2,14 +2,14 @@
 #pragma once
 
 #include "app/appmodel.h"
-#include "locale/preferences.h"
 #include "model/projectconfig.h"
+#include "services/preferences.h"
 #include "services/updatechecker.h"
 #include "sources/processrunner.h"
 #include "support/fakedesktop.h"
 #include "support/memorytokenstore.h"
-#include "ui/shell/globalhotkeymanager.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QElapsedTimer>
 #include <QList>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/appmodel.h"
-#include "locale/preferences.h"
 #include "model/store.h"
 #include "services/notificationmanager.h"
+#include "services/preferences.h"
 #include "services/updatechecker.h"
 #include "sources/processrunner.h"
 #include "sources/serviceendpoints.h"

@@ -4,7 +4,7 @@
 #include "app/cardcounts.h"
 #include "app/recordlookup.h"
 #include "app/sortindex.h"
-#include "locale/preferences.h"
+#include "services/preferences.h"
 
 #include <algorithm>
 

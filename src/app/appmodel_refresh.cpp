@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/appmodel.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 
 #include <QPointer>
 

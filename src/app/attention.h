@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/projectruntime.h"
-#include "locale/statuscolor.h"
+#include "app/statuscolor.h"
 
 #include <optional>
 

@@ -2,8 +2,8 @@
 #include "app/presentation.h"
 
 #include "app/statusrefresher.h"
-#include "locale/formatters.h"
-#include "locale/localization.h"
+#include "i18n/formatters.h"
+#include "i18n/localization.h"
 
 #include <QStringList>
 

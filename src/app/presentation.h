@@ -3,7 +3,7 @@
 
 #include "app/attention.h"
 #include "app/projectruntime.h"
-#include "locale/statuscolor.h"
+#include "app/statuscolor.h"
 #include "model/cardpriority.h"
 #include "model/kanbancolumn.h"
 #include "model/projectconfig.h"

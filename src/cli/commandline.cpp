@@ -5,7 +5,7 @@
 #include "cli/exportcommand.h"
 #include "cli/statuscommand.h"
 #include "cli/terminal.h"
-#include "locale/preferences.h"
+#include "services/preferences.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -3,7 +3,7 @@
 
 #include "app/presentation.h"
 #include "cli/terminal.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/cardlabel.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "model/colornames.h"
 
 QString CardLabel::resolvedColorName() const

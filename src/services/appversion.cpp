@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "services/appversion.h"
 
-#ifndef QUAYLIN_VERSION
-#define QUAYLIN_VERSION ""
-#endif
+#include "version.h"
 
 namespace AppVersion {
 

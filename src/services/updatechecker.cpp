@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "services/updatechecker.h"
 
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
 #include "model/jsonfields.h"
+#include "services/preferences.h"
 #include "sources/httpfetcher.h"
 
 #include <QPointer>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "sources/httpfetcher.h"
 
+#include "version.h"
+
 #include <QCoroNetworkReply>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/appmodel.h"
-#include "locale/preferences.h"
 #include "model/recordjson.h"
+#include "services/preferences.h"
 #include "sources/processrunner.h"
 #include "support/testenvironment.h"
 

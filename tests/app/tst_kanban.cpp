@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "modelfixture.h"
 
-#include "locale/preferences.h"
+#include "services/preferences.h"
 
 #include <QtTest>
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The `quaylin` command as a user runs it: a real process over a temporary data folder.
-#include "locale/preferences.h"
 #include "model/recordjson.h"
+#include "services/preferences.h"
 #include "support/fakeservice.h"
 #include "support/testenvironment.h"
+#include "version.h"
 
 #include <QtTest> // brings all of QtCore: QDirIterator, QJsonDocument, QLockFile, QProcess
 

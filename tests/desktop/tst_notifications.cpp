@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "services/notificationmanager.h"
 #include "support/fakenotifications.h"
 #include "support/testenvironment.h"

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/shell/appcommands.h"
-#include "ui/shell/clipboard.h"
-#include "ui/shell/desktop.h"
-#include "ui/shell/editorlauncher.h"
-#include "ui/shell/filechooser.h"
-#include "ui/shell/terminallauncher.h"
-#include "ui/shell/urlopener.h"
+#include "ui/desktop/appcommands.h"
+#include "ui/desktop/clipboard.h"
+#include "ui/desktop/desktop.h"
+#include "ui/desktop/editorlauncher.h"
+#include "ui/desktop/filechooser.h"
+#include "ui/desktop/terminallauncher.h"
+#include "ui/desktop/urlopener.h"
 
 #include <QList>
 #include <QPointer>

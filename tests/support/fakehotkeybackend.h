@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/shell/hotkeybackend.h"
+#include "ui/desktop/hotkeybackend.h"
 
 // Records grabs and releases; `press()` acts as the user pressing the shortcut.
 class FakeHotKeyBackend final : public HotKeyBackend {

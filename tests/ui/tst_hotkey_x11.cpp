@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The X11 shortcut backend on a real X server (xvfb-run), pressed with xdotool's fake input.
-#include "ui/shell/globalhotkeymanager.h"
-#include "ui/shell/hotkeybackend.h"
+#include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/hotkeybackend.h"
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakehotkeybackend.h"
 #include "support/testenvironment.h"
-#include "ui/shell/editorlauncher.h"
-#include "ui/shell/globalhotkeymanager.h"
-#include "ui/shell/terminallauncher.h"
+#include "ui/desktop/editorlauncher.h"
+#include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/terminallauncher.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include "support/fakedesktop.h"
 #include "support/fakehotkeybackend.h"
 #include "support/memorytokenstore.h"
-#include "ui/shell/globalhotkeymanager.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>

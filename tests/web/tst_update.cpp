@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakeservice.h"
 
-#include "locale/preferences.h"
+#include "services/preferences.h"
 #include "services/updatechecker.h"
 #include "support/testenvironment.h"
 

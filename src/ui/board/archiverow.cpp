@@ -2,7 +2,7 @@
 #include "ui/board/archiverow.h"
 
 #include "app/presentation.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/card/sheetbuttons.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"

@@ -2,13 +2,13 @@
 #include "ui/board/archivesheet.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/board/archiverow.h"
 #include "ui/card/carddeletion.h"
 #include "ui/card/sheetbuttons.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

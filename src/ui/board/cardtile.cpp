@@ -2,8 +2,8 @@
 #include "ui/board/cardtile.h"
 
 #include "app/presentation.h"
-#include "locale/formatters.h"
-#include "locale/localization.h"
+#include "i18n/formatters.h"
+#include "i18n/localization.h"
 #include "ui/board/duedatetone.h"
 #include "ui/board/tilechrome.h"
 #include "ui/components/capsule.h"

@@ -3,7 +3,7 @@
 
 #include "app/appmodel.h"
 #include "app/presentation.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/board/carddelegate.h"
 #include "ui/board/cardlistmodel.h"
 #include "ui/board/cardlistview.h"

@@ -3,7 +3,7 @@
 
 #include "app/appmodel.h"
 #include "app/presentation.h"
-#include "locale/preferences.h"
+#include "services/preferences.h"
 #include "ui/board/archivesheet.h"
 #include "ui/board/carddelegate.h"
 #include "ui/board/cardlistmodel.h"
@@ -21,8 +21,8 @@
 #include "ui/components/symbollabel.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
-#include "ui/shell/appcommands.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/appcommands.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

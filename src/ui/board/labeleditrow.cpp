@@ -2,7 +2,7 @@
 #include "ui/board/labeleditrow.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "model/colornames.h"
 #include "ui/components/colorswatch.h"
 #include "ui/components/iconbutton.h"

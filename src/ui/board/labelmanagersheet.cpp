@@ -2,13 +2,13 @@
 #include "ui/board/labelmanagersheet.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
 #include "model/colornames.h"
+#include "services/preferences.h"
 #include "ui/board/labeleditrow.h"
 #include "ui/components/taborder.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

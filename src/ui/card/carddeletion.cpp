@@ -2,7 +2,7 @@
 #include "ui/card/carddeletion.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/elidedlabel.h"
 
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 #include "ui/card/carddetailsheet.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/card/carddeletion.h"
 #include "ui/card/checklistsection.h"
 #include "ui/card/coverpicker.h"
@@ -15,7 +15,7 @@
 #include "ui/card/timerrow.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/card/checklistsection.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/card/checklistrow.h"
 #include "ui/components/colors.h"
 #include "ui/components/taborder.h"

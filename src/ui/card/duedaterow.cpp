@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/card/duedaterow.h"
 
-#include "locale/formatters.h"
-#include "locale/localization.h"
+#include "i18n/formatters.h"
+#include "i18n/localization.h"
 #include "ui/components/typography.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/card/timerrow.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"

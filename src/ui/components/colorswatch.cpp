@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/components/colorswatch.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/focusring.h"
 #include "ui/components/symbols.h"

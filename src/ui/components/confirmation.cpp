@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/components/confirmation.h"
 
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 
 #include <QMessageBox>
 #include <QPushButton>

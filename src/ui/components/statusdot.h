@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "locale/statuscolor.h"
+#include "app/statuscolor.h"
 
 #include <QWidget>
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/detail/commitsuggestionsheet.h"
 
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/card/sheetbuttons.h"
 #include "ui/components/colors.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
+#include "ui/desktop/clipboard.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/detail/commitsuggestion.h"
-#include "ui/shell/clipboard.h"
-#include "ui/shell/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

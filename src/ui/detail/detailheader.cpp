@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/detail/detailheader.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/iconbutton.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
-#include "ui/shell/editorlauncher.h"
-#include "ui/shell/terminallauncher.h"
-#include "ui/shell/uicontext.h"
-#include "ui/shell/urlopener.h"
+#include "ui/desktop/editorlauncher.h"
+#include "ui/desktop/terminallauncher.h"
+#include "ui/desktop/uicontext.h"
+#include "ui/desktop/urlopener.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

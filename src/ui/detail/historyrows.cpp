@@ -2,7 +2,7 @@
 #include "ui/detail/historyrows.h"
 
 #include "app/presentation.h"
-#include "locale/formatters.h"
+#include "i18n/formatters.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/typography.h"

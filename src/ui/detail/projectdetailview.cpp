@@ -4,15 +4,15 @@
 #include "app/appmodel.h"
 #include "app/presentation.h"
 #include "app/statusrefresher.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/board/kanbanview.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/detail/commitsuggestionsheet.h"
 #include "ui/detail/detailheader.h"
 #include "ui/detail/historyrows.h"
 #include "ui/detail/rowsbox.h"
 #include "ui/detail/statuschiprow.h"
-#include "ui/shell/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QScrollArea>

@@ -3,16 +3,16 @@
 
 #include "app/appmodel.h"
 #include "app/presentation.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
 #include "ui/components/segmentedcontrol.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/typography.h"
+#include "ui/desktop/filechooser.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/editor/removalconfirmation.h"
-#include "ui/shell/filechooser.h"
-#include "ui/shell/uicontext.h"
 
 #include <QDir>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/attentionsection.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/banner.h"
 #include "ui/components/colors.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/main/attentionlist.h"
 #include "ui/main/attentionmodel.h"
-#include "ui/shell/uicontext.h"
 
 #include <QVBoxLayout>
 

@@ -2,9 +2,11 @@
 #include "ui/main/mainview.h"
 
 #include "app/appmodel.h"
-#include "locale/preferences.h"
 #include "model/jsonfields.h"
 #include "model/recordjson.h"
+#include "services/preferences.h"
+#include "ui/desktop/appcommands.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/detail/projectdetailview.h"
 #include "ui/editor/projecteditor.h"
 #include "ui/editor/removalconfirmation.h"
@@ -13,8 +15,6 @@
 #include "ui/main/sidebar.h"
 #include "ui/main/storenotices.h"
 #include "ui/settings/settingssheet.h"
-#include "ui/shell/appcommands.h"
-#include "ui/shell/uicontext.h"
 
 #include <QSplitter>
 #include <QStackedWidget>

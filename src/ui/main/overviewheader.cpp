@@ -2,12 +2,12 @@
 #include "ui/main/overviewheader.h"
 
 #include "app/appmodel.h"
-#include "locale/formatters.h"
-#include "locale/localization.h"
+#include "i18n/formatters.h"
+#include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

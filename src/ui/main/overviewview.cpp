@@ -2,8 +2,9 @@
 #include "ui/main/overviewview.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/main/attentionsection.h"
 #include "ui/main/nomatchview.h"
 #include "ui/main/overviewheader.h"
@@ -13,7 +14,6 @@
 #include "ui/main/tokenbanner.h"
 #include "ui/main/updatebanner.h"
 #include "ui/main/welcomeview.h"
-#include "ui/shell/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -2,7 +2,7 @@
 #include "ui/main/projectcarddelegate.h"
 
 #include "app/presentation.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
@@ -12,8 +12,8 @@
 #include "ui/components/statusline.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
+#include "ui/desktop/editorlauncher.h"
 #include "ui/main/projectgrid.h"
-#include "ui/shell/editorlauncher.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

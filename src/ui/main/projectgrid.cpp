@@ -2,9 +2,9 @@
 #include "ui/main/projectgrid.h"
 
 #include "ui/components/projectlinks.h"
-#include "ui/shell/desktop.h"
-#include "ui/shell/editorlauncher.h"
-#include "ui/shell/urlopener.h"
+#include "ui/desktop/desktop.h"
+#include "ui/desktop/editorlauncher.h"
+#include "ui/desktop/urlopener.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -2,11 +2,11 @@
 #include "ui/main/renamefoldersheet.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/prominentbutton.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

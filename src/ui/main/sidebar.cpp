@@ -4,18 +4,18 @@
 #include "app/appmodel.h"
 #include "app/presentation.h"
 #include "app/sortindex.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
 #include "services/appversion.h"
+#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/iconbutton.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/main/sidebardelegate.h"
 #include "ui/main/sidebarmodel.h"
 #include "ui/main/sidebarview.h"
-#include "ui/shell/uicontext.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "app/appmodel.h"
 #include "app/presentation.h"
 #include "app/sortindex.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "model/jsonfields.h"
 #include "model/recordjson.h"
 

@@ -2,10 +2,10 @@
 #include "ui/main/statsrow.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/statchip.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 

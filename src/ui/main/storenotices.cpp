@@ -2,12 +2,12 @@
 #include "ui/main/storenotices.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/banner.h"
 #include "ui/components/colors.h"
 #include "ui/components/iconbutton.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QVBoxLayout>
 

@@ -2,11 +2,11 @@
 #include "ui/main/tokenbanner.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "sources/tokenstore.h"
 #include "ui/components/banner.h"
 #include "ui/components/colors.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/updatebanner.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "services/updatechecker.h"
 #include "ui/components/banner.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
-#include "ui/shell/uicontext.h"
-#include "ui/shell/urlopener.h"
+#include "ui/desktop/uicontext.h"
+#include "ui/desktop/urlopener.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

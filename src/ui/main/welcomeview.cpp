@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/welcomeview.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 #include "ui/components/appbadge.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"

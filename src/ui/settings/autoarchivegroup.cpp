@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/settings/autoarchivegroup.h"
 
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/toggleswitch.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,16 +2,16 @@
 #include "ui/settings/backupgroup.h"
 
 #include "app/appmodel.h"
-#include "locale/formatters.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/formatters.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/confirmation.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/typography.h"
-#include "ui/shell/filechooser.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/filechooser.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,18 +2,18 @@
 #include "ui/settings/settingssheet.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
 #include "ui/components/typography.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/settings/autoarchivegroup.h"
 #include "ui/settings/backupgroup.h"
 #include "ui/settings/languagegroup.h"
 #include "ui/settings/shortcutgroup.h"
 #include "ui/settings/tokengroup.h"
 #include "ui/settings/updatesgroup.h"
-#include "ui/shell/uicontext.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/settings/shortcutgroup.h"
 
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/toggleswitch.h"
 #include "ui/components/typography.h"
-#include "ui/shell/globalhotkeymanager.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,14 +2,14 @@
 #include "ui/settings/tokengroup.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "sources/tokenstore.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/settings/updatesgroup.h"
 
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
 #include "services/appversion.h"
+#include "services/preferences.h"
 #include "services/updatechecker.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/typography.h"
-#include "ui/shell/uicontext.h"
+#include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

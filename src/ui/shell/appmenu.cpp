@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/appmenu.h"
 
-#include "ui/shell/appcommands.h"
+#include "ui/desktop/appcommands.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,13 +2,13 @@
 #include "ui/shell/desktopapplication.h"
 
 #include "model/store.h"
-#include "ui/shell/globalhotkeymanager.h"
-#include "ui/shell/hotkeybackend.h"
+#include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/hotkeybackend.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/singleinstance.h"
 #include "ui/shell/terminationsignals.h"
 #include "ui/shell/trayicon.h"
-#include "ui/shell/uicontext.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>

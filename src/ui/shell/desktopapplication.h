@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/appcontext.h"
-#include "ui/shell/desktop.h"
+#include "ui/desktop/desktop.h"
 #include "ui/shell/singleinstance.h"
 
 #include <QObject>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/mainwindow.h"
 
-#include "locale/preferences.h"
 #include "services/appversion.h"
+#include "services/preferences.h"
 #include "ui/components/appbadge.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/main/mainview.h"
 #include "ui/shell/appmenu.h"
-#include "ui/shell/uicontext.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -2,17 +2,17 @@
 #include "ui/shell/menubarview.h"
 
 #include "app/appmodel.h"
-#include "locale/formatters.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/formatters.h"
+#include "i18n/localization.h"
 #include "services/appversion.h"
+#include "services/preferences.h"
 #include "ui/components/appbadge.h"
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
 #include "ui/components/iconbutton.h"
 #include "ui/components/typography.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/shell/menuprojectrow.h"
-#include "ui/shell/uicontext.h"
 
 #include <QCursor>
 #include <QGuiApplication>

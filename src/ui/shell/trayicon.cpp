@@ -2,11 +2,11 @@
 #include "ui/shell/trayicon.h"
 
 #include "app/appmodel.h"
-#include "locale/localization.h"
-#include "locale/preferences.h"
+#include "i18n/localization.h"
+#include "services/preferences.h"
 #include "ui/components/appbadge.h"
+#include "ui/desktop/uicontext.h"
 #include "ui/shell/menubarview.h"
-#include "ui/shell/uicontext.h"
 
 #include <QMenu>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/appcommands.h"
+#include "ui/desktop/appcommands.h"
 
 AppCommands::AppCommands(QObject *parent)
     : QObject(parent)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/filechooser.h"
+#include "ui/desktop/filechooser.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/shell/desktop.h"
+#include "ui/desktop/desktop.h"
 
 class AppModel;
 class GlobalHotKeyManager;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/urlopener.h"
+#include "ui/desktop/urlopener.h"
 
 #include <QDesktopServices>
 

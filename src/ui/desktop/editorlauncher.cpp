@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/editorlauncher.h"
+#include "ui/desktop/editorlauncher.h"
 
 #include <QDir>
 #include <QFileInfo>

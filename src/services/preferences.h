@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 
 #include <QByteArray>
 #include <QObject>

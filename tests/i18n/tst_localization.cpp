@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "locale/localization.h"
-#include "locale/preferences.h"
-#include "locale/translations.h"
+#include "i18n/localization.h"
+#include "i18n/translations.h"
+#include "services/preferences.h"
 #include "support/testenvironment.h"
 
 #include <QtTest>

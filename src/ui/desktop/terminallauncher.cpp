@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/terminallauncher.h"
+#include "ui/desktop/terminallauncher.h"
 
 #include <QDir>
 #include <QFileInfo>

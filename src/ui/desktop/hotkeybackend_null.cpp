@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Desktops where no application may grab a global shortcut.
-#include "ui/shell/hotkeybackend.h"
+#include "ui/desktop/hotkeybackend.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "locale/formatters.h"
+#include "i18n/formatters.h"
 
-#include "locale/localization.h"
+#include "i18n/localization.h"
 
 #include <unicode/locid.h>
 #include <unicode/reldatefmt.h>

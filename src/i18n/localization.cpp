@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "locale/localization.h"
+#include "i18n/localization.h"
 
-#include "locale/translations.h"
+#include "i18n/translations.h"
 
 #include <atomic>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "locale/translations.h"
+#include "i18n/translations.h"
 
 #include <atomic>
 #include <iterator>

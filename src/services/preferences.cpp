@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "locale/preferences.h"
+#include "services/preferences.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // X11: Alt+Super+S grabbed on the root window through Qt's own X connection, so the presses
 // arrive in Qt's event stream and are picked out there. On any other platform (Wayland) the
 // backend reports that it cannot grab.
-#include "ui/shell/hotkeybackend.h"
+#include "ui/desktop/hotkeybackend.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/globalhotkeymanager.h"
+#include "ui/desktop/globalhotkeymanager.h"
 
 #include <QPointer>
 

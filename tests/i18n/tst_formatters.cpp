@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "locale/formatters.h"
-#include "locale/localization.h"
+#include "i18n/formatters.h"
+#include "i18n/localization.h"
 #include "support/testenvironment.h"
 
 #include <QtTest>

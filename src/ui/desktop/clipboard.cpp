@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/clipboard.h"
+#include "ui/desktop/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
