@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/components/rowdiff.h"
 
+#include <QSet>
+
 namespace RowDiff {
 
 namespace {
@@ -29,39 +31,59 @@ QList<Step> steps(QList<QList<QUuid>> current, const QList<QList<QUuid>> &desire
         apply(current, step);
         result.append(step);
     };
+    QSet<QUuid> wanted;
+    for (const QList<QUuid> &section : desired) {
+        for (const QUuid &id : section)
+            wanted.insert(id);
+    }
+    // Rows shown nowhere any more go first, a run at a time from the end, so that the rows
+    // that stay keep their places without moving (one card restored from the top of a long
+    // archive is one removal, not a move of every row below it).
+    QSet<QUuid> shown;
+    for (int section = 0; section < current.size(); ++section) {
+        for (int row = int(current[section].size()) - 1; row >= 0;) {
+            if (wanted.contains(current[section][row])) {
+                shown.insert(current[section][row]);
+                --row;
+                continue;
+            }
+            int first = row;
+            while (first > 0 && !wanted.contains(current[section][first - 1]))
+                --first;
+            take({Step::Kind::Remove, section, first, row - first + 1, 0, 0, {}});
+            row = first - 1;
+        }
+    }
+    // Every row left is wanted somewhere: each section takes its rows from wherever they are,
+    // pushing those wanted by a later section to its end, where that section takes them.
     for (int section = 0; section < desired.size(); ++section) {
-        const QList<QUuid> &wanted = desired[section];
+        const QList<QUuid> &wantedHere = desired[section];
         int row = 0;
-        while (row < wanted.size()) {
-            const QUuid &id = wanted[row];
+        while (row < wantedHere.size()) {
+            const QUuid &id = wantedHere[row];
             const QList<QUuid> &have = current[section];
             if (row < have.size() && have[row] == id) {
                 ++row;
                 continue;
             }
-            const Place place = find(current, id);
-            if (place.section >= 0) {
-                Step move{Step::Kind::Move, section, row, 1, place.section, place.row, {}};
-                take(move);
+            if (shown.contains(id)) {
+                const Place place = find(current, id);
+                take({Step::Kind::Move, section, row, 1, place.section, place.row, {}});
                 ++row;
                 continue;
             }
             // A run of ids shown nowhere yet goes in at once.
             Step insert{Step::Kind::Insert, section, row, 0, 0, 0, {}};
-            while (row + insert.count < wanted.size() &&
-                   find(current, wanted[row + insert.count]).section < 0) {
-                insert.ids.append(wanted[row + insert.count]);
+            while (row + insert.count < wantedHere.size() &&
+                   !shown.contains(wantedHere[row + insert.count])) {
+                insert.ids.append(wantedHere[row + insert.count]);
                 ++insert.count;
             }
+            for (const QUuid &added : std::as_const(insert.ids))
+                shown.insert(added);
             take(insert);
             row += insert.count;
         }
-    }
-    // Whatever is left after each section's wanted rows is shown nowhere any more.
-    for (int section = 0; section < desired.size(); ++section) {
-        const int extra = int(current[section].size() - desired[section].size());
-        if (extra > 0)
-            take({Step::Kind::Remove, section, int(desired[section].size()), extra, 0, 0, {}});
     }
     return result;
 }
