@@ -3,36 +3,44 @@
 
 #include "ui/desktop/hotkeybackend.h"
 
-// Records grabs and releases; `press()` acts as the user pressing the shortcut.
+// Records grabs and releases. It answers a grab at once, or, with `answersLater`, when the
+// test calls `answer()`, as a desktop that asks the user first. `press()` acts as the user
+// pressing the shortcut.
 class FakeHotKeyBackend final : public HotKeyBackend {
 public:
     bool supported = true;
+    bool answersLater = false;
+    HotKeyGrab reply = HotKeyGrab::Granted; // what an immediate answer says
     int grabs = 0;
     int releases = 0;
     bool held = false;
+    bool asked = false; // a request waits for its answer
 
     bool isSupported() const override { return supported; }
-    bool grab(std::function<void()> pressed) override
+    void grab() override
     {
-        if (!supported)
-            return false;
         ++grabs;
-        held = true;
-        m_pressed = std::move(pressed);
-        return true;
+        asked = true;
+        if (!answersLater)
+            answer(supported ? reply : HotKeyGrab::Unsupported);
     }
     void release() override
     {
         ++releases;
         held = false;
-        m_pressed = nullptr;
+        asked = false;
+    }
+    void answer(HotKeyGrab result)
+    {
+        if (!asked)
+            return; // withdrawn: a backend sends nothing then
+        asked = false;
+        held = result == HotKeyGrab::Granted;
+        Q_EMIT answered(result);
     }
     void press()
     {
-        if (m_pressed)
-            m_pressed();
+        if (held)
+            Q_EMIT pressed();
     }
-
-private:
-    std::function<void()> m_pressed;
 };

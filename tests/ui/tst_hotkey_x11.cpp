@@ -104,10 +104,8 @@ private Q_SLOTS:
         OtherClient other;
         QVERIFY(other.grabS());
         GlobalHotKeyManager manager(makeSystemHotKeyBackend());
-        QSignalSpy changed(&manager, &GlobalHotKeyManager::registrationChanged);
         manager.registerHotKey();
-        QVERIFY(!manager.isRegistered());
-        QCOMPARE(changed.count(), 0);
+        QCOMPARE(manager.state(), GlobalHotKeyManager::State::Refused);
     }
 };
 

@@ -185,6 +185,7 @@ void TestLaunchers::terminalStartsInTheFolder()
 
 void TestLaunchers::hotKeyIsRegisteredOnce()
 {
+    using State = GlobalHotKeyManager::State;
     auto owned = std::make_unique<FakeHotKeyBackend>();
     FakeHotKeyBackend &backend = *owned;
     GlobalHotKeyManager manager(std::move(owned));
@@ -200,12 +201,41 @@ void TestLaunchers::hotKeyIsRegisteredOnce()
     backend.press();
     QCOMPARE(activated.size(), 1);
 
+    // A desktop that asks the user first: nothing is registered before the answer, a request
+    // is not repeated while it waits, and a withdrawn one stays withdrawn.
+    manager.unregisterHotKey();
+    backend.answersLater = true;
+    manager.registerHotKey();
+    manager.registerHotKey();
+    QCOMPARE(manager.state(), State::Asking);
+    QCOMPARE(backend.grabs, 3);
+    backend.answer(HotKeyGrab::Granted);
+    QCOMPARE(manager.state(), State::Registered);
+    manager.unregisterHotKey();
+    manager.registerHotKey();
+    manager.unregisterHotKey();
+    backend.answer(HotKeyGrab::Granted);
+    QCOMPARE(manager.state(), State::Off);
+    backend.press();
+    QCOMPARE(activated.size(), 1);
+    // Refused is said, and switching on again asks again.
+    manager.registerHotKey();
+    backend.answer(HotKeyGrab::Refused);
+    QCOMPARE(manager.state(), State::Refused);
+    manager.registerHotKey();
+    backend.answer(HotKeyGrab::Granted);
+    QVERIFY(manager.isRegistered());
+
     auto unsupported = std::make_unique<FakeHotKeyBackend>();
     unsupported->supported = false;
     GlobalHotKeyManager nowhere(std::move(unsupported));
     nowhere.registerHotKey();
     QVERIFY(!nowhere.isAvailable());
-    QVERIFY(!nowhere.isRegistered());
+    QCOMPARE(nowhere.state(), State::Unsupported);
+    // Off X11 (here no display at all) the system's backend says no at once.
+    GlobalHotKeyManager system(makeSystemHotKeyBackend());
+    system.registerHotKey();
+    QCOMPARE(system.state(), State::Unsupported);
 }
 
 QTEST_GUILESS_MAIN(TestLaunchers)

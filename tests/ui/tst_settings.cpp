@@ -182,7 +182,8 @@ private Q_SLOTS:
             QVERIFY(!days->isVisibleTo(&sheet));
             QCOMPARE(preferences.autoArchiveDays(), 90);
 
-            // The shortcut: off releases it at once, on grabs it again.
+            // The shortcut: off releases it at once, on asks again. A desktop may answer
+            // later; a refusal is said when it comes.
             auto *shortcut = child<ToggleSwitch>(sheet, u"settingsShortcutSwitch"_s);
             f.hotKey.registerHotKey();
             QVERIFY(shortcut->isChecked());
@@ -190,8 +191,18 @@ private Q_SLOTS:
             shortcut->click();
             QVERIFY(!preferences.globalHotkeyEnabled());
             QVERIFY(!f.hotKeyBackend->held);
+            f.hotKeyBackend->answersLater = true;
             shortcut->click();
+            QVERIFY(!shown(sheet, u"settingsShortcutNote"_s));
+            f.hotKeyBackend->answer(HotKeyGrab::Refused);
+            QVERIFY(shown(sheet, u"settingsShortcutNote"_s));
+            QCOMPARE(child<SymbolLabel>(sheet, u"settingsShortcutNote"_s)->text(),
+                     u"Zkratku teď používá jiná aplikace."_s);
+            shortcut->click();
+            shortcut->click();
+            f.hotKeyBackend->answer(HotKeyGrab::Granted);
             QVERIFY(f.hotKeyBackend->held);
+            QVERIFY(!shown(sheet, u"settingsShortcutNote"_s));
 
             child<SegmentedControl>(sheet, u"settingsLanguage"_s)->segment(1)->click();
             QCOMPARE(preferences.language(), AppLanguage::En);

@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/globalhotkeymanager.h"
 
-#include <QPointer>
-
 GlobalHotKeyManager::GlobalHotKeyManager(std::unique_ptr<HotKeyBackend> backend, QObject *parent)
     : QObject(parent)
     , m_backend(std::move(backend))
 {
+    if (!m_backend)
+        return;
+    connect(m_backend.get(), &HotKeyBackend::answered, this, &GlobalHotKeyManager::onAnswered);
+    connect(m_backend.get(), &HotKeyBackend::pressed, this, [this] {
+        if (m_state == State::Registered)
+            Q_EMIT activated();
+    });
 }
 
 GlobalHotKeyManager::~GlobalHotKeyManager()
 {
-    unregisterHotKey();
+    if (m_backend && (m_state == State::Registered || m_state == State::Asking))
+        m_backend->release();
 }
 
 bool GlobalHotKeyManager::isAvailable() const
@@ -21,23 +27,46 @@ bool GlobalHotKeyManager::isAvailable() const
 
 void GlobalHotKeyManager::registerHotKey()
 {
-    if (m_registered || !isAvailable())
+    if (m_state == State::Registered || m_state == State::Asking)
         return;
-    const auto pressed = [self = QPointer(this)] {
-        if (self)
-            Q_EMIT self->activated();
-    };
-    if (!m_backend->grab(pressed))
+    if (!isAvailable()) {
+        setState(State::Unsupported);
         return;
-    m_registered = true;
-    Q_EMIT registrationChanged(true);
+    }
+    setState(State::Asking);
+    m_backend->grab(); // may answer before it returns
 }
 
 void GlobalHotKeyManager::unregisterHotKey()
 {
-    if (!m_registered)
+    if (m_state == State::Registered || m_state == State::Asking)
+        m_backend->release();
+    setState(State::Off);
+}
+
+void GlobalHotKeyManager::onAnswered(HotKeyGrab result)
+{
+    // Answers count only while asking: none comes after release(), and a repeated one changes
+    // nothing.
+    if (m_state != State::Asking)
         return;
-    m_backend->release();
-    m_registered = false;
-    Q_EMIT registrationChanged(false);
+    switch (result) {
+    case HotKeyGrab::Granted:
+        setState(State::Registered);
+        break;
+    case HotKeyGrab::Refused:
+        setState(State::Refused);
+        break;
+    case HotKeyGrab::Unsupported:
+        setState(State::Unsupported);
+        break;
+    }
+}
+
+void GlobalHotKeyManager::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    Q_EMIT stateChanged(state);
 }

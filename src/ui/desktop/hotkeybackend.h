@@ -1,22 +1,39 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
+#include <QObject>
+
 #include <memory>
 
-// Grabs the one global shortcut (Alt+Super+S; ⌥⌘S on macOS) on one kind of desktop. One
-// implementation per system, chosen when building (hotkeybackend_x11.cpp, hotkeybackend_null.cpp).
-class HotKeyBackend {
-public:
-    virtual ~HotKeyBackend() = default;
-
-    // Whether this desktop lets an application grab a global shortcut at all (Wayland does not).
-    virtual bool isSupported() const = 0;
-    // Grabs the shortcut and calls `pressed` on the main thread on every press; false when it
-    // could not (unsupported, or another application holds the combination).
-    virtual bool grab(std::function<void()> pressed) = 0;
-    virtual void release() = 0;
+// How a desktop answered a request for the global shortcut.
+enum class HotKeyGrab {
+    Granted,
+    Refused,     // another application holds the combination, or the user said no
+    Unsupported, // this desktop lets no application have a global shortcut
 };
 
-// The backend for the desktop this process runs on.
+// Grabs the one global shortcut (Alt+Super+S; ⌥⌘S on macOS) on one kind of desktop. Some
+// desktops answer at once (X11), others only after asking the user (the desktop portal), so
+// the answer comes as a signal, possibly before grab() returns.
+class HotKeyBackend : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HotKeyBackend)
+
+public:
+    using QObject::QObject;
+
+    // Whether asking can succeed here at all; false means grab() would answer Unsupported.
+    virtual bool isSupported() const = 0;
+    // Asks for the shortcut; `answered` follows exactly once, unless release() comes first.
+    virtual void grab() = 0;
+    // Gives the shortcut back, or withdraws a request not answered yet.
+    virtual void release() = 0;
+
+Q_SIGNALS:
+    void answered(HotKeyGrab result);
+    // The user pressed the shortcut (on the main thread).
+    void pressed();
+};
+
+// The backend for the platform this process runs on, chosen by QGuiApplication::platformName().
 std::unique_ptr<HotKeyBackend> makeSystemHotKeyBackend();

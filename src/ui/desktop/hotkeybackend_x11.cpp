@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // X11: Alt+Super+S grabbed on the root window through Qt's own X connection, so the presses
-// arrive in Qt's event stream and are picked out there. On any other platform (Wayland) the
-// backend reports that it cannot grab.
-#include "ui/desktop/hotkeybackend.h"
+// arrive in Qt's event stream and are picked out there.
+#include "ui/desktop/hotkeybackend_x11.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -88,46 +87,19 @@ KeyMap readKeyMap(xcb_connection_t *connection)
 }
 
 class X11HotKeyBackend final : public HotKeyBackend, public QAbstractNativeEventFilter {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(X11HotKeyBackend)
+
 public:
+    X11HotKeyBackend() = default;
     ~X11HotKeyBackend() override { release(); }
 
     bool isSupported() const override { return connection() != nullptr; }
 
-    bool grab(std::function<void()> pressed) override
+    void grab() override
     {
         release();
-        xcb_connection_t *x = connection();
-        if (!x)
-            return false;
-        m_root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-        const KeyMap map = readKeyMap(x);
-        if (map.s == 0)
-            return false;
-        m_keycode = map.s;
-        m_modifiers = map.alt | map.super;
-        m_ignored = XCB_MOD_MASK_LOCK | map.numLock;
-        // The same shortcut with Caps Lock and Num Lock on, or it would not fire then.
-        m_locks = {0, XCB_MOD_MASK_LOCK, map.numLock, m_ignored};
-        std::vector<xcb_void_cookie_t> cookies;
-        for (const uint16_t lock : m_locks)
-            cookies.push_back(xcb_grab_key_checked(x, 0, m_root, m_modifiers | lock, m_keycode,
-                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
-        bool grabbed = true;
-        for (const xcb_void_cookie_t cookie : cookies) {
-            // BadAccess: another client holds the combination.
-            if (xcb_generic_error_t *error = xcb_request_check(x, cookie)) {
-                grabbed = false;
-                std::free(error);
-            }
-        }
-        if (!grabbed) {
-            ungrab(x);
-            return false;
-        }
-        m_pressed = std::move(pressed);
-        QCoreApplication::instance()->installNativeEventFilter(this);
-        m_grabbed = true;
-        return true;
+        Q_EMIT answered(tryGrab());
     }
 
     void release() override
@@ -136,7 +108,6 @@ public:
             return;
         m_grabbed = false;
         m_held = false;
-        m_pressed = nullptr;
         if (QCoreApplication *application = QCoreApplication::instance())
             application->removeNativeEventFilter(this);
         if (xcb_connection_t *x = connection()) {
@@ -166,14 +137,49 @@ public:
         if ((key->state & modifierBits) != m_modifiers)
             return false;
         // Holding the keys repeats the press; one toggle per press.
-        if (!m_held && m_pressed) {
+        if (!m_held) {
             m_held = true;
-            m_pressed();
+            Q_EMIT pressed();
         }
         return true;
     }
 
 private:
+    HotKeyGrab tryGrab()
+    {
+        xcb_connection_t *x = connection();
+        if (!x)
+            return HotKeyGrab::Unsupported;
+        m_root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+        const KeyMap map = readKeyMap(x);
+        if (map.s == 0)
+            return HotKeyGrab::Refused; // no S on this keyboard map
+        m_keycode = map.s;
+        m_modifiers = map.alt | map.super;
+        m_ignored = XCB_MOD_MASK_LOCK | map.numLock;
+        // The same shortcut with Caps Lock and Num Lock on, or it would not fire then.
+        m_locks = {0, XCB_MOD_MASK_LOCK, map.numLock, m_ignored};
+        std::vector<xcb_void_cookie_t> cookies;
+        for (const uint16_t lock : m_locks)
+            cookies.push_back(xcb_grab_key_checked(x, 0, m_root, m_modifiers | lock, m_keycode,
+                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        bool grabbed = true;
+        for (const xcb_void_cookie_t cookie : cookies) {
+            // BadAccess: another client holds the combination.
+            if (xcb_generic_error_t *error = xcb_request_check(x, cookie)) {
+                grabbed = false;
+                std::free(error);
+            }
+        }
+        if (!grabbed) {
+            ungrab(x);
+            return HotKeyGrab::Refused;
+        }
+        QCoreApplication::instance()->installNativeEventFilter(this);
+        m_grabbed = true;
+        return HotKeyGrab::Granted;
+    }
+
     static xcb_connection_t *connection()
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -195,12 +201,13 @@ private:
     std::array<uint16_t, 4> m_locks{};
     bool m_grabbed = false;
     bool m_held = false;
-    std::function<void()> m_pressed;
 };
 
 } // namespace
 
-std::unique_ptr<HotKeyBackend> makeSystemHotKeyBackend()
+std::unique_ptr<HotKeyBackend> makeX11HotKeyBackend()
 {
     return std::make_unique<X11HotKeyBackend>();
 }
+
+#include "hotkeybackend_x11.moc"

@@ -65,8 +65,8 @@ ShortcutGroup::ShortcutGroup(UiContext &context, QWidget *parent)
     layout->addWidget(m_box);
 
     connect(m_switch, &QAbstractButton::toggled, this, &ShortcutGroup::setEnabled);
-    connect(&context.hotKey, &GlobalHotKeyManager::registrationChanged, this,
-            &ShortcutGroup::retranslate);
+    // The desktop may answer a request later than the switch was flipped.
+    connect(&context.hotKey, &GlobalHotKeyManager::stateChanged, this, &ShortcutGroup::retranslate);
     connect(&context.preferences, &Preferences::globalHotkeyEnabledChanged, this,
             [this](bool enabled) {
                 m_switch->setChecked(enabled);
@@ -92,10 +92,11 @@ void ShortcutGroup::retranslate()
     m_text->setText(L(u"Vyvolat hlavní okno odkudkoliv"_s));
     m_switch->setAccessibleName(L(u"Vyvolat hlavní okno odkudkoliv"_s));
     const GlobalHotKeyManager &hotKey = m_context.hotKey;
+    using State = GlobalHotKeyManager::State;
     QString note;
-    if (!hotKey.isAvailable())
+    if (!hotKey.isAvailable() || hotKey.state() == State::Unsupported)
         note = L(u"Klávesová zkratka není v tomto prostředí dostupná."_s);
-    else if (m_switch->isChecked() && !hotKey.isRegistered())
+    else if (hotKey.state() == State::Refused)
         note = L(u"Zkratku teď používá jiná aplikace."_s);
     m_note->setText(note);
     m_note->setVisible(!note.isEmpty());

@@ -9,9 +9,9 @@ class SymbolLabel;
 class ToggleSwitch;
 struct UiContext;
 
-// The global shortcut that summons the main window: on registers it at once, off releases it.
-// Where the desktop offers no global shortcuts (Wayland), or another application holds this
-// one, it says so; the preference is stored either way.
+// The global shortcut that summons the main window: on asks the desktop for it at once, off
+// releases it. Where the desktop offers no global shortcuts (Wayland), or another application
+// holds this one, it says so when the desktop answers; the preference is stored either way.
 class ShortcutGroup final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ShortcutGroup)
