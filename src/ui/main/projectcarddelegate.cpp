@@ -13,10 +13,10 @@
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/editorlauncher.h"
-#include "ui/main/projectgrid.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
+#include <QListView>
 #include <QPainter>
 #include <QToolTip>
 
@@ -62,11 +62,6 @@ QString symbolOf(ProjectCardDelegate::Button button)
         break;
     }
     return u"curlybraces"_s;
-}
-
-const ProjectGrid *gridOf(const QStyleOptionViewItem &option)
-{
-    return qobject_cast<const ProjectGrid *>(option.widget);
 }
 
 } // namespace
@@ -152,8 +147,10 @@ QString ProjectCardDelegate::help(Button button) const
 
 QSize ProjectCardDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
 {
-    const auto *grid = gridOf(option);
-    return grid ? grid->gridSize() : QSize(300, cardHeight + 2 * cellMargin);
+    // A card fills its cell of the grid.
+    const auto *grid = qobject_cast<const QListView *>(option.widget);
+    return grid && grid->gridSize().isValid() ? grid->gridSize()
+                                              : QSize(300, cardHeight + 2 * cellMargin);
 }
 
 void ProjectCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -165,7 +162,6 @@ void ProjectCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     const OverviewModel::Card card = model->card(index);
     const Layout parts = layout(option.rect, card);
     const QPalette &colors = option.palette;
-    const ProjectGrid *grid = gridOf(option);
     const bool hovered = option.state & QStyle::State_MouseOver;
 
     painter->save();
@@ -192,7 +188,7 @@ void ProjectCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
                                    : Colors::withAlpha(Colors::primary(colors), 0.09);
     painter->setPen(QPen(outline, 1));
     painter->drawRoundedRect(parts.card.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
-    if (grid && grid->hasFocus() && FocusRing::shows(*grid) &&
+    if (option.widget && FocusRing::shows(*option.widget) &&
         (option.state & QStyle::State_HasFocus)) {
         painter->setPen(QPen(Colors::withAlpha(Colors::accent(colors), 0.8), 2));
         painter->setBrush(Qt::NoBrush);
@@ -224,10 +220,9 @@ void ProjectCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
                           Presentation::deployColor(card.runtime.deploy),
                           Presentation::deployLabel(card.runtime.deploy), colors, lineFont);
 
-    const std::optional<Button> hotButton =
-        grid && grid->hoveredIndex() == index ? grid->hoveredButton() : std::nullopt;
+    const bool hotCard = m_hoveredButton && m_hoveredIndex == index;
     for (const Part &part : parts.buttons) {
-        const bool hot = hotButton == part.button;
+        const bool hot = hotCard && *m_hoveredButton == part.button;
         if (hot) {
             painter->setPen(Qt::NoPen);
             painter->setBrush(Colors::quaternaryFill(colors));
@@ -240,6 +235,12 @@ void ProjectCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     if (hovered)
         Symbols::paint(*painter, parts.chevron, u"chevron.right"_s, Colors::tertiary(colors));
     painter->restore();
+}
+
+void ProjectCardDelegate::setHoveredButton(const QModelIndex &index, std::optional<Button> button)
+{
+    m_hoveredIndex = index;
+    m_hoveredButton = index.isValid() ? button : std::nullopt;
 }
 
 bool ProjectCardDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,

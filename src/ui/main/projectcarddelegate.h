@@ -4,6 +4,7 @@
 #include "ui/main/overviewmodel.h"
 
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QRectF>
 #include <QStyledItemDelegate>
 
@@ -46,6 +47,12 @@ public:
     // The tooltip of a button, in the current language.
     QString help(Button button) const;
 
+    // The button the pointer is over, drawn highlighted: the view tracks the pointer, which
+    // the style option does not carry (it says only which card is hovered).
+    QPersistentModelIndex hoveredIndex() const { return m_hoveredIndex; }
+    std::optional<Button> hoveredButton() const { return m_hoveredButton; }
+    void setHoveredButton(const QModelIndex &index, std::optional<Button> button);
+
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
@@ -54,4 +61,6 @@ public:
 
 private:
     EditorLauncher &m_editor;
+    QPersistentModelIndex m_hoveredIndex;
+    std::optional<Button> m_hoveredButton;
 };

@@ -91,11 +91,10 @@ void ProjectGrid::resizeEvent(QResizeEvent *event)
 void ProjectGrid::setHover(const QModelIndex &index,
                            std::optional<ProjectCardDelegate::Button> button)
 {
-    if (m_hovered == index && m_hoveredButton == button)
+    if (m_delegate->hoveredIndex() == index && m_delegate->hoveredButton() == button)
         return;
-    const QModelIndex previous = m_hovered;
-    m_hovered = index;
-    m_hoveredButton = button;
+    const QModelIndex previous = m_delegate->hoveredIndex();
+    m_delegate->setHoveredButton(index, button);
     if (previous.isValid())
         update(previous);
     if (index.isValid())

@@ -35,8 +35,6 @@ public:
     };
     static Columns columnsFor(int width);
 
-    QPersistentModelIndex hoveredIndex() const { return m_hovered; }
-    std::optional<ProjectCardDelegate::Button> hoveredButton() const { return m_hoveredButton; }
     ProjectCardDelegate *cardDelegate() const { return m_delegate; }
     // Runs what a click at `pos` (viewport coordinates) on a card does.
     void clickAt(const QPoint &pos);
@@ -63,8 +61,6 @@ private:
     OverviewModel &m_model;
     const Desktop &m_desktop;
     ProjectCardDelegate *m_delegate;
-    QPersistentModelIndex m_hovered;
-    std::optional<ProjectCardDelegate::Button> m_hoveredButton;
     QPersistentModelIndex m_pressed;
     int m_columns = 1;
 };
