@@ -32,6 +32,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <chrono>
+
 namespace {
 
 constexpr auto failedDeploy =
@@ -317,6 +319,8 @@ void ShellTest::panelClosesOnEscapeAndFocusLossAndOpensTheMainWindow()
     };
 
     MenuBarView *panel = &shell.panel();
+    auto now = std::chrono::steady_clock::now();
+    panel->setClock([&now] { return now; });
     QTRY_COMPARE(QApplication::activeWindow(), panel);
     QTest::keyClick(panel, Qt::Key_Escape);
     QVERIFY(!panel->isVisible());
@@ -331,12 +335,15 @@ void ShellTest::panelClosesOnEscapeAndFocusLossAndOpensTheMainWindow()
     QTRY_COMPARE(QApplication::activeWindow(), panel);
     activate(&other);
     QVERIFY(!panel->isVisible());
-    // The click on the icon that took the focus away does not bring it straight back.
+    // The click on the icon that took the focus away does not bring it straight back; one
+    // a moment later does.
+    now += std::chrono::milliseconds(299);
     shell.app->tray()->togglePanel();
     QVERIFY(!panel->isVisible());
 
-    QTest::qWait(350);
+    now += std::chrono::milliseconds(2);
     panel = &shell.panel();
+    QVERIFY(panel->isVisible());
     QVERIFY(!shell.app->mainWindow());
     QTest::mouseClick(panel->findChild<Capsule *>(u"panelOpenButton"_s), Qt::LeftButton);
     QVERIFY(!panel->isVisible());

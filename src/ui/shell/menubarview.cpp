@@ -33,7 +33,7 @@ namespace {
 constexpr int turnMs = 800;
 constexpr int screenGap = 4;
 // A tray click right after the panel lost focus to it closes rather than reopens.
-constexpr qint64 focusLossClickMs = 300;
+constexpr auto focusLossClick = std::chrono::milliseconds(300);
 
 QWidget *divider()
 {
@@ -193,7 +193,7 @@ void MenuBarView::popUp(const QRect &anchor)
 
 bool MenuBarView::justLostFocus() const
 {
-    return m_lostFocus.isValid() && m_lostFocus.elapsed() < focusLossClickMs;
+    return m_lostFocusAt && m_clock() - *m_lostFocusAt < focusLossClick;
 }
 
 bool MenuBarView::isSpinning() const
@@ -318,7 +318,7 @@ bool MenuBarView::event(QEvent *event)
     // Not when hiding by itself (Escape, "Otevřít Quaylin"), which deactivates it too.
     if (event->type() == QEvent::WindowDeactivate && isVisible() &&
         !testAttribute(Qt::WA_WState_Hidden)) {
-        m_lostFocus.start();
+        m_lostFocusAt = m_clock();
         hide();
     }
     return QWidget::event(event);

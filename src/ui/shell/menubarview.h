@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QTimer>
 #include <QUuid>
 #include <QWidget>
+
+#include <chrono>
+#include <functional>
+#include <optional>
 
 class Capsule;
 class IconButton;
@@ -27,6 +30,8 @@ class MenuBarView final : public QWidget {
 
 public:
     static constexpr int panelWidth = 330;
+    // A monotonic "now"; tests set one they move by hand.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
     explicit MenuBarView(UiContext &context, QWidget *parent = nullptr);
     ~MenuBarView() override;
@@ -37,6 +42,7 @@ public:
     // The panel hid a moment ago because it lost focus, most likely to a click on the tray
     // icon, which should then not open it again.
     bool justLostFocus() const;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
     // The refresh symbol turns (only while shown and refreshing).
     bool isSpinning() const;
 
@@ -67,7 +73,8 @@ private:
     QRect m_anchor;
     bool m_placed = false;
     QTimer m_ticker; // re-words "Aktualizováno …" while the panel stays open
-    QElapsedTimer m_lostFocus;
+    Clock m_clock = [] { return std::chrono::steady_clock::now(); };
+    std::optional<std::chrono::steady_clock::time_point> m_lostFocusAt;
     QLabel *m_refreshText = nullptr;
     IconButton *m_refresh = nullptr;
     QVariantAnimation *m_spin = nullptr;
