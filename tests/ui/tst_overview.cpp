@@ -158,19 +158,25 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QSignalSpy activated(&view, &OverviewView::projectActivated);
 
-        QVERIFY(!shown(view, u"attentionSection"_s));
-        QCoro::waitFor(model.refreshGit());
-        QTRY_VERIFY(shown(view, u"attentionSection"_s));
         auto *section = child<AttentionSection>(view, u"attentionSection"_s);
         QAbstractItemModelTester tester(section->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto reason = [section] {
+            return section->model()->index(0).data(AttentionModel::ReasonRole).toString();
+        };
+        QVERIFY(!shown(view, u"attentionSection"_s));
+        QCoro::waitFor(model.refreshGit());
+        QTRY_VERIFY(shown(view, u"attentionSection"_s));
         QCOMPARE(rowIds(*section->model(), AttentionModel::ProjectIdRole),
                  QList<QUuid>({site.id})); // the one with changes only
-        QVERIFY(section->model()
-                    ->index(0)
-                    .data(AttentionModel::ReasonRole)
-                    .toString()
-                    .contains(u"změn"_s));
+        QCOMPARE(reason(), u"1 nezacommitovaných změn"_s);
+        // A new reason repaints the row it stands in.
+        QSignalSpy reworded(section->model(), &QAbstractItemModel::dataChanged);
+        QVERIFY(writeFile(path + u"/other.txt"_s, "y"));
+        QCoro::waitFor(model.refreshGit());
+        QTRY_COMPARE(reworded.count(), 1);
+        QCOMPARE(reworded.first().first().toModelIndex().row(), 0);
+        QCOMPARE(reason(), u"2 nezacommitovaných změn"_s);
         AttentionList *list = section->list();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(section->model()->index(0)).center());
