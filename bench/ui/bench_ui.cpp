@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
         &MainFigures::overviewShow,   &MainFigures::runtimeChange,    &MainFigures::languageSwitch,
         &MainFigures::editMainThread, &MainFigures::refreshStalls,    &BoardFigures::boardOpen,
         &BoardFigures::cardChange,    &BoardFigures::searchKeystroke, &BoardFigures::drop,
-        &BoardFigures::sheetOpen,
+        &BoardFigures::sheetOpen,     &BoardFigures::archiveOpen,
     };
     QJsonObject figures;
     for (UiMeasurement measure : measurements) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The project page's figures with the 500-card board: opening it, one card edited, one
-// keystroke in the search field, one drop into another column and a card's sheet opened. Each
-// is the main-thread time from the action until the window has painted the result.
+// keystroke in the search field, one drop into another column and a card's sheet opened; and
+// the archive sheet of a project with 10,000 archived cards opened. Each is the main-thread
+// time from the action until the window has painted the result.
 #include "uibench.h"
 
 #include "support/benchsupport.h"
+#include "ui/board/archivesheet.h"
 #include "ui/board/cardlistview.h"
 #include "ui/board/kanbancolumnview.h"
 #include "ui/board/kanbanview.h"
@@ -141,6 +143,51 @@ QList<UiFigure> sheetOpen(UiBench &bench)
         return opened;
     });
     return {{u"sheet_open_ms"_s, ms, 50}};
+}
+
+// From creating the sheet until it has painted, over a model of its own whose one project
+// has archived a card every hour for over a year.
+QList<UiFigure> archiveOpen(UiBench &bench)
+{
+    constexpr int archived = 10'000;
+    StoreData document = StoreData::defaultDocument();
+    document.didSeed = true;
+    const ProjectConfig project = bench.projects().first();
+    document.projects = {project};
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QList<KanbanColumn> columns = KanbanColumns::all();
+    for (int i = 0; i < archived; ++i) {
+        TaskCard card;
+        card.id = QUuid::createUuid();
+        card.projectID = project.id;
+        card.title = u"Hotový úkol %1: přepsat texty na stránce s cenami"_s.arg(i + 1);
+        card.column = columns[i % columns.size()];
+        card.createdAt = now.addSecs(-3600 * (i + 24));
+        card.completedAt = now.addSecs(-3600 * i);
+        card.sortIndex = i;
+        card.archived = true;
+        document.cards.append(card);
+    }
+    const std::unique_ptr<AppModel> model = bench.makeModel(document);
+    if (!model)
+        return {};
+    UiContext &shared = bench.context();
+    UiContext context{*model, shared.updates, shared.preferences, shared.desktop, shared.hotKey};
+    QWidget *window = bench.window().view().window();
+    const double ms = medianOf(5, [&](int) {
+        QElapsedTimer timer;
+        timer.start();
+        auto *sheet = new ArchiveSheet(context, project.id, window);
+        sheet->open();
+        QApplication::processEvents();
+        sheet->repaint();
+        const double opened = millisecondsSince(timer);
+        sheet->close(); // deletes itself
+        QApplication::processEvents();
+        return opened;
+    });
+    model->waitForPendingSaves();
+    return {{u"archive_open_ms"_s, ms, 100}};
 }
 
 } // namespace BoardFigures

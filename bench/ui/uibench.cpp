@@ -89,14 +89,8 @@ UiBench::UiBench()
     }
     document.projects = m_projects;
     const QString dataDir = root + u"/data/Quaylin"_s;
-    QDir().mkpath(dataDir);
-    QFile file(dataDir + u"/store.json"_s);
-    const QByteArray bytes = RecordJson::encodeDocument(document);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "could not write the data file\n");
+    if (!writeDocument(dataDir, document))
         return;
-    }
-    file.close();
 
     m_preferences = std::make_unique<Preferences>(
         std::make_unique<QSettings>(root + u"/preferences.ini"_s, QSettings::IniFormat));
@@ -107,6 +101,27 @@ UiBench::UiBench()
     m_tokens.items.insert(TokenServices::vercel(), u"v"_s);
     m_tokens.items.insert(TokenServices::github(), u"g"_s);
 
+    auto model = std::make_unique<AppModel>(environment(dataDir));
+    QCoro::waitFor(model->loadTokens());
+    m_context = std::make_unique<UiContext>(
+        UiContext{*model, *m_updates, *m_preferences, m_desktop.desktop(), *m_hotKey});
+    m_model = std::move(model);
+}
+
+bool UiBench::writeDocument(const QString &dataDir, const StoreData &document)
+{
+    QDir().mkpath(dataDir);
+    QFile file(dataDir + u"/store.json"_s);
+    const QByteArray bytes = RecordJson::encodeDocument(document);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "could not write the data file\n");
+        return false;
+    }
+    return true;
+}
+
+AppEnvironment UiBench::environment(const QString &dataDir)
+{
     AppEnvironment environment;
     environment.store = Store(dataDir);
     environment.processRunner = &m_runner;
@@ -116,11 +131,15 @@ UiBench::UiBench()
     environment.endpoints.github = m_services[2]->base();
     environment.tokens = &m_tokens;
     environment.preferences = m_preferences.get();
-    auto model = std::make_unique<AppModel>(environment);
-    QCoro::waitFor(model->loadTokens());
-    m_context = std::make_unique<UiContext>(
-        UiContext{*model, *m_updates, *m_preferences, m_desktop.desktop(), *m_hotKey});
-    m_model = std::move(model);
+    return environment;
+}
+
+std::unique_ptr<AppModel> UiBench::makeModel(const StoreData &document)
+{
+    const QString dataDir = m_root.path() + u"/data-%1/Quaylin"_s.arg(++m_extraModels);
+    if (!writeDocument(dataDir, document))
+        return nullptr;
+    return std::make_unique<AppModel>(environment(dataDir));
 }
 
 UiBench::~UiBench()

@@ -72,9 +72,14 @@ public:
     // The project holding `boardCards` of the cards, and another one.
     QUuid boardProject() const { return m_projects.first().id; }
     QUuid otherProject() const { return m_projects.last().id; }
+    // A model of its own over `document` (in a data folder of its own), for a figure whose
+    // data would weigh on the others; none when the data file could not be written.
+    std::unique_ptr<AppModel> makeModel(const StoreData &document);
 
 private:
     bool startServices();
+    static bool writeDocument(const QString &dataDir, const StoreData &document);
+    AppEnvironment environment(const QString &dataDir);
 
     QTemporaryDir m_root;
     QList<ProjectConfig> m_projects;
@@ -91,6 +96,7 @@ private:
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<UiContext> m_context;
     std::unique_ptr<BenchWindow> m_window;
+    int m_extraModels = 0;
 };
 
 // One measured figure: its key in the final JSON line, its value and its target (both in the
@@ -123,5 +129,6 @@ QList<UiFigure> cardChange(UiBench &bench);
 QList<UiFigure> searchKeystroke(UiBench &bench);
 QList<UiFigure> drop(UiBench &bench);
 QList<UiFigure> sheetOpen(UiBench &bench);
+QList<UiFigure> archiveOpen(UiBench &bench);
 
 } // namespace BoardFigures

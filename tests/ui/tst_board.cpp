@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "uifixture.h"
 
+#include "i18n/localization.h"
 #include "model/colornames.h"
+#include "ui/board/archivelist.h"
 #include "ui/board/archivesheet.h"
 #include "ui/board/cardlistmodel.h"
 #include "ui/board/cardlistview.h"
@@ -675,28 +677,83 @@ void TestBoard::searchFieldFocusesAndClears()
 
 void TestBoard::archiveSheetRestoresAndDeletes()
 {
+    using Button = ArchiveDelegate::Button;
     board->show();
     board->findChild<QToolButton *>(u"archiveButton"_s)->click();
     ArchiveSheet *sheet = nullptr;
     QTRY_VERIFY((sheet = board->window()->findChild<ArchiveSheet *>()));
+    ArchiveList *list = sheet->list();
+    QAbstractItemModelTester tester(list->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
+    QVERIFY(!list->isVisible());
 
-    const QUuid a = f->addCard(project.id, u"a"_s, KanbanColumn::Doing).id;
-    f->addCard(project.id, u"b"_s, KanbanColumn::Doing);
-    f->model().archiveCard(a);
-    f->model().archiveCard(idOf(u"b"_s));
+    for (const QString &title : {u"a"_s, u"b"_s, u"c"_s, u"d"_s}) {
+        f->addCard(project.id, title, KanbanColumn::Doing);
+        f->data.clock = f->data.clock.addSecs(60); // finished one after another
+        f->model().archiveCard(idOf(title));
+    }
     QVERIFY(!sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
-    QTRY_COMPARE(sheet->findChildren<QPushButton *>(u"restoreCardButton"_s).size(), 2);
+    QVERIFY(list->isVisible());
+    const auto rows = [list] {
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            shown.append(list->model()->index(row, 0).data(Qt::AccessibleTextRole).toString());
+        return shown;
+    };
+    QCOMPARE(rows(), QStringList({u"d"_s, u"c"_s, u"b"_s, u"a"_s})); // last archived first
+    QCOMPARE(list->model()->index(0, 0).data(Qt::AccessibleDescriptionRole), u"Dělám"_s);
     QCOMPARE(unnamedControls(sheet), QStringList());
 
-    sheet->findChildren<QPushButton *>(u"restoreCardButton"_s).first()->click();
-    QCOMPARE(titles(cards(KanbanColumn::Doing)).size(), 1);
-    QTRY_COMPARE(sheet->findChildren<QPushButton *>(u"deleteArchivedCardButton"_s).size(), 1);
-    sheet->findChildren<QPushButton *>(u"deleteArchivedCardButton"_s).first()->click();
+    // A click on a row's painted button; a press that slides off the button does nothing.
+    const auto button = [list](int row, Button which) {
+        return list->buttonRect(list->model()->index(row, 0), which).center();
+    };
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, button(0, Button::Restore));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, button(1, Button::Restore));
+    QCOMPARE(rows().size(), 4);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, button(0, Button::Restore));
+    QCOMPARE(rows(), QStringList({u"c"_s, u"b"_s, u"a"_s}));
+    QVERIFY(titles(cards(KanbanColumn::Doing)).contains(u"d"_s));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, button(1, Button::Delete));
+    answerDeletion(sheet, "cancelDeleteButton");
+    QCOMPARE(rows().size(), 3);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, button(1, Button::Delete));
     answerDeletion(sheet, "confirmDeleteButton");
-    QCOMPARE(f->model().archivedCards(project.id).size(), 0);
-    QCOMPARE(f->model().cards().size(), 1);
+    QCOMPARE(rows(), QStringList({u"c"_s, u"a"_s}));
+    QVERIFY(!f->model().card(idOf(u"b"_s)));
+
+    // From the keyboard: Return restores the current card, Delete asks first, and the
+    // context menu names both.
+    list->setFocus(Qt::TabFocusReason);
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(rows(), QStringList({u"c"_s}));
+    f->model().archiveCard(idOf(u"a"_s));
+    QCOMPARE(rows(), QStringList({u"c"_s, u"a"_s}));
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QTest::keyClick(list, Qt::Key_Delete);
+    answerDeletion(sheet, "confirmDeleteButton");
+    QCOMPARE(rows(), QStringList({u"c"_s}));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(list, &menuKey);
+    auto *menu = list->findChild<QMenu *>(u"archiveRowMenu"_s);
+    QVERIFY(menu);
+    QCOMPARE(menu->findChild<QAction *>(u"archiveDeleteAction"_s)->text(), u"Smazat natrvalo"_s);
+    menu->findChild<QAction *>(u"archiveRestoreAction"_s)->trigger();
+    menu->close();
     QVERIFY(sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
+    QCOMPARE(f->model().archivedCards(project.id).size(), 0);
+    QStringList doing = titles(cards(KanbanColumn::Doing));
+    doing.sort();
+    QCOMPARE(doing, QStringList({u"c"_s, u"d"_s}));
+
+    // Qt's own language change reaches the sheet too.
+    Localization::setLanguage(AppLanguage::En);
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(sheet, &change);
+    Localization::setLanguage(AppLanguage::Cs);
+    QCOMPARE(sheet->windowTitle(), u"Archive"_s);
 }
 
 void TestBoard::labelManagerEditsLabels()

@@ -2,16 +2,16 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
 #include <QUuid>
 
 struct UiContext;
+class ArchiveList;
+class ArchiveModel;
 class QLabel;
 class QPushButton;
-class QScrollArea;
-class QVBoxLayout;
 
-// The archived cards of one project, newest first, each to restore or delete for good.
+// The archived cards of one project, last finished first, each to restore or delete for good.
+// However many there are, the list paints only the rows in view.
 class ArchiveSheet final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ArchiveSheet)
@@ -19,17 +19,19 @@ class ArchiveSheet final : public QDialog {
 public:
     ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *parent = nullptr);
 
+    ArchiveList *list() const { return m_list; }
+
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
-    void rebuild();
     void retranslate();
+    void syncEmpty();
 
     UiContext &m_context;
-    QUuid m_projectID;
+    ArchiveModel *m_model;
     QLabel *m_title;
     QPushButton *m_close;
     QLabel *m_empty;
-    QScrollArea *m_scroll;
-    QVBoxLayout *m_rows;
-    // What the rows show, to rebuild them only when it changes.
-    QList<std::tuple<QUuid, QString, int>> m_shown;
+    ArchiveList *m_list;
 };
