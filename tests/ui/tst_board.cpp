@@ -36,6 +36,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <time.h>
+
 namespace {
 
 QStringList titles(const CardListModel *model)
@@ -302,27 +304,61 @@ void TestBoard::tilesKeepTheirLines()
 
 void TestBoard::dueDateTone_data()
 {
+    QTest::addColumn<QByteArray>("zone"); // the user's time zone
+    QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QDateTime>("due");
     QTest::addColumn<KanbanColumn>("column");
     QTest::addColumn<DueDateTone>("tone");
 
-    const QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(15, 0));
+    const auto utc = [](int day, int hour, int minute) {
+        return QDateTime(QDate(2026, 12, day), QTime(hour, minute), Qt::UTC);
+    };
+    const QDateTime now = utc(6, 15, 0);
     QTest::newRow("earlier today")
-        << now.addSecs(-3600) << KanbanColumn::Doing << DueDateTone::Today;
-    QTest::newRow("later today") << now.addSecs(3600) << KanbanColumn::Idea << DueDateTone::Today;
-    QTest::newRow("yesterday") << now.addDays(-1) << KanbanColumn::Doing << DueDateTone::Overdue;
-    QTest::newRow("tomorrow") << now.addDays(1) << KanbanColumn::Doing << DueDateTone::Plain;
-    QTest::newRow("done, today") << now << KanbanColumn::Done << DueDateTone::Plain;
-    QTest::newRow("done, overdue") << now.addDays(-5) << KanbanColumn::Done << DueDateTone::Plain;
+        << "UTC"_ba << now << now.addSecs(-3600) << KanbanColumn::Doing << DueDateTone::Today;
+    QTest::newRow("later today") << "UTC"_ba << now << now.addSecs(3600) << KanbanColumn::Idea
+                                 << DueDateTone::Today;
+    QTest::newRow("yesterday") << "UTC"_ba << now << now.addDays(-1) << KanbanColumn::Doing
+                               << DueDateTone::Overdue;
+    QTest::newRow("tomorrow") << "UTC"_ba << now << now.addDays(1) << KanbanColumn::Doing
+                              << DueDateTone::Plain;
+    QTest::newRow("done, today") << "UTC"_ba << now << now << KanbanColumn::Done
+                                 << DueDateTone::Plain;
+    QTest::newRow("done, overdue")
+        << "UTC"_ba << now << now.addDays(-5) << KanbanColumn::Done << DueDateTone::Plain;
+    // Near local midnight the user's day and the UTC day differ; the user's counts. UTC+14:
+    // half past midnight on the 6th is still the 5th in UTC.
+    const QByteArray east = "Pacific/Kiritimati";
+    QTest::newRow("east, late tonight")
+        << east << utc(5, 10, 30) << utc(6, 9, 30) << KanbanColumn::Doing << DueDateTone::Today;
+    QTest::newRow("east, late last night")
+        << east << utc(5, 10, 30) << utc(5, 9, 30) << KanbanColumn::Doing << DueDateTone::Overdue;
+    // UTC-9: half past eleven at night on the 6th is already the 7th in UTC.
+    const QByteArray west = "America/Anchorage";
+    QTest::newRow("west, early this morning")
+        << west << utc(7, 8, 30) << utc(6, 9, 30) << KanbanColumn::Doing << DueDateTone::Today;
+    QTest::newRow("west, just after midnight")
+        << west << utc(7, 8, 30) << utc(7, 9, 30) << KanbanColumn::Doing << DueDateTone::Plain;
 }
 
 void TestBoard::dueDateTone()
 {
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, now);
     QFETCH(QDateTime, due);
     QFETCH(KanbanColumn, column);
     QFETCH(DueDateTone, tone);
-    const QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(15, 0));
-    QCOMPARE(::dueDateTone(due, column, now), tone);
+    const std::optional<QByteArray> before =
+        qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt;
+    qputenv("TZ", zone);
+    tzset();
+    const DueDateTone result = ::dueDateTone(due, column, now);
+    if (before)
+        qputenv("TZ", *before);
+    else
+        qunsetenv("TZ");
+    tzset();
+    QCOMPARE(result, tone);
 }
 
 void TestBoard::oneChangedCardChangesOneRow()
