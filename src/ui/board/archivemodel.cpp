@@ -26,13 +26,7 @@ void ArchiveModel::sync()
         rows.append(card.id);
         entries.insert(card.id, {card.title, card.column});
     }
-    follow({rows});
-    const QHash<QUuid, Entry> before = std::exchange(m_entries, entries);
-    for (int row = 0; row < m_rows.size(); ++row) {
-        const auto old = before.constFind(m_rows[row]);
-        if (old != before.cend() && *old != m_entries.value(m_rows[row]))
-            Q_EMIT dataChanged(index(row), index(row));
-    }
+    followRows(rows, std::move(entries), m_entries);
 }
 
 QUuid ArchiveModel::cardID(const QModelIndex &index) const

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QList>
 #include <QUuid>
+
+#include <utility>
 
 // How an item model over the application model follows a changed list without a reset: the
 // single-row moves, and the inserts and removes of runs, that turn the rows it shows into the
@@ -74,6 +77,21 @@ protected:
                 this->endMoveRows();
                 break;
             }
+        }
+    }
+
+    // A flat list that keeps one `Entry` per id in `shown`: follows `rows`, stores `entries`
+    // and reports dataChanged for each row whose entry differs from before.
+    template<typename Entry>
+    void followRows(const QList<QUuid> &rows, QHash<QUuid, Entry> entries,
+                    QHash<QUuid, Entry> &shown)
+    {
+        follow({rows});
+        const QHash<QUuid, Entry> before = std::exchange(shown, std::move(entries));
+        for (int row = 0; row < rows.size(); ++row) {
+            const auto old = before.constFind(rows[row]);
+            if (old != before.cend() && *old != shown.value(rows[row]))
+                Q_EMIT this->dataChanged(this->index(row, 0), this->index(row, 0));
         }
     }
 

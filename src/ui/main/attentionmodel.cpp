@@ -46,13 +46,7 @@ void AttentionModel::refresh()
             entries.insert(project.id, {project.emoji, project.name, *reason});
         }
     }
-    follow({rows});
-    const QHash<QUuid, Entry> before = std::exchange(m_entries, entries);
-    for (int row = 0; row < m_rows.size(); ++row) {
-        const auto old = before.constFind(m_rows[row]);
-        if (old != before.cend() && *old != m_entries.value(m_rows[row]))
-            Q_EMIT dataChanged(index(row), index(row));
-    }
+    followRows(rows, std::move(entries), m_entries);
 }
 
 int AttentionModel::rowCount(const QModelIndex &parent) const
