@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: MIT
-// The real `quaylin` binary on an X server of its own (xvfb-run, no tray): its window, one
-// instance, the lock the command line respects, and a clean end on SIGTERM.
+// The real `quaylin` binary on a display server of its own, with no tray. On X11 (xvfb-run):
+// its window, one instance, the lock the command line respects, and a clean end on SIGTERM.
+// On Wayland (a headless sway, with-sway.sh): a native Wayland client whose window and sheet
+// the compositor shows, typed into as a user would, ending cleanly with its data saved.
 #include "app/modelfixture.h"
 
 #include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -13,6 +20,11 @@ struct Run {
     int exitCode = -1;
     QByteArray out, err;
 };
+
+bool onWayland()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
 
 } // namespace
 
@@ -48,6 +60,29 @@ class DesktopTest final : public QObject {
     Run quaylin(const QStringList &arguments = {})
     {
         return run(QStringLiteral(QUAYLIN_BINARY), arguments, environment());
+    }
+
+    // The titles of the process's native Wayland windows that the compositor shows.
+    QStringList mappedWindows(qint64 pid)
+    {
+        QStringList titles;
+        const std::function<void(const QJsonObject &)> visit = [&](const QJsonObject &node) {
+            if (node.value(u"pid"_s).toInteger() == pid && node.value(u"visible"_s).toBool() &&
+                node.value(u"app_id"_s).toString() == u"app.quaylin.Quaylin")
+                titles.append(node.value(u"name"_s).toString());
+            for (const auto *key : {"nodes", "floating_nodes"})
+                for (const QJsonValue &child : node.value(QLatin1String(key)).toArray())
+                    visit(child.toObject());
+        };
+        const Run tree = run(u"swaymsg"_s, {u"--raw"_s, u"--type"_s, u"get_tree"_s}, environment());
+        visit(QJsonDocument::fromJson(tree.out).object());
+        return titles;
+    }
+
+    // Keys typed into the focused window; `keys` as wtype takes them.
+    void type(const QStringList &keys)
+    {
+        QCOMPARE(run(u"wtype"_s, keys, environment()).exitCode, 0);
     }
 
     // The ids of the mapped windows titled "Quaylin".
@@ -92,6 +127,8 @@ private Q_SLOTS:
 
     void oneInstanceShowsItsWindowAndEndsCleanly()
     {
+        if (onWayland())
+            QSKIP("the X11 run covers this");
         QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run me under xvfb-run");
         // Equal sort indices: the application repairs and saves them as it starts.
         const QString dataFile = env->dataDir() + u"/store.json"_s;
@@ -139,6 +176,65 @@ private Q_SLOTS:
         QVERIFY(projects[0].sortIndex != projects[1].sortIndex);
         QVERIFY(!QFile::exists(env->dataDir() + u"/store.json.lock"_s));
         QCOMPARE(quaylin({u"add"_s, env->root()}).exitCode, 0);
+    }
+
+    void onWaylandItIsANativeClientWithWorkingSheets()
+    {
+        if (!onWayland())
+            QSKIP("the Wayland run covers this");
+        const QString dataFile = env->dataDir() + u"/store.json"_s;
+        writeDocument(dataFile, {makeProject(u"A"_s), makeProject(u"B"_s)});
+
+        QProcessEnvironment environment = this->environment();
+        environment.remove(u"DISPLAY"_s); // no way back to X11
+        QProcess app;
+        app.setProcessEnvironment(environment);
+        app.setProcessChannelMode(QProcess::ForwardedChannels);
+        app.start(QStringLiteral(QUAYLIN_BINARY), {});
+        QVERIFY(app.waitForStarted());
+        auto stop = qScopeGuard([&] {
+            app.kill();
+            app.waitForFinished();
+        });
+        // No tray here either: the main window opens at start, mapped by the compositor.
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(app.processId()), QStringList{u"Quaylin"_s},
+                                  20'000);
+
+        // The new-project sheet opens over it from the menu's shortcut, and Escape closes it.
+        type({u"-M"_s, u"ctrl"_s, u"n"_s, u"-m"_s, u"ctrl"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(app.processId()).size(), 2, 10'000);
+        QVERIFY(mappedWindows(app.processId()).contains(u"Nový projekt"_s));
+        type({u"-k"_s, u"Escape"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(app.processId()), QStringList{u"Quaylin"_s},
+                                  10'000);
+
+        app.terminate();
+        QVERIFY(app.waitForFinished(20'000));
+        stop.dismiss();
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(app.exitCode(), 0);
+        // Saved at start: the repaired sort indices.
+        const auto saved =
+            RecordJson::decodeDocument(readFile(dataFile), QDateTime::currentDateTimeUtc());
+        QVERIFY(std::holds_alternative<StoreData>(saved));
+        const QList<ProjectConfig> projects = std::get<StoreData>(saved).projects;
+        QCOMPARE(projects.size(), 2);
+        QVERIFY(projects[0].sortIndex != projects[1].sortIndex);
+        QVERIFY(!QFile::exists(env->dataDir() + u"/store.json.lock"_s));
+
+        // Started at login it opens no window, not even without a tray; a launch brings it up.
+        QProcess atLogin;
+        atLogin.setProcessEnvironment(environment);
+        atLogin.start(QStringLiteral(QUAYLIN_BINARY), {u"--autostart"_s});
+        auto stopAtLogin = qScopeGuard([&] {
+            atLogin.kill();
+            atLogin.waitForFinished();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(quaylin({u"add"_s, env->root()}).err.contains("running"), 20'000);
+        QVERIFY(mappedWindows(atLogin.processId()).isEmpty());
+        QCOMPARE(quaylin().exitCode, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(atLogin.processId()), QStringList{u"Quaylin"_s},
+                                  20'000);
     }
 };
 
