@@ -181,24 +181,6 @@ public:
             .variant();
     }
 
-    // The ARGB bytes of every size of the icon.
-    QByteArray iconBytes()
-    {
-        const QDBusArgument sizes = property(u"IconPixmap"_s).value<QDBusArgument>();
-        QByteArray bytes;
-        sizes.beginArray();
-        while (!sizes.atEnd()) {
-            int width = 0, height = 0;
-            QByteArray argb;
-            sizes.beginStructure();
-            sizes >> width >> height >> argb;
-            sizes.endStructure();
-            bytes += argb;
-        }
-        sizes.endArray();
-        return bytes;
-    }
-
     // The ids of the context menu's items by label.
     QHash<QString, int> menu()
     {
@@ -641,13 +623,12 @@ void ShellTest::trayItemServesStatusNotifierHosts()
           std::pair{u"Category"_s, u"ApplicationStatus"_s}, std::pair{u"Status"_s, u"Active"_s}})
         QCOMPARE(item.property(name).toString(), value);
 
-    // A project turning red fills the sailboat, and the item says so.
+    // A project turning red fills the sailboat, and the item tells its host.
     QSignalSpy newIcon(&item, &TrayItem::NewIcon);
-    const QByteArray calm = item.iconBytes();
     shell.service.serve(deployPath(u"site"_s), 200, failedDeploy);
     shell.refresh();
-    QTRY_VERIFY(!newIcon.isEmpty());
-    QVERIFY(item.iconBytes() != calm);
+    QCOMPARE(shell.app->tray()->symbol(), u"sailboat.fill"_s);
+    QTRY_COMPARE(newIcon.size(), 1);
 
     // Activate (a left click) opens the panel, on Wayland as a window the compositor places.
     item.ask(item.path(), item.interface(), u"Activate"_s, {0, 0});

@@ -35,24 +35,13 @@ QString quotedArgument(const QString &argument)
 // The string escapes every desktop entry value goes through, after the command line's own.
 QString escapedValue(const QString &text)
 {
+    static const std::pair<QChar, QString> escapes[] = {
+        {u'\\', u"\\\\"_s}, {u'\n', u"\\n"_s}, {u'\t', u"\\t"_s}, {u'\r', u"\\r"_s}};
     QString escaped;
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            escaped += u"\\\\"_s;
-            break;
-        case u'\n':
-            escaped += u"\\n"_s;
-            break;
-        case u'\t':
-            escaped += u"\\t"_s;
-            break;
-        case u'\r':
-            escaped += u"\\r"_s;
-            break;
-        default:
-            escaped += c;
-        }
+        const auto *escape = std::find_if(std::begin(escapes), std::end(escapes),
+                                          [c](const auto &pair) { return pair.first == c; });
+        escaped += escape != std::end(escapes) ? escape->second : QString(c);
     }
     return escaped;
 }

@@ -10,9 +10,9 @@
 #include "ui/components/typography.h"
 #include "ui/desktop/autostartentry.h"
 #include "ui/desktop/uicontext.h"
+#include "ui/settings/switchrow.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -28,11 +28,6 @@ AutostartGroup::AutostartGroup(UiContext &context, QWidget *parent)
     , m_switch(new ToggleSwitch)
     , m_failure(new SymbolLabel(u"exclamationmark.triangle"_s))
 {
-    m_text->setFont(Typography::font(12.5));
-    m_text->setWordWrap(true);
-    m_explanation->setFont(Typography::font(11));
-    m_explanation->setWordWrap(true);
-    Colors::setTextColor(*m_explanation, Colors::secondary(palette()));
     m_switch->setObjectName(u"settingsAutostartSwitch"_s);
     m_failure->setObjectName(u"settingsAutostartFailure"_s);
     m_failure->setFont(Typography::font(11));
@@ -40,15 +35,7 @@ AutostartGroup::AutostartGroup(UiContext &context, QWidget *parent)
     m_failure->setTextColor(Colors::secondary(palette()));
     m_failure->hide();
 
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(3);
-    texts->addWidget(m_text);
-    texts->addWidget(m_explanation);
-    auto *row = new QHBoxLayout;
-    row->setSpacing(12);
-    row->addLayout(texts, 1);
-    row->addWidget(m_switch, 0, Qt::AlignTop);
-    m_box->contentLayout()->addLayout(row);
+    m_box->contentLayout()->addLayout(switchRow(m_text, m_explanation, m_switch));
     m_box->contentLayout()->addWidget(m_failure);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
