@@ -66,6 +66,7 @@ void AutostartGroup::setEnabled(bool enabled)
 {
     const FileResult result = m_context.desktop.autostart->setEnabled(enabled);
     m_failure->setVisible(!result.ok());
+    m_failure->setToolTip(result.error.value_or(QString())); // the system's reason
     syncSwitch();
 }
 
