@@ -10,7 +10,8 @@ packages=(
     qcoro-qt6-dev qtkeychain-qt6-dev libicu-dev libxcb1-dev
     dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools
     fonts-dejavu-core fonts-noto-color-emoji xvfb xauth xdotool
-    desktop-file-utils appstream python3
+    qt6-wayland sway wtype
+    desktop-file-utils appstream python3 dpkg-dev file
     "$@"
 )
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commandline.h"
 #include "services/appversion.h"
+#include "ui/desktop/autostartentry.h"
 #include "ui/shell/desktopapplication.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Quaylin"));
     QCoreApplication::setApplicationName(QStringLiteral("Quaylin"));
     QCoreApplication::setApplicationVersion(AppVersion::current());
-    if (argc <= 1)
-        return DesktopApplication::exec(argc, argv);
+    const bool atLogin = argc == 2 && qstrcmp(argv[1], AutostartEntry::loginArgument) == 0;
+    if (argc <= 1 || atLogin)
+        return DesktopApplication::exec(argc, argv, atLogin);
     QCoreApplication app(argc, argv);
     return CommandLine::run(app);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/desktop/appcommands.h"
+#include "ui/desktop/autostartentry.h"
 #include "ui/desktop/clipboard.h"
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/editorlauncher.h"
@@ -11,6 +12,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 
@@ -123,7 +125,8 @@ public:
     }
 };
 
-// All of the above and a real AppCommands, as one Desktop for the screen under test.
+// All of the above, a real AppCommands and an autostart entry in a folder of its own, as one
+// Desktop for the screen under test.
 class FakeDesktop final {
 public:
     FakeUrlOpener urls;
@@ -132,6 +135,12 @@ public:
     FakeFileChooser files;
     FakeClipboard clipboard;
     AppCommands commands;
+    QTemporaryDir autostartDir;
+    AutostartEntry autostart{autostartDir.filePath(QStringLiteral("app.quaylin.Quaylin.desktop")),
+                             QStringLiteral("/usr/bin/quaylin")};
 
-    Desktop desktop() { return {&urls, &editor, &terminal, &files, &clipboard, &commands}; }
+    Desktop desktop()
+    {
+        return {&urls, &editor, &terminal, &files, &clipboard, &commands, &autostart};
+    }
 };

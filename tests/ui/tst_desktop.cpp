@@ -1,17 +1,47 @@
 // SPDX-License-Identifier: MIT
-// The real `quaylin` binary on an X server of its own (xvfb-run, no tray): its window, one
-// instance, the lock the command line respects, and a clean end on SIGTERM.
+// The real `quaylin` binary on a display server of its own, with no tray. On X11 (xvfb-run):
+// its window, one instance, the lock the command line respects, and a clean end on SIGTERM.
+// On Wayland (a headless sway, with-sway.sh): a native Wayland client whose window and sheet
+// the compositor shows, typed into as a user would, ending cleanly with its data saved.
 #include "app/modelfixture.h"
 
 #include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
 struct Run {
     int exitCode = -1;
     QByteArray out, err;
+};
+
+bool onWayland()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// The desktop application, killed should the test end before it does.
+struct App {
+    QProcess process;
+
+    App(const QProcessEnvironment &environment, const QStringList &arguments = {})
+    {
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral(QUAYLIN_BINARY), arguments);
+    }
+    ~App()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    qint64 pid() const { return process.processId(); }
 };
 
 } // namespace
@@ -48,6 +78,48 @@ class DesktopTest final : public QObject {
     Run quaylin(const QStringList &arguments = {})
     {
         return run(QStringLiteral(QUAYLIN_BINARY), arguments, environment());
+    }
+
+    // The titles of the process's native Wayland windows that the compositor shows.
+    QStringList mappedWindows(qint64 pid)
+    {
+        QStringList titles;
+        const std::function<void(const QJsonObject &)> visit = [&](const QJsonObject &node) {
+            if (node.value(u"pid"_s).toInteger() == pid && node.value(u"visible"_s).toBool() &&
+                node.value(u"app_id"_s).toString() == u"app.quaylin.Quaylin")
+                titles.append(node.value(u"name"_s).toString());
+            for (const auto *key : {"nodes", "floating_nodes"})
+                for (const QJsonValue &child : node.value(QLatin1String(key)).toArray())
+                    visit(child.toObject());
+        };
+        const Run tree = run(u"swaymsg"_s, {u"--raw"_s, u"--type"_s, u"get_tree"_s}, environment());
+        visit(QJsonDocument::fromJson(tree.out).object());
+        return titles;
+    }
+
+    // Keys typed into the focused window; `keys` as wtype takes them.
+    void type(const QStringList &keys)
+    {
+        QCOMPARE(run(u"wtype"_s, keys, environment()).exitCode, 0);
+    }
+
+    // Ends the application with SIGTERM: it exits with 0, releases its lock, and has saved the
+    // projects named `names` with their equal sort indices repaired at start.
+    void endsCleanly(App &app, const QStringList &names)
+    {
+        app.process.terminate();
+        QVERIFY(app.process.waitForFinished(20'000));
+        QCOMPARE(app.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(app.process.exitCode(), 0);
+        const auto saved = RecordJson::decodeDocument(readFile(env->dataDir() + u"/store.json"_s),
+                                                      QDateTime::currentDateTimeUtc());
+        QVERIFY(std::holds_alternative<StoreData>(saved));
+        const QList<ProjectConfig> projects = std::get<StoreData>(saved).projects;
+        QCOMPARE(projects.size(), names.size());
+        for (qsizetype i = 0; i < projects.size(); ++i)
+            QCOMPARE(projects[i].name, names[i]);
+        QVERIFY(projects[0].sortIndex != projects[1].sortIndex);
+        QVERIFY(!QFile::exists(env->dataDir() + u"/store.json.lock"_s));
     }
 
     // The ids of the mapped windows titled "Quaylin".
@@ -92,20 +164,15 @@ private Q_SLOTS:
 
     void oneInstanceShowsItsWindowAndEndsCleanly()
     {
+        if (onWayland())
+            QSKIP("the X11 run covers this");
         QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run me under xvfb-run");
         // Equal sort indices: the application repairs and saves them as it starts.
-        const QString dataFile = env->dataDir() + u"/store.json"_s;
-        writeDocument(dataFile, {makeProject(u"A"_s), makeProject(u"B"_s), makeProject(u"Č"_s)});
+        writeDocument(env->dataDir() + u"/store.json"_s,
+                      {makeProject(u"A"_s), makeProject(u"B"_s), makeProject(u"Č"_s)});
 
-        QProcess app;
-        app.setProcessEnvironment(environment());
-        app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        app.start(QStringLiteral(QUAYLIN_BINARY), {});
-        QVERIFY(app.waitForStarted());
-        auto stop = qScopeGuard([&] {
-            app.kill();
-            app.waitForFinished();
-        });
+        App app(environment());
+        QVERIFY(app.process.waitForStarted());
         // No tray on this server: the main window opens at start.
         QVERIFY(waitForWindow(true));
 
@@ -115,7 +182,7 @@ private Q_SLOTS:
                  0);
         QCOMPARE(run(u"xdotool"_s, {u"key"_s, u"ctrl+w"_s}, environment()).exitCode, 0);
         QVERIFY(waitForWindow(false));
-        QCOMPARE(app.state(), QProcess::Running);
+        QCOMPARE(app.process.state(), QProcess::Running);
         const Run second = quaylin();
         QCOMPARE(second.exitCode, 0);
         QVERIFY(waitForWindow(true));
@@ -125,20 +192,39 @@ private Q_SLOTS:
         QCOMPARE(add.exitCode, 1);
         QVERIFY(add.err.contains("running"));
 
-        app.terminate(); // SIGTERM
-        QVERIFY(app.waitForFinished(20'000));
-        stop.dismiss();
-        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(app.exitCode(), 0);
-        const auto saved =
-            RecordJson::decodeDocument(readFile(dataFile), QDateTime::currentDateTimeUtc());
-        QVERIFY(std::holds_alternative<StoreData>(saved));
-        const QList<ProjectConfig> projects = std::get<StoreData>(saved).projects;
-        QCOMPARE(projects.size(), 3);
-        QCOMPARE(projects[2].name, u"Č"_s);
-        QVERIFY(projects[0].sortIndex != projects[1].sortIndex);
-        QVERIFY(!QFile::exists(env->dataDir() + u"/store.json.lock"_s));
+        endsCleanly(app, {u"A"_s, u"B"_s, u"Č"_s});
         QCOMPARE(quaylin({u"add"_s, env->root()}).exitCode, 0);
+    }
+
+    void onWaylandItIsANativeClientWithWorkingSheets()
+    {
+        if (!onWayland())
+            QSKIP("the Wayland run covers this");
+        writeDocument(env->dataDir() + u"/store.json"_s,
+                      {makeProject(u"A"_s), makeProject(u"B"_s)});
+
+        QProcessEnvironment environment = this->environment();
+        environment.remove(u"DISPLAY"_s); // no way back to X11
+        App app(environment);
+        QVERIFY(app.process.waitForStarted());
+        // No tray here either: the main window opens at start, mapped by the compositor.
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(app.pid()), QStringList{u"Quaylin"_s}, 20'000);
+
+        // The new-project sheet opens over it from the menu's shortcut, and Escape closes it.
+        type({u"-M"_s, u"ctrl"_s, u"n"_s, u"-m"_s, u"ctrl"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(app.pid()).size(), 2, 10'000);
+        QVERIFY(mappedWindows(app.pid()).contains(u"Nový projekt"_s));
+        type({u"-k"_s, u"Escape"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(app.pid()), QStringList{u"Quaylin"_s}, 10'000);
+
+        endsCleanly(app, {u"A"_s, u"B"_s});
+
+        // Started at login it opens no window, not even without a tray; a launch brings it up.
+        App atLogin(environment, {u"--autostart"_s});
+        QTRY_VERIFY_WITH_TIMEOUT(quaylin({u"add"_s, env->root()}).err.contains("running"), 20'000);
+        QVERIFY(mappedWindows(atLogin.pid()).isEmpty());
+        QCOMPARE(quaylin().exitCode, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(mappedWindows(atLogin.pid()), QStringList{u"Quaylin"_s}, 20'000);
     }
 };
 

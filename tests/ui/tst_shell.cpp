@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The desktop application in one process: tray icon, panel, main window, menu and shortcut,
-// over a model with a loopback deployment service.
+// over a model with a loopback deployment service. Run again on X11 and on Wayland, with a
+// fake panel on a private session bus, for the tray item that StatusNotifierItem hosts show.
 #include "app/modelfixture.h"
 #include "support/fakedesktop.h"
 #include "support/fakehotkeybackend.h"
 #include "support/fakeservice.h"
+#include "support/fakestatusnotifierwatcher.h"
 #include "support/memorytokenstore.h"
 #include "ui/components/capsule.h"
 #include "ui/components/elidedlabel.h"
@@ -24,6 +26,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDBusAbstractInterface>
+#include <QDBusArgument>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -55,7 +61,7 @@ public:
         tokens.items.insert(TokenServices::netlify(), u"token"_s);
     }
 
-    DesktopApplication &open()
+    DesktopApplication &open(bool startedAtLogin = false)
     {
         DesktopApplication::Options options;
         options.context.store = Store(env.dataDir());
@@ -67,6 +73,7 @@ public:
         hotKeys = backend.get();
         options.hotKeys = std::move(backend);
         options.desktop = desktop.desktop();
+        options.startedAtLogin = startedAtLogin;
         app = std::make_unique<DesktopApplication>(nullptr, std::move(options));
         return *app;
     }
@@ -144,6 +151,69 @@ public:
     bool started = false;
 };
 
+// The tray item as a StatusNotifierItem host sees it, asked over `bus` without blocking this
+// thread, which answers for the item.
+class TrayItem final : public QDBusAbstractInterface {
+    Q_OBJECT
+
+public:
+    TrayItem(const QString &service, const QDBusConnection &bus)
+        : QDBusAbstractInterface(service, u"/StatusNotifierItem"_s, "org.kde.StatusNotifierItem",
+                                 bus, nullptr)
+    {
+    }
+
+    QDBusMessage ask(const QString &path, const QString &interface, const QString &method,
+                     const QVariantList &arguments = {})
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(service(), path, interface, method);
+        message.setArguments(arguments);
+        const QDBusPendingCall call = connection().asyncCall(message);
+        if (!QTest::qWaitFor([&] { return call.isFinished(); }, 10'000))
+            qWarning("no answer to %s", qPrintable(method));
+        return call.reply();
+    }
+
+    QVariant property(const QString &name)
+    {
+        return ask(path(), u"org.freedesktop.DBus.Properties"_s, u"Get"_s, {interface(), name})
+            .arguments()
+            .value(0)
+            .value<QDBusVariant>()
+            .variant();
+    }
+
+    // The ids of the context menu's items by label.
+    QHash<QString, int> menu()
+    {
+        const QDBusMessage layout =
+            ask(property(u"Menu"_s).value<QDBusObjectPath>().path(), u"com.canonical.dbusmenu"_s,
+                u"GetLayout"_s, {0, -1, QStringList{u"label"_s}});
+        QHash<QString, int> ids;
+        const std::function<void(const QDBusArgument &)> walk = [&](const QDBusArgument &node) {
+            int id = 0;
+            QVariantMap properties;
+            node.beginStructure();
+            node >> id >> properties;
+            node.beginArray();
+            while (!node.atEnd()) {
+                QDBusVariant child;
+                node >> child;
+                walk(child.variant().value<QDBusArgument>());
+            }
+            node.endArray();
+            node.endStructure();
+            if (properties.contains(u"label"_s))
+                ids.insert(properties.value(u"label"_s).toString(), id);
+        };
+        walk(layout.arguments().value(1).value<QDBusArgument>());
+        return ids;
+    }
+
+Q_SIGNALS:
+    void NewIcon();
+};
+
 QString accessibleName(QObject *object)
 {
     QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(object);
@@ -166,6 +236,7 @@ private Q_SLOTS:
     void menuStaysCzechAndReachesCommandsAndTheFocusedField();
     void hotKeyTogglesTheMainWindow();
     void everyControlIsNamedForScreenReaders();
+    void trayItemServesStatusNotifierHosts();
 };
 
 void ShellTest::panelListsProjectsInStoredOrderAndFollowsTheModel()
@@ -530,6 +601,56 @@ void ShellTest::everyControlIsNamedForScreenReaders()
         for (QAction *action : menu->actions())
             QVERIFY(action->isSeparator() || !action->text().isEmpty());
     }
+}
+
+void ShellTest::trayItemServesStatusNotifierHosts()
+{
+    if (QGuiApplication::platformName() == u"offscreen")
+        QSKIP("the runs on X11 and Wayland cover this");
+    // As main() names it: the item's id and title come from that name.
+    const QString testName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(u"Quaylin"_s);
+    const auto restoreName = qScopeGuard([&] { QCoreApplication::setApplicationName(testName); });
+    ProjectConfig site = makeProject(u"Site"_s);
+    site.netlifySiteID = u"site"_s;
+    Shell shell({site});
+    shell.service.serve(deployPath(u"site"_s), 200, readyDeploy);
+    // Started at login before the panel: it waits for its tray, with no window meanwhile.
+    shell.open(true);
+    shell.start();
+    QVERIFY(!shell.app->tray());
+    FakeStatusNotifierWatcher watcher;
+    QVERIFY(watcher.start());
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.items().size(), 1, 10'000);
+    QVERIFY(!shell.app->mainWindow());
+
+    TrayItem item(watcher.items().constFirst(), watcher.bus());
+    for (const auto &[name, value] :
+         {std::pair{u"Id"_s, u"Quaylin"_s}, std::pair{u"Title"_s, u"Quaylin"_s},
+          std::pair{u"Category"_s, u"ApplicationStatus"_s}, std::pair{u"Status"_s, u"Active"_s}})
+        QCOMPARE(item.property(name).toString(), value);
+
+    // A project turning red fills the sailboat, and the item tells its host.
+    QSignalSpy newIcon(&item, &TrayItem::NewIcon);
+    shell.service.serve(deployPath(u"site"_s), 200, failedDeploy);
+    shell.refresh();
+    QCOMPARE(shell.app->tray()->symbol(), u"sailboat.fill"_s);
+    QTRY_COMPARE(newIcon.size(), 1);
+
+    // Activate (a left click) opens the panel, on Wayland as a window the compositor places.
+    item.ask(item.path(), item.interface(), u"Activate"_s, {0, 0});
+    MenuBarView *panel = shell.app->tray()->panel();
+    QTRY_VERIFY(panel && panel->isVisible());
+    const bool wayland = QGuiApplication::platformName().startsWith(u"wayland"_s);
+    QCOMPARE(panel->windowFlags().testFlag(Qt::FramelessWindowHint), !wayland);
+
+    const QHash<QString, int> menu = item.menu();
+    QVERIFY(menu.contains(u"Ukončit"_s));
+    item.ask(item.property(u"Menu"_s).value<QDBusObjectPath>().path(), u"com.canonical.dbusmenu"_s,
+             u"Event"_s,
+             {menu.value(u"Otevřít Quaylin"_s, -1), u"clicked"_s,
+              QVariant::fromValue(QDBusVariant(0)), 0u});
+    QTRY_VERIFY(shell.app->mainWindow() && shell.app->mainWindow()->isVisible());
 }
 
 QTEST_MAIN(ShellTest)

@@ -2,6 +2,7 @@
 #include "ui/desktop/desktop.h"
 
 #include "ui/desktop/appcommands.h"
+#include "ui/desktop/autostartentry.h"
 #include "ui/desktop/clipboard.h"
 #include "ui/desktop/editorlauncher.h"
 #include "ui/desktop/filechooser.h"
@@ -15,6 +16,7 @@ SystemDesktop::SystemDesktop()
     , m_files(std::make_unique<SystemFileChooser>())
     , m_clipboard(std::make_unique<SystemClipboard>())
     , m_commands(std::make_unique<AppCommands>())
+    , m_autostart(std::make_unique<AutostartEntry>(AutostartEntry::forThisProgram()))
 {
 }
 
@@ -22,6 +24,6 @@ SystemDesktop::~SystemDesktop() = default;
 
 Desktop SystemDesktop::desktop() const
 {
-    return {m_urls.get(),  m_editor.get(),    m_terminal.get(),
-            m_files.get(), m_clipboard.get(), m_commands.get()};
+    return {m_urls.get(),      m_editor.get(),   m_terminal.get(), m_files.get(),
+            m_clipboard.get(), m_commands.get(), m_autostart.get()};
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class AppCommands;
+class AutostartEntry;
 class Clipboard;
 class EditorLauncher;
 class FileChooser;
@@ -20,6 +21,7 @@ struct Desktop {
     FileChooser *files = nullptr;
     Clipboard *clipboard = nullptr;
     AppCommands *commands = nullptr;
+    AutostartEntry *autostart = nullptr;
 };
 
 // The real implementations, created once by the application and kept for the whole run.
@@ -39,4 +41,5 @@ private:
     std::unique_ptr<FileChooser> m_files;
     std::unique_ptr<Clipboard> m_clipboard;
     std::unique_ptr<AppCommands> m_commands;
+    std::unique_ptr<AutostartEntry> m_autostart;
 };

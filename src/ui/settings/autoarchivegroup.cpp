@@ -3,13 +3,11 @@
 
 #include "i18n/localization.h"
 #include "services/preferences.h"
-#include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/toggleswitch.h"
-#include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
+#include "ui/settings/switchrow.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -26,11 +24,6 @@ AutoArchiveGroup::AutoArchiveGroup(UiContext &context, QWidget *parent)
     , m_days(new QSpinBox)
 {
     Preferences &preferences = context.preferences;
-    m_text->setFont(Typography::font(12.5));
-    m_text->setWordWrap(true);
-    m_explanation->setFont(Typography::font(11));
-    m_explanation->setWordWrap(true);
-    Colors::setTextColor(*m_explanation, Colors::secondary(palette()));
     m_switch->setObjectName(u"settingsAutoArchiveSwitch"_s);
     m_switch->setChecked(preferences.autoArchiveEnabled());
     m_days->setObjectName(u"settingsAutoArchiveDays"_s);
@@ -39,15 +32,7 @@ AutoArchiveGroup::AutoArchiveGroup(UiContext &context, QWidget *parent)
     m_days->setValue(preferences.autoArchiveDays());
     m_days->setVisible(preferences.autoArchiveEnabled());
 
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(3);
-    texts->addWidget(m_text);
-    texts->addWidget(m_explanation);
-    auto *row = new QHBoxLayout;
-    row->setSpacing(12);
-    row->addLayout(texts, 1);
-    row->addWidget(m_switch, 0, Qt::AlignTop);
-    m_box->contentLayout()->addLayout(row);
+    m_box->contentLayout()->addLayout(switchRow(m_text, m_explanation, m_switch));
     m_box->contentLayout()->addWidget(m_days, 0, Qt::AlignLeft);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -9,6 +9,7 @@
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/settings/autoarchivegroup.h"
+#include "ui/settings/autostartgroup.h"
 #include "ui/settings/backupgroup.h"
 #include "ui/settings/languagegroup.h"
 #include "ui/settings/shortcutgroup.h"
@@ -72,6 +73,7 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     column->addWidget(new TokenGroup(context, TokenGroup::Service::Vercel));
     column->addWidget(new TokenGroup(context, TokenGroup::Service::GitHub));
     column->addWidget(new ShortcutGroup(context));
+    column->addWidget(new AutostartGroup(context));
     column->addWidget(new AutoArchiveGroup(context));
     column->addWidget(new BackupGroup(context));
     column->addWidget(m_dataFolder);

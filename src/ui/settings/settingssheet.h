@@ -8,8 +8,8 @@ class QLabel;
 struct UiContext;
 
 // Every setting in one sheet: language, updates, the three service tokens, the global
-// shortcut, auto-archiving and the data backup, with the folder the data lives in. Controls
-// act at once; "Hotovo" closes.
+// shortcut, starting at login, auto-archiving and the data backup, with the folder the data
+// lives in. Controls act at once; "Hotovo" closes.
 class SettingsSheet final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsSheet)

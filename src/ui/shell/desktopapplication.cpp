@@ -4,6 +4,7 @@
 #include "model/store.h"
 #include "ui/desktop/globalhotkeymanager.h"
 #include "ui/desktop/hotkeybackend.h"
+#include "ui/desktop/statusnotifierhost.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/singleinstance.h"
@@ -14,9 +15,14 @@
 #include <QSystemTrayIcon>
 #include <QTextStream>
 
+#include <chrono>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// How long a start at login waits for the panel's tray before making the icon anyway.
+constexpr auto trayHostPatience = std::chrono::seconds(30);
 
 // Qt aborts when it finds no display; tell the user what works without one instead.
 bool hasDisplay()
@@ -46,13 +52,12 @@ DesktopApplication::DesktopApplication(std::unique_ptr<SingleInstance> instance,
                                                                      : makeSystemHotKeyBackend());
     m_ui = std::make_unique<UiContext>(m_context->model(), m_context->updateChecker(),
                                        m_context->preferences(), *options.desktop, *m_hotKey);
-    m_tray = std::make_unique<TrayIcon>(*m_ui);
+    m_startedAtLogin = options.startedAtLogin;
+    if (!m_startedAtLogin)
+        makeTray();
 
     connect(m_hotKey.get(), &GlobalHotKeyManager::activated, this,
             &DesktopApplication::toggleMainWindow);
-    connect(m_tray.get(), &TrayIcon::openMainWindowRequested, this,
-            &DesktopApplication::showMainWindow);
-    connect(m_tray.get(), &TrayIcon::quitRequested, this, &DesktopApplication::quit);
     if (m_instance)
         connect(m_instance.get(), &SingleInstance::showRequested, this,
                 &DesktopApplication::showMainWindow);
@@ -72,9 +77,33 @@ void DesktopApplication::start()
     m_context->start();
     if (m_context->preferences().globalHotkeyEnabled())
         m_hotKey->registerHotKey();
-    // Shown even without a tray: it appears by itself when a tray starts later.
+    if (m_tray) {
+        showTray();
+        return;
+    }
+    m_trayHost = new StatusNotifierHost(QDBusConnection::sessionBus(), this);
+    connect(m_trayHost, &StatusNotifierHost::settled, this, [this] {
+        m_trayHost->deleteLater();
+        m_trayHost = nullptr;
+        makeTray();
+        showTray();
+    });
+    m_trayHost->waitUntilReady(trayHostPatience);
+}
+
+void DesktopApplication::makeTray()
+{
+    m_tray = std::make_unique<TrayIcon>(*m_ui);
+    connect(m_tray.get(), &TrayIcon::openMainWindowRequested, this,
+            &DesktopApplication::showMainWindow);
+    connect(m_tray.get(), &TrayIcon::quitRequested, this, &DesktopApplication::quit);
+}
+
+void DesktopApplication::showTray()
+{
+    // Shown even without a tray: it appears by itself when an X11 tray starts later.
     m_tray->show();
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    if (!m_startedAtLogin && !QSystemTrayIcon::isSystemTrayAvailable())
         showMainWindow();
 }
 
@@ -105,7 +134,7 @@ void DesktopApplication::finish()
     m_context->model().waitForPendingSaves();
 }
 
-int DesktopApplication::exec(int argc, char *argv[])
+int DesktopApplication::exec(int argc, char *argv[], bool atLogin)
 {
     if (!hasDisplay()) {
         QTextStream(stderr) << "quaylin: no display to open the application on; "
@@ -128,7 +157,9 @@ int DesktopApplication::exec(int argc, char *argv[])
         break;
     }
 
-    DesktopApplication desktop(std::move(instance), {});
+    Options options;
+    options.startedAtLogin = atLogin;
+    DesktopApplication desktop(std::move(instance), std::move(options));
     TerminationSignals termination;
     connect(&termination, &TerminationSignals::received, &desktop, &DesktopApplication::quit);
     desktop.start();

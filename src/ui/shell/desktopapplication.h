@@ -13,13 +13,15 @@
 class GlobalHotKeyManager;
 class HotKeyBackend;
 class MainWindow;
+class StatusNotifierHost;
 class TrayIcon;
 struct UiContext;
 
 // The desktop application: owns, in the order they start, the data file's lock, the model with
 // the update checker and notifications (and the preferences), the desktop seams, the global
 // shortcut, the tray icon and, once asked for, the main window. No window opens at start while
-// a system tray is there; without one the main window opens instead.
+// a system tray is there; without one the main window opens instead, except at login, where
+// the application waits for the panel's tray and never opens a window by itself.
 class DesktopApplication final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DesktopApplication)
@@ -29,6 +31,7 @@ public:
         AppContext::Options context;
         std::unique_ptr<HotKeyBackend> hotKeys; // none: this desktop's
         std::optional<Desktop> desktop;         // none: the real desktop
+        bool startedAtLogin = false;
     };
 
     // `instance` holds the lock and answers later launches (none in tests).
@@ -38,6 +41,8 @@ public:
 
     // Starts the model's refreshes and the update check, registers the shortcut when the
     // preference allows it, and shows the tray icon (or the main window without a tray).
+    // Started at login, it first waits a while for a StatusNotifierItem host, since Qt looks
+    // for one only when the tray icon is made.
     void start();
 
     // Creates the main window if needed and brings it to the front.
@@ -52,19 +57,26 @@ public:
     AppContext &context() { return *m_context; }
     UiContext &ui() { return *m_ui; }
     GlobalHotKeyManager &hotKey() { return *m_hotKey; }
+    // Absent while a start at login waits for the panel's tray.
     TrayIcon *tray() const { return m_tray.get(); }
     // Absent until first shown.
     MainWindow *mainWindow() const { return m_window.get(); }
 
-    // `quaylin` without arguments, from the display check to the exit status.
-    static int exec(int argc, char *argv[]);
+    // `quaylin` without arguments, or with the autostart entry's (`atLogin`), from the display
+    // check to the exit status.
+    static int exec(int argc, char *argv[], bool atLogin);
 
 private:
+    void makeTray();
+    void showTray();
+
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<SystemDesktop> m_systemDesktop;
     std::unique_ptr<GlobalHotKeyManager> m_hotKey;
     std::unique_ptr<UiContext> m_ui;
+    bool m_startedAtLogin = false;
+    StatusNotifierHost *m_trayHost = nullptr;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<MainWindow> m_window;
 };

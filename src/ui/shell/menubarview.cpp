@@ -46,6 +46,13 @@ QWidget *divider()
     return line;
 }
 
+Qt::WindowFlags panelFlags(MenuBarView::Presentation presentation)
+{
+    if (presentation == MenuBarView::Presentation::Window)
+        return Qt::Window;
+    return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+}
+
 QLabel *smallLabel(const QColor &color)
 {
     auto *label = new QLabel;
@@ -58,9 +65,10 @@ QLabel *smallLabel(const QColor &color)
 
 } // namespace
 
-MenuBarView::MenuBarView(UiContext &context, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+MenuBarView::MenuBarView(UiContext &context, Presentation presentation, QWidget *parent)
+    : QWidget(parent, panelFlags(presentation))
     , m_context(context)
+    , m_presentation(presentation)
 {
     setObjectName(u"menuBarView"_s);
     setWindowTitle(u"Quaylin"_s);
@@ -286,6 +294,10 @@ void MenuBarView::fitToContent()
     }
     m_scroll->setFixedHeight(qMax(bodyHeight, 0));
     layout()->activate();
+    if (m_presentation == Presentation::Window) {
+        setFixedSize(panelWidth, sizeHint().height());
+        return;
+    }
     resize(panelWidth, sizeHint().height());
     if (isVisible())
         place();
@@ -293,6 +305,8 @@ void MenuBarView::fitToContent()
 
 void MenuBarView::place()
 {
+    if (m_presentation == Presentation::Window)
+        return;
     const bool anchored = m_anchor.isValid() && !m_anchor.isEmpty();
     const QRect anchor = anchored ? m_anchor : QRect(QCursor::pos(), QSize(1, 1));
     QScreen *screen = QGuiApplication::screenAt(anchor.center());

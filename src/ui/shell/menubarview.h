@@ -20,10 +20,12 @@ class QVBoxLayout;
 struct UiContext;
 
 // The tray panel: when the data was last refreshed with a refresh button, one row per project
-// in stored order, and the way into the main window or out of the application. A frameless
-// tool window beside the tray icon (not a popup, so screen readers reach it); it hides when it
-// loses focus or on Escape. Its texts follow the interface language while it is open; while it
-// is hidden it does no work at all and catches up when shown again.
+// in stored order, and the way into the main window or out of the application. Where the
+// application may place windows (X11) a frameless tool window beside the tray icon (not a popup,
+// so screen readers reach it); where the compositor places them (Wayland) a small ordinary
+// window of fixed size, so tiling compositors float it. It hides when it loses focus or on
+// Escape. Its texts follow the interface language while it is open; while it is hidden it does
+// no work at all and catches up when shown again.
 class MenuBarView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MenuBarView)
@@ -33,11 +35,17 @@ public:
     // A monotonic "now"; tests set one they move by hand.
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
-    explicit MenuBarView(UiContext &context, QWidget *parent = nullptr);
+    enum class Presentation {
+        BesideIcon, // frameless, placed by the application
+        Window,     // decorated, placed by the compositor
+    };
+
+    explicit MenuBarView(UiContext &context, Presentation presentation = Presentation::BesideIcon,
+                         QWidget *parent = nullptr);
     ~MenuBarView() override;
 
     // Shows the panel beside `anchor`, the tray icon's global geometry; an empty rectangle
-    // places it at the pointer.
+    // places it at the pointer. A panel presented as a window leaves that to the compositor.
     void popUp(const QRect &anchor);
     // The panel hid a moment ago because it lost focus, most likely to a click on the tray
     // icon, which should then not open it again.
@@ -70,6 +78,7 @@ private:
     void place();
 
     UiContext &m_context;
+    Presentation m_presentation;
     QRect m_anchor;
     bool m_placed = false;
     QTimer m_ticker; // re-words "Aktualizováno …" while the panel stays open

@@ -8,10 +8,24 @@
 #include "ui/desktop/uicontext.h"
 #include "ui/shell/menubarview.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A Wayland client cannot place its windows, nor learn where the tray icon is: there the panel
+// is a window of its own that the compositor places.
+MenuBarView::Presentation panelPresentation()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland"_s)
+               ? MenuBarView::Presentation::Window
+               : MenuBarView::Presentation::BesideIcon;
+}
+
+} // namespace
 
 TrayIcon::TrayIcon(UiContext &context, QObject *parent)
     : QObject(parent)
@@ -54,7 +68,7 @@ void TrayIcon::show()
 void TrayIcon::togglePanel()
 {
     if (!m_panel) {
-        m_panel = std::make_unique<MenuBarView>(m_context);
+        m_panel = std::make_unique<MenuBarView>(m_context, panelPresentation());
         connect(m_panel.get(), &MenuBarView::openMainWindowRequested, this,
                 &TrayIcon::openMainWindowRequested);
         connect(m_panel.get(), &MenuBarView::quitRequested, this, &TrayIcon::quitRequested);
