@@ -23,7 +23,7 @@ ArchiveRow::ArchiveRow(const TaskCard &card, QWidget *parent)
     auto *column = new ElidedLabel(Presentation::title(card.column), this);
     column->setFont(Typography::font(10.5));
     column->setTextColor(Colors::secondary(palette()));
-    auto *restore = new QPushButton(L(u"Obnovit"_s), this);
+    auto *restore = new QPushButton(L(u"Obnovit"_s, "archive"), this);
     restore->setObjectName(u"restoreCardButton"_s);
     auto *remove = new QPushButton(L(u"Smazat natrvalo"_s), this);
     remove->setObjectName(u"deleteArchivedCardButton"_s);

@@ -53,7 +53,7 @@ OverviewHeader::OverviewHeader(UiContext &context, QWidget *parent)
 void OverviewHeader::retranslate()
 {
     m_title->setText(L(u"Přehled"_s));
-    m_refresh->setText(L(u"Obnovit"_s));
+    m_refresh->setText(L(u"Obnovit"_s, "refresh"));
     updateRefreshed();
 }
 

@@ -203,7 +203,7 @@ bool MenuBarView::isSpinning() const
 
 void MenuBarView::retranslate()
 {
-    m_refresh->setHelp(L(u"Obnovit"_s));
+    m_refresh->setHelp(L(u"Obnovit"_s, "refresh"));
     m_hint->setText(L(u"Zatím žádné projekty.\nPřidej je v hlavním okně."_s));
     m_open->setText(L(u"Otevřít Quaylin"_s));
     m_quit->setText(L(u"Ukončit"_s));
