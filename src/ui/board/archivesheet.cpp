@@ -3,13 +3,13 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/board/archiverow.h"
 #include "ui/card/carddeletion.h"
 #include "ui/card/sheetbuttons.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -66,8 +66,14 @@ ArchiveSheet::ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *
 
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(&context.model, &AppModel::cardsChanged, this, &ArchiveSheet::rebuild);
-    connect(&context.preferences, &Preferences::languageChanged, this, &ArchiveSheet::retranslate);
     retranslate();
+}
+
+void ArchiveSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void ArchiveSheet::retranslate()

@@ -19,6 +19,9 @@ class ArchiveSheet final : public QDialog {
 public:
     ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void rebuild();
     void retranslate();

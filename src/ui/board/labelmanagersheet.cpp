@@ -4,12 +4,12 @@
 #include "app/appmodel.h"
 #include "i18n/localization.h"
 #include "model/colornames.h"
-#include "services/preferences.h"
 #include "ui/board/labeleditrow.h"
 #include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -84,8 +84,6 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     connect(m_newName, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_add->setEnabled(!text.trimmed().isEmpty()); });
     connect(&context.model, &AppModel::labelsChanged, this, &LabelManagerSheet::syncRows);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &LabelManagerSheet::retranslate);
     syncRows();
     retranslate();
 }
@@ -157,6 +155,13 @@ void LabelManagerSheet::syncRows()
     TabOrder::insertAt(m_done, controls); // rows before the add row
 }
 
+void LabelManagerSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 void LabelManagerSheet::retranslate()
 {
     setWindowTitle(L(u"Štítky"_s));
@@ -165,6 +170,4 @@ void LabelManagerSheet::retranslate()
     m_newName->setPlaceholderText(L(u"Nový štítek…"_s));
     m_newName->setAccessibleName(L(u"Nový štítek…"_s));
     m_add->setText(L(u"Přidat"_s));
-    for (LabelEditRow *row : std::as_const(m_rowWidgets))
-        row->retranslate();
 }

@@ -2,7 +2,6 @@
 #include "ui/detail/commitsuggestionsheet.h"
 
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/card/sheetbuttons.h"
 #include "ui/components/colors.h"
 #include "ui/components/symbollabel.h"
@@ -12,6 +11,7 @@
 #include "ui/desktop/uicontext.h"
 #include "ui/detail/commitsuggestion.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,8 +62,6 @@ CommitSuggestionSheet::CommitSuggestionSheet(UiContext &context, QWidget *parent
 
     connect(m_copy, &QPushButton::clicked, this, &CommitSuggestionSheet::copy);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &CommitSuggestionSheet::retranslate);
     retranslate();
 }
 
@@ -86,6 +84,13 @@ void CommitSuggestionSheet::copy()
     m_context.desktop.clipboard->setText(m_message->text());
     m_copied = true;
     retranslate();
+}
+
+void CommitSuggestionSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void CommitSuggestionSheet::retranslate()

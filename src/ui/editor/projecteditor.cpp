@@ -4,7 +4,6 @@
 #include "app/appmodel.h"
 #include "app/presentation.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
 #include "ui/components/segmentedcontrol.h"
@@ -15,6 +14,7 @@
 #include "ui/editor/removalconfirmation.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -166,7 +166,6 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     connect(m_remove, &QPushButton::clicked, this, &ProjectEditor::askRemoval);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_save, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&context.preferences, &Preferences::languageChanged, this, &ProjectEditor::retranslate);
     // A project removed elsewhere meanwhile cannot be saved any more.
     connect(&context.model, &AppModel::projectsChanged, this, [this] {
         if (m_existing && !m_context.model.project(m_existing->id))
@@ -203,6 +202,13 @@ ProjectForm ProjectEditor::form() const
     form.status =
         ProjectStatuses::all().value(m_status->currentIndex(), ProjectStatus::Development);
     return form;
+}
+
+void ProjectEditor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void ProjectEditor::retranslate()
@@ -266,7 +272,7 @@ void ProjectEditor::askRemoval()
 {
     if (!m_existing)
         return;
-    RemovalConfirmation::ask(this, m_context.preferences, [editor = QPointer(this)] {
+    RemovalConfirmation::ask(this, [editor = QPointer(this)] {
         if (!editor)
             return;
         const std::optional<ProjectConfig> project = editor->m_existing;

@@ -9,6 +9,7 @@
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -48,6 +49,13 @@ OverviewHeader::OverviewHeader(UiContext &context, QWidget *parent)
     connect(&context.model, &AppModel::lastRefreshChanged, this, &OverviewHeader::updateRefreshed);
     connect(m_refresh, &QPushButton::clicked, this, [this] { m_context.model.requestRefresh(); });
     retranslate();
+}
+
+void OverviewHeader::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void OverviewHeader::retranslate()

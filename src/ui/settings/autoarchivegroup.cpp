@@ -9,6 +9,7 @@
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
@@ -61,8 +62,14 @@ AutoArchiveGroup::AutoArchiveGroup(UiContext &context, QWidget *parent)
         m_context.preferences.setAutoArchiveDays(days);
         retranslate(); // the spoken name carries the number of days
     });
-    connect(&preferences, &Preferences::languageChanged, this, &AutoArchiveGroup::retranslate);
     retranslate();
+}
+
+void AutoArchiveGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void AutoArchiveGroup::retranslate()

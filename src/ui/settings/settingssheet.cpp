@@ -3,7 +3,6 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
 #include "ui/components/typography.h"
@@ -16,6 +15,7 @@
 #include "ui/settings/updatesgroup.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -98,8 +98,14 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     layout->addLayout(footer);
 
     connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&context.preferences, &Preferences::languageChanged, this, &SettingsSheet::retranslate);
     retranslate();
+}
+
+void SettingsSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void SettingsSheet::retranslate()
