@@ -6,6 +6,7 @@
 #include "ui/board/archiverow.h"
 #include "ui/card/carddeletion.h"
 #include "ui/card/sheetbuttons.h"
+#include "ui/components/sheet.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
@@ -25,14 +26,11 @@ ArchiveSheet::ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *
     , m_title(new QLabel(this))
     , m_close(new QPushButton(this))
     , m_empty(new QLabel(this))
-    , m_scroll(new QScrollArea(this))
     , m_rows(new QVBoxLayout)
 {
-    setObjectName(u"archiveSheet"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"archiveSheet"_s);
     resize(420, 420);
-    m_title->setFont(Typography::font(16, QFont::Bold));
+    Sheet::makeTitle(*m_title, 16);
     m_close->setObjectName(u"closeArchiveButton"_s);
     m_close->setDefault(true);
     m_empty->setObjectName(u"archiveEmptyText"_s);
@@ -48,11 +46,7 @@ ArchiveSheet::ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *
     listLayout->addLayout(m_rows);
     listLayout->addStretch(1);
     m_rows->setSpacing(6);
-    m_scroll->setWidget(list);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setFocusPolicy(Qt::NoFocus);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll = Sheet::scrollList(list, this);
 
     auto *header = new QHBoxLayout;
     header->addWidget(m_title, 1);

@@ -31,7 +31,7 @@ private:
     QLabel *m_title;
     QPushButton *m_close;
     QLabel *m_empty;
-    QScrollArea *m_scroll;
+    QScrollArea *m_scroll = nullptr;
     QVBoxLayout *m_rows;
     // What the rows show, to rebuild them only when it changes.
     QList<std::tuple<QUuid, QString, int>> m_shown;

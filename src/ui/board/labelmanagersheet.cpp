@@ -5,6 +5,7 @@
 #include "i18n/localization.h"
 #include "model/colornames.h"
 #include "ui/board/labeleditrow.h"
+#include "ui/components/sheet.h"
 #include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
@@ -31,11 +32,9 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     , m_newName(new QLineEdit(this))
     , m_add(new QPushButton(this))
 {
-    setObjectName(u"labelManagerSheet"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"labelManagerSheet"_s);
     resize(420, 460);
-    m_title->setFont(Typography::font(16, QFont::Bold));
+    Sheet::makeTitle(*m_title, 16);
     m_done->setObjectName(u"labelManagerDoneButton"_s);
     m_done->setDefault(true);
     m_newName->setObjectName(u"newLabelField"_s);
@@ -52,12 +51,7 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     listLayout->addLayout(m_rows);
     listLayout->addStretch(1);
     m_rows->setSpacing(4);
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidget(list);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea *scroll = Sheet::scrollList(list, this);
 
     auto *divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);

@@ -13,6 +13,7 @@
 #include "ui/card/sheetbuttons.h"
 #include "ui/card/timerrow.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/sheet.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
@@ -37,9 +38,7 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
     , m_pages(new QStackedWidget(this))
     , m_deleted(new QLabel(this))
 {
-    setObjectName(u"cardDetailSheet"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"cardDetailSheet"_s);
     setFixedSize(440, 560);
 
     m_deleted->setObjectName(u"cardDeletedText"_s);
@@ -52,13 +51,8 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
     auto *editorLayout = new QVBoxLayout(editor);
     editorLayout->setContentsMargins(0, 0, 0, 0);
     editorLayout->setSpacing(0);
-    auto *scroll = new QScrollArea;
+    QScrollArea *scroll = Sheet::scrollList(buildContent());
     scroll->setObjectName(u"cardSheetScroll"_s);
-    scroll->setWidget(buildContent());
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls; the area follows them
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *divider = new QFrame;
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);

@@ -3,6 +3,7 @@
 
 #include "i18n/localization.h"
 #include "ui/components/languagechange.h"
+#include "ui/components/sheet.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,9 +16,7 @@ QMessageBox *ask(QWidget *parent, const QString &objectName, const Texts &czech,
                  std::function<void()> confirmed)
 {
     auto *box = new QMessageBox(parent);
-    box->setObjectName(objectName);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*box, objectName);
     box->setIcon(QMessageBox::Warning);
     QPushButton *confirm = box->addButton(QString(), QMessageBox::DestructiveRole);
     confirm->setObjectName(u"confirmButton"_s);

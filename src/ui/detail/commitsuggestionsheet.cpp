@@ -4,6 +4,7 @@
 #include "i18n/localization.h"
 #include "ui/card/sheetbuttons.h"
 #include "ui/components/colors.h"
+#include "ui/components/sheet.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
@@ -29,11 +30,10 @@ CommitSuggestionSheet::CommitSuggestionSheet(UiContext &context, QWidget *parent
     , m_copy(new QPushButton(this))
     , m_close(new QPushButton(this))
 {
-    setObjectName(u"commitSuggestionSheet"_s);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"commitSuggestionSheet"_s);
     setFixedWidth(420);
     const QColor green = Colors::named(u"green"_s, palette());
-    m_heading->setFont(Typography::font(15, QFont::Bold));
+    Sheet::makeTitle(*m_heading, 15);
     m_heading->setTextColor(green);
     m_explanation->setFont(Typography::font(12));
     m_explanation->setWordWrap(true);

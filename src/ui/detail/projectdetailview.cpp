@@ -159,7 +159,6 @@ void ProjectDetailView::showSuggestion()
         return;
     if (!m_suggestion) {
         m_suggestion = new CommitSuggestionSheet(m_context, window());
-        m_suggestion->setAttribute(Qt::WA_DeleteOnClose);
         AppModel &model = m_context.model;
         connect(m_suggestion, &QDialog::finished, &model,
                 [&model] { model.clearCommitSuggestion(); });

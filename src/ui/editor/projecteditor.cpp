@@ -7,6 +7,7 @@
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
 #include "ui/components/segmentedcontrol.h"
+#include "ui/components/sheet.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/filechooser.h"
@@ -63,13 +64,11 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     , m_cancel(new QPushButton)
     , m_save(new ProminentButton)
 {
-    setObjectName(u"projectEditor"_s);
-    setWindowModality(Qt::WindowModal);
-    setAttribute(Qt::WA_DeleteOnClose);
+    Sheet::setUp(*this, u"projectEditor"_s);
     setFixedWidth(sheetWidth);
 
     m_title->setObjectName(u"editorTitle"_s);
-    m_title->setFont(Typography::font(17, QFont::Bold));
+    Sheet::makeTitle(*m_title, 17);
     m_emoji->setFixedWidth(emojiWidth);
     m_emoji->setFont(Typography::emoji(14));
     m_emoji->setAlignment(Qt::AlignCenter);

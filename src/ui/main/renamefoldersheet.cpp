@@ -4,7 +4,7 @@
 #include "app/appmodel.h"
 #include "i18n/localization.h"
 #include "ui/components/prominentbutton.h"
-#include "ui/components/typography.h"
+#include "ui/components/sheet.h"
 #include "ui/desktop/uicontext.h"
 
 #include <QEvent>
@@ -25,10 +25,8 @@ RenameFolderSheet::RenameFolderSheet(UiContext &context, const QUuid &folderID, 
     , m_cancel(new QPushButton)
     , m_save(new ProminentButton)
 {
-    setObjectName(u"renameFolderSheet"_s);
-    setWindowModality(Qt::WindowModal);
-    setAttribute(Qt::WA_DeleteOnClose);
-    m_title->setFont(Typography::font(15, QFont::Bold));
+    Sheet::setUp(*this, u"renameFolderSheet"_s);
+    Sheet::makeTitle(*m_title, 15);
     m_name->setObjectName(u"renameFolderField"_s);
     m_name->setMinimumWidth(280);
     if (const std::optional<ProjectFolder> folder = context.model.folder(folderID))

@@ -5,6 +5,7 @@
 #include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
+#include "ui/components/sheet.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/settings/autoarchivegroup.h"
@@ -47,13 +48,11 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     , m_dataFolder(new QLabel)
     , m_done(new ProminentButton)
 {
-    setObjectName(u"settingsSheet"_s);
-    setWindowModality(Qt::WindowModal);
-    setAttribute(Qt::WA_DeleteOnClose);
+    Sheet::setUp(*this, u"settingsSheet"_s);
     resize(460, 600);
     setMinimumSize(420, 420);
 
-    m_title->setFont(Typography::font(17, QFont::Bold));
+    Sheet::makeTitle(*m_title, 17);
     m_dataFolder->setObjectName(u"settingsDataFolder"_s);
     m_dataFolder->setFont(Typography::font(11));
     m_dataFolder->setWordWrap(true);
@@ -76,12 +75,8 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     column->addWidget(new BackupGroup(context));
     column->addWidget(m_dataFolder);
     column->addStretch(1);
-    auto *scroll = new QScrollArea;
+    QScrollArea *scroll = Sheet::scrollList(groups);
     scroll->setObjectName(u"settingsScroll"_s);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(groups);
 
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(20, 8, 20, 16);
