@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build git pkg-config
-    qt6-base-dev qt6-svg-dev qt6-httpserver-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-httpserver-dev qt6-translations-l10n libgl-dev
     qcoro-qt6-dev qtkeychain-qt6-dev libicu-dev libxcb1-dev
     dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools
     fonts-dejavu-core fonts-noto-color-emoji xvfb xauth xdotool

@@ -94,6 +94,7 @@ UiBench::UiBench()
 
     m_preferences = std::make_unique<Preferences>(
         std::make_unique<QSettings>(root + u"/preferences.ini"_s, QSettings::IniFormat));
+    m_language = std::make_unique<LanguageSwitch>(*m_preferences);
     m_updates = std::make_unique<UpdateChecker>(m_network, QUrl(u"http://127.0.0.1:9/v.json"_s),
                                                 u"1.0"_s, *m_preferences);
     m_hotKey = std::make_unique<GlobalHotKeyManager>(std::make_unique<FakeHotKeyBackend>());

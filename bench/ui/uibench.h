@@ -3,6 +3,7 @@
 
 #include "app/appmodel.h"
 #include "model/projectconfig.h"
+#include "services/languageswitch.h"
 #include "services/preferences.h"
 #include "services/updatechecker.h"
 #include "sources/processrunner.h"
@@ -91,6 +92,7 @@ private:
     MemoryTokenStore m_tokens;
     FakeDesktop m_desktop;
     std::unique_ptr<Preferences> m_preferences;
+    std::unique_ptr<LanguageSwitch> m_language;
     std::unique_ptr<UpdateChecker> m_updates;
     std::unique_ptr<GlobalHotKeyManager> m_hotKey;
     std::unique_ptr<AppModel> m_model;

@@ -16,6 +16,8 @@ AppContext::AppContext(Options options, QObject *parent)
         options.preferences = m_ownPreferences.get();
     }
     m_preferences = options.preferences;
+    // Before the model: it words the texts of the cards it makes at start.
+    m_language = std::make_unique<LanguageSwitch>(*m_preferences);
     if (!options.tokens) {
         m_keychain = std::make_unique<KeychainTokenStore>();
         options.tokens = m_keychain.get();

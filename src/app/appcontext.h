@@ -3,6 +3,7 @@
 
 #include "app/appmodel.h"
 #include "model/store.h"
+#include "services/languageswitch.h"
 #include "services/notificationmanager.h"
 #include "services/preferences.h"
 #include "services/updatechecker.h"
@@ -18,8 +19,9 @@
 class TokenStore;
 
 // What the desktop application keeps for its whole life, made in the order start-up needs:
-// the application model (which loads, seeds and saves the data file at once), then the
-// update checker. A deployment that fails reaches the desktop as a notification.
+// the interface language of the preferences, the application model (which loads, seeds and
+// saves the data file at once), then the update checker. A deployment that fails reaches the
+// desktop as a notification.
 class AppContext final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AppContext)
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<TokenStore> m_keychain;
     std::unique_ptr<Preferences> m_ownPreferences;
     Preferences *m_preferences = nullptr;
+    std::unique_ptr<LanguageSwitch> m_language;
     NotificationManager m_notifications;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<UpdateChecker> m_updateChecker;

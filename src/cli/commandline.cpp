@@ -5,6 +5,7 @@
 #include "cli/exportcommand.h"
 #include "cli/statuscommand.h"
 #include "cli/terminal.h"
+#include "services/languageswitch.h"
 #include "services/preferences.h"
 
 #include <QCoreApplication>
@@ -122,8 +123,9 @@ namespace CommandLine {
 
 int run(QCoreApplication &app)
 {
-    // Read once: the language of every text printed.
+    // Read once: the language of every text printed, put into effect as the desktop does.
     const Preferences preferences;
+    const LanguageSwitch language(preferences, LanguageSwitch::QtTexts::English);
     const QStringList arguments = app.arguments().mid(1);
     // Without arguments main() starts the desktop application instead.
     if (arguments.isEmpty())

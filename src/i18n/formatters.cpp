@@ -131,8 +131,7 @@ QString filenameStamp(const QDateTime &date)
 
 QLocale interfaceLocale()
 {
-    return QLocale(Localization::language() == AppLanguage::En ? QStringLiteral("en_US")
-                                                               : QStringLiteral("cs_CZ"));
+    return Localization::locale(Localization::language());
 }
 
 QString dayMonth(const QDateTime &date)

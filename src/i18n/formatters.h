@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+// Dates follow the interface language the way Qt's own widgets do: through the default locale,
+// which the language switch sets together with the translators (Localization::language()).
 namespace Formatters {
 
 // How long ago (or until) `date` is, in the current interface language, worded by ICU's

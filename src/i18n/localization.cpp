@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "i18n/localization.h"
 
-#include "i18n/translations.h"
-
-#include <atomic>
+#include <QCoreApplication>
 
 namespace AppLanguages {
 
@@ -33,32 +31,22 @@ QString displayName(AppLanguage language)
 
 } // namespace AppLanguages
 
-namespace {
-
-// Read on every painted text, from any thread; written only by the Preferences object.
-std::atomic<AppLanguage> currentLanguage{AppLanguage::Cs};
-
-} // namespace
-
 namespace Localization {
+
+QLocale locale(AppLanguage language)
+{
+    return QLocale(language == AppLanguage::En ? QStringLiteral("en_US") : QStringLiteral("cs_CZ"));
+}
 
 AppLanguage language()
 {
-    return currentLanguage.load(std::memory_order_relaxed);
-}
-
-void setLanguage(AppLanguage language)
-{
-    currentLanguage.store(language, std::memory_order_relaxed);
+    return QLocale().language() == QLocale::English ? AppLanguage::En : AppLanguage::Cs;
 }
 
 } // namespace Localization
 
-QString L(const QString &czech)
+QString L(const QString &czech, const char *context)
 {
-    if (Localization::language() == AppLanguage::Cs)
-        return czech;
-    const auto &dictionary = Translations::dictionary();
-    const auto found = dictionary.constFind(czech);
-    return found == dictionary.cend() ? czech : found.value();
+    return QCoreApplication::translate(Localization::textContext, czech.toUtf8().constData(),
+                                       context);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -20,13 +21,20 @@ QString displayName(AppLanguage language); // fixed names, never translated
 
 namespace Localization {
 
-// The interface language L() translates into. Czech until set; the Preferences object sets it
-// from the stored preference and on every change, so a lookup never reads the settings file.
+// The translation context of every interface text, the one the dictionary's translator
+// answers for.
+inline constexpr char textContext[] = "Quaylin";
+
+// The locale of a language: en_US or cs_CZ.
+QLocale locale(AppLanguage language);
+// The interface language the language switch set, read from the default locale it sets with
+// the translators: English when that locale is English, Czech otherwise (as when no switch
+// exists, where L() finds no translator either).
 AppLanguage language();
-void setLanguage(AppLanguage language);
 
 } // namespace Localization
 
-// The one lookup of user-visible text: the Czech source text itself, or its English twin when
-// the interface language is English and the dictionary has one.
-QString L(const QString &czech);
+// The one lookup of user-visible text, through Qt's installed translators: the English twin
+// while the language switch has English on and the dictionary has one, else the Czech source
+// text itself. `context` picks the meaning of the few texts that have two.
+QString L(const QString &czech, const char *context = nullptr);

@@ -12,11 +12,13 @@ namespace {
 struct Pair {
     const char16_t *czech;
     const char16_t *english;
+    // Qt's disambiguation: set on each twin of a Czech text that has two meanings.
+    const char *context = nullptr;
 };
 
 // Every Czech interface text that has an English twin. Keys are exact strings, punctuation,
-// ellipses and line breaks included; a key must not repeat. Fragments that callers join with
-// numbers ("Po" … "dnech") are entries of their own.
+// ellipses and line breaks included; a key must not repeat within its context. Fragments that
+// callers join with numbers ("Po" … "dnech") are entries of their own.
 // clang-format off
 constexpr Pair pairs[] = {
     // Project status, board columns, priorities and the default labels
@@ -81,7 +83,8 @@ constexpr Pair pairs[] = {
     {u"Přidat projekt", u"Add project"},
     {u"Nastavení", u"Settings"},
     {u"Aktualizováno", u"Updated"},
-    {u"Obnovit", u"Restore"},
+    {u"Obnovit", u"Refresh", "refresh"},
+    {u"Obnovit", u"Restore", "archive"},
     {u"po termínu", u"overdue"},
     {u"Připoj Netlify", u"Connect Netlify"},
     {u"Zadej Personal Access Token pro sledování deployů. Uloží se do Keychain.", u"Enter a Personal Access Token to track deploys. It's saved to Keychain."},
@@ -241,24 +244,40 @@ constexpr Pair pairs[] = {
 };
 // clang-format on
 
+constexpr bool sameContext(const char *a, const char *b)
+{
+    if (!a || !b)
+        return a == b;
+    return std::string_view(a) == std::string_view(b);
+}
+
 constexpr bool keysAreUnique()
 {
     for (std::size_t i = 0; i < std::size(pairs); ++i) {
         for (std::size_t j = i + 1; j < std::size(pairs); ++j) {
-            if (std::u16string_view(pairs[i].czech) == std::u16string_view(pairs[j].czech))
+            if (std::u16string_view(pairs[i].czech) == std::u16string_view(pairs[j].czech) &&
+                sameContext(pairs[i].context, pairs[j].context))
                 return false;
         }
     }
     return true;
 }
 // A repeated key would silently drop one of its English values from the dictionary.
-static_assert(keysAreUnique(), "a Czech key appears twice in the translation table");
+static_assert(keysAreUnique(), "a Czech key appears twice in one context of the table");
 
 std::atomic_bool built = false;
 
 } // namespace
 
 namespace Translations {
+
+QString key(const QString &czech, const char *context)
+{
+    // gettext's separator between a context and its text: it never occurs in either.
+    if (!context || !*context)
+        return czech;
+    return QLatin1StringView(context) + u'\x04' + czech;
+}
 
 const QHash<QString, QString> &dictionary()
 {
@@ -267,10 +286,31 @@ const QHash<QString, QString> &dictionary()
     std::call_once(once, [] {
         table.reserve(qsizetype(std::size(pairs)));
         for (const Pair &pair : pairs)
-            table.insert(QString::fromUtf16(pair.czech), QString::fromUtf16(pair.english));
+            table.insert(key(QString::fromUtf16(pair.czech), pair.context),
+                         QString::fromUtf16(pair.english));
         built = true;
     });
     return table;
+}
+
+std::optional<QString> english(const QString &czech, const char *context)
+{
+    const QHash<QString, QString> &table = dictionary();
+    // Like Qt's own catalogues: a text asked for in a context the table does not know is
+    // looked up as the text with one meaning.
+    auto found = table.constFind(key(czech, context));
+    if (found == table.cend() && context && *context)
+        found = table.constFind(czech);
+    if (found == table.cend())
+        return std::nullopt;
+    return found.value();
+}
+
+QString text(AppLanguage language, const QString &czech, const char *context)
+{
+    if (language == AppLanguage::Cs)
+        return czech;
+    return english(czech, context).value_or(czech);
 }
 
 bool isBuilt()

@@ -33,7 +33,6 @@ void Preferences::load()
     const QSettings &s = *m_settings;
     m_languageRaw = s.value(QLatin1String(languageKey), QStringLiteral("cs")).toString();
     m_language = m_languageRaw == u"en" ? AppLanguage::En : AppLanguage::Cs;
-    Localization::setLanguage(m_language);
     m_autoArchiveEnabled = s.value(QLatin1String(autoArchiveEnabledKey), false).toBool();
     bool ok = false;
     const int days = s.value(QLatin1String(autoArchiveDaysKey)).toInt(&ok);
@@ -65,7 +64,6 @@ void Preferences::setLanguage(AppLanguage language)
     if (language == m_language)
         return;
     m_language = language;
-    Localization::setLanguage(language);
     Q_EMIT languageChanged(language);
 }
 

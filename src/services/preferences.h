@@ -12,9 +12,8 @@
 #include <optional>
 
 // The user preferences, keys `Quaylin.*`. One object per process reads the store once and
-// keeps every value in memory, so a lookup costs nothing (the interface language is read on
-// every painted text); setters write through at once and signal the change. It is also the one
-// writer of the interface language that L() uses.
+// keeps every value in memory, so a lookup costs nothing; setters write through at once and
+// signal the change. The language switch puts the interface language into effect.
 class Preferences final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Preferences)

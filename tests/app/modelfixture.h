@@ -3,6 +3,7 @@
 
 #include "app/appmodel.h"
 #include "model/recordjson.h"
+#include "services/languageswitch.h"
 #include "services/preferences.h"
 #include "sources/processrunner.h"
 #include "support/testenvironment.h"
@@ -67,8 +68,17 @@ public:
 
     QString dataFile() const { return environmentDir.dataDir() + u"/store.json"_s; }
 
+    // Chooses the interface language as the settings sheet does; every window has
+    // retranslated when it returns.
+    void switchLanguage(AppLanguage language)
+    {
+        preferences.setLanguage(language);
+        deliverLanguageChange();
+    }
+
     TestEnvironment environmentDir;
     Preferences preferences; // after environmentDir: reads the temporary settings
+    LanguageSwitch language{preferences};
     QDateTime clock{QDate(2026, 12, 6), QTime(10, 0), Qt::UTC};
     ProcessRunner runner;
     QNetworkAccessManager network;

@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 namespace {
 
 // The data file once the model's saves are done.
@@ -180,8 +182,9 @@ private Q_SLOTS:
         QCOMPARE(model.exportBackup(fifo).error, fifo + u" is not a regular file"_s);
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
         const QString noDir = root + u"/no/dir/x.json"_s;
+        // The system's reason in the interface language, as Qt words it.
         QCOMPARE(model.exportBackup(noDir).error,
-                 u"cannot write %1: No such file or directory"_s.arg(noDir));
+                 u"cannot write %1: %2"_s.arg(noDir, qt_error_string(ENOENT)));
 
         const StoreData before = state();
         model.removeProject(model.projects()[0]);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/attention.h"
 #include "app/presentation.h"
-#include "i18n/localization.h"
+#include "services/languageswitch.h"
+#include "services/preferences.h"
+#include "support/testenvironment.h"
 
 #include <QtTest>
 
@@ -23,7 +25,7 @@ class PresentationTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { Localization::setLanguage(AppLanguage::Cs); }
+    void init() { m_preferences.setLanguage(AppLanguage::Cs); }
 
     void statusTextsFollowTheLanguageOfTheMoment()
     {
@@ -41,7 +43,7 @@ private Q_SLOTS:
         QCOMPARE(Presentation::gitHubLabel(github), u"2 PR · CI OK"_s);
 
         // The same records read in English after a switch: nothing translated was stored.
-        Localization::setLanguage(AppLanguage::En);
+        m_preferences.setLanguage(AppLanguage::En);
         QCOMPARE(Presentation::gitLabel(clean), u"main · clean"_s);
         QCOMPARE(Presentation::gitLabel(dirty), u"main · 5 changes · ↑1 · ↓3"_s);
         QCOMPARE(Presentation::gitLabel(GitStatus::unknown()), u"Loading…"_s);
@@ -73,7 +75,7 @@ private Q_SLOTS:
               runtimeOf(GitStatus::notAvailable(), DeployStatus::tokenMissing()), ProjectRuntime{}})
             QCOMPARE(Attention::reason(calm), std::nullopt);
 
-        Localization::setLanguage(AppLanguage::En);
+        m_preferences.setLanguage(AppLanguage::En);
         QCOMPARE(Presentation::attentionText(AttentionReason{DeployFailed}), u"Deploy failed"_s);
         QCOMPARE(Presentation::attentionText(AttentionReason{UncommittedAndUnpushed, 3, 2}),
                  u"3 changes · 2 nepushnuto"_s); // the fragment has no English twin
@@ -120,6 +122,11 @@ private Q_SLOTS:
         for (const QString &state : {u""_s, u"error"_s, u"READY"_s})
             QCOMPARE(Presentation::deployOutcome(state).word, u"Selhal"_s);
     }
+
+private:
+    TestEnvironment m_environment;
+    Preferences m_preferences; // after the environment: reads its settings
+    LanguageSwitch m_language{m_preferences};
 };
 
 QTEST_GUILESS_MAIN(PresentationTest)

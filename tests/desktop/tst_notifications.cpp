@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "i18n/localization.h"
+#include "services/languageswitch.h"
 #include "services/notificationmanager.h"
+#include "services/preferences.h"
 #include "support/fakenotifications.h"
 #include "support/testenvironment.h"
 
@@ -13,6 +14,8 @@ class NotificationsTest final : public QObject {
     Q_OBJECT
 
     TestEnvironment m_environment;
+    Preferences m_preferences;
+    LanguageSwitch m_language{m_preferences};
     FakeNotificationBus m_bus;
     FakeNotificationServer &m_server = m_bus.server;
 
@@ -34,7 +37,7 @@ private slots:
         manager.notifyDeployFailed(u"Web"_s, u"exit code 2"_s);
         manager.notifyDeployFailed(u"Web"_s, std::nullopt);
         manager.notifyDeployFailed(u"Web"_s, u" \n"_s);
-        Localization::setLanguage(AppLanguage::En);
+        m_preferences.setLanguage(AppLanguage::En);
         manager.notifyDeployFailed(u"Web"_s, u"exit code 2"_s);
         const QString fallback =
             u"Quaylin|0|Deploy selhal — Web|Zkontroluj appku Quaylin pro detaily."_s;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
+#include "services/languageswitch.h"
+#include "services/preferences.h"
 #include "support/testenvironment.h"
 
 #include <QtTest>
@@ -16,12 +18,6 @@ namespace {
 QDateTime now()
 {
     return QDateTime(QDate(2026, 3, 10), QTime(12, 0));
-}
-
-QString relative(qint64 seconds, AppLanguage language)
-{
-    Localization::setLanguage(language);
-    return Formatters::relative(now().addSecs(seconds), now());
 }
 
 } // namespace
@@ -76,7 +72,15 @@ private slots:
     }
 
 private:
+    QString relative(qint64 seconds, AppLanguage language)
+    {
+        m_preferences.setLanguage(language);
+        return Formatters::relative(now().addSecs(seconds), now());
+    }
+
     TestEnvironment m_environment;
+    Preferences m_preferences; // after the environment: reads its settings
+    LanguageSwitch m_language{m_preferences};
 };
 
 QTEST_GUILESS_MAIN(FormattersTest)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "i18n/localization.h"
 #include "i18n/translations.h"
+#include "services/languageswitch.h"
 #include "services/preferences.h"
 #include "support/testenvironment.h"
 
@@ -8,19 +9,49 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Counts the LanguageChange events the application receives: what Qt then posts to every
+// window.
+class LanguageChanges final : public QObject {
+    Q_DISABLE_COPY_MOVE(LanguageChanges)
+
+public:
+    LanguageChanges() { QCoreApplication::instance()->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
+// Qt's own text of a file dialog's folder field, as installed translators give it.
+QString qtLookIn()
+{
+    return QCoreApplication::translate("QFileDialog", "Look in:");
+}
+
+} // namespace
+
 class LocalizationTest final : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase()
     {
-        // Runs before anything else in this process, so nothing has built the dictionary yet.
-        QCOMPARE(L(u"Hotovo"_s), u"Hotovo"_s); // no language stored
-        Localization::setLanguage(AppLanguage::Cs);
-        QCOMPARE(L(u"Otevřít Quaylin"_s), u"Otevřít Quaylin"_s);
+        // Runs before anything else in this process: no translator, nothing built yet.
+        QCOMPARE(L(u"Hotovo"_s), u"Hotovo"_s);
+        QCOMPARE(Localization::language(), AppLanguage::Cs);
+        const Preferences czech; // nothing stored
+        {
+            const LanguageSwitch language(czech);
+            QCOMPARE(L(u"Otevřít Quaylin"_s), u"Otevřít Quaylin"_s);
+            QVERIFY(qtLookIn() != u"Look in:"_s); // Qt's own Czech catalogue
+        }
         QVERIFY(!Translations::isBuilt());
-        Localization::setLanguage(AppLanguage::En);
-        QCOMPARE(L(u"Hotovo"_s), u"Done"_s);
+        QCOMPARE(Translations::text(AppLanguage::En, u"Hotovo"_s), u"Done"_s);
         QVERIFY(Translations::isBuilt());
     }
 
@@ -32,6 +63,7 @@ private slots:
             QSettings(u"Quaylin"_s, u"Quaylin"_s)
                 .setValue(QLatin1String(Preferences::languageKey), stored);
             const Preferences preferences;
+            const LanguageSwitch language(preferences);
             const bool english = stored == u"en";
             QCOMPARE(preferences.language(), english ? AppLanguage::En : AppLanguage::Cs);
             QCOMPARE(preferences.languageRaw(), stored);
@@ -39,30 +71,62 @@ private slots:
         }
     }
 
-    void switchingSignalsOnceAndIsStored()
+    void switchFollowsThePreferenceAndLeavesCzech()
     {
         m_environment.resetPreferences();
         Preferences preferences;
+        LanguageChanges changes;
+        const AppLanguage before = Localization::language();
+        auto language = std::make_unique<LanguageSwitch>(preferences);
         QSignalSpy changed(&preferences, &Preferences::languageChanged);
+        const int atStart = changes.count;
         preferences.setLanguage(AppLanguage::En);
         preferences.setLanguage(AppLanguage::En);
         QCOMPARE(changed.size(), 1);
+        QVERIFY(changes.count > atStart); // every window hears of it
         QCOMPARE(L(u"Hotovo"_s), u"Done"_s);
+        QCOMPARE(L(u"Obnovit"_s, "refresh"), u"Refresh"_s);
+        QCOMPARE(qtLookIn(), u"Look in:"_s);
+        // The dictionary answers the interface's texts only, never those of Qt's classes.
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Hotovo"), u"Hotovo"_s);
+        // Dates read the same language through the default locale.
+        QCOMPARE(Localization::language(), AppLanguage::En);
+        QCOMPARE(QLocale().name(), u"en_US"_s);
         QCOMPARE(Preferences().languageRaw(), u"en"_s); // written through to the file
+
+        const int afterEnglish = changes.count;
         preferences.setLanguage(AppLanguage::Cs);
         QCOMPARE(changed.size(), 2);
+        QVERIFY(changes.count > afterEnglish);
         QCOMPARE(L(u"Hotovo"_s), u"Hotovo"_s);
+        QCOMPARE(QLocale().name(), u"cs_CZ"_s);
+
+        // Gone, it leaves no translator behind: the Czech source texts, the former locale.
+        preferences.setLanguage(AppLanguage::En);
+        language.reset();
+        QCOMPARE(L(u"Hotovo"_s), u"Hotovo"_s);
+        QCOMPARE(qtLookIn(), u"Look in:"_s);
+        QCOMPARE(Localization::language(), before);
     }
 
-    void keysMatchExactly()
+    void keysMatchExactlyInTheirContext()
     {
-        Localization::setLanguage(AppLanguage::En);
+        using enum AppLanguage;
         const QString twoLines = u"Zatím žádné projekty.\nPřidej je v hlavním okně."_s;
-        QCOMPARE(L(twoLines), u"No projects yet.\nAdd them in the main window."_s);
+        QCOMPARE(Translations::text(En, twoLines),
+                 u"No projects yet.\nAdd them in the main window."_s);
         for (const QString &text :
              {u"Hotovo "_s, u" Hotovo"_s, u"hotovo"_s, u"Načítám..."_s, u"nepushnuto"_s, QString(),
               QString(twoLines).replace(u'\n', u' '), QString(twoLines).replace(u"\n"_s, u"\\n"_s)})
-            QCOMPARE(L(text), text);
+            QCOMPARE(Translations::text(En, text), text);
+        QCOMPARE(Translations::text(Cs, u"Hotovo"_s), u"Hotovo"_s);
+
+        // A text with two meanings is found only in its context; a context a text does not
+        // need falls back to its one meaning.
+        QCOMPARE(Translations::text(En, u"Obnovit"_s, "refresh"), u"Refresh"_s);
+        QCOMPARE(Translations::text(En, u"Obnovit"_s, "archive"), u"Restore"_s);
+        QCOMPARE(Translations::text(En, u"Obnovit"_s), u"Obnovit"_s);
+        QCOMPARE(Translations::text(En, u"Hotovo"_s, "refresh"), u"Done"_s);
 
         // An escaped "\n" in the table would reach the screen as a backslash and a letter.
         const auto &dictionary = Translations::dictionary();
@@ -72,22 +136,6 @@ private slots:
             QVERIFY2(!it.value().isEmpty() && !pair.contains(u'\\') && !pair.contains(u"..."),
                      qPrintable(pair));
         }
-    }
-
-    void translatesTextsOfEveryScreen()
-    {
-        Localization::setLanguage(AppLanguage::En);
-        const QList<std::pair<QString, QString>> pairs{
-            {u"Hotové"_s, u"Done"_s},
-            {u"Načítám…"_s, u"Loading…"_s},
-            {u"Odstranit projekt ze Quaylin?"_s, u"Remove project from Quaylin?"_s},
-            {u"Úkol hotový — commitneme?"_s, u"Task done — let's commit?"_s},
-            {u"Tuhle akci nejde vzít zpět."_s, u"This can't be undone."_s},
-            {u" (volitelné)"_s, u" (optional)"_s},
-            {u"Data v"_s, u"Data stored in"_s},
-            {u"Ukončit"_s, u"Quit"_s}};
-        for (const auto &[czech, english] : pairs)
-            QCOMPARE(L(czech), english);
     }
 
 private:

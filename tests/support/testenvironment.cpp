@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/testenvironment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -35,6 +36,11 @@ void TestEnvironment::resetPreferences() const
     QSettings settings(QStringLiteral("Quaylin"), QStringLiteral("Quaylin"));
     settings.clear();
     settings.sync();
+}
+
+void deliverLanguageChange()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 QByteArray readFile(const QString &path)

@@ -19,6 +19,10 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Delivers the QEvent::LanguageChange that a language switch posts to every window, so every
+// screen has retranslated when it returns.
+void deliverLanguageChange();
+
 // The bytes of a file, or nothing when it cannot be read.
 QByteArray readFile(const QString &path);
 // Writes a file (and its folder); false when that fails.

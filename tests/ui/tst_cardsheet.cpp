@@ -147,7 +147,7 @@ void TestCardSheet::dueDateSwitchRemembersTheDate()
     QCOMPARE(current().dueDate->toLocalTime().date(), later);
 
     QCOMPARE(picker->locale().name(), u"cs_CZ"_s);
-    f->data.preferences.setLanguage(AppLanguage::En);
+    f->data.switchLanguage(AppLanguage::En);
     QCOMPARE(picker->locale().name(), u"en_US"_s);
     QCOMPARE(toggle->text(), u"Due date"_s);
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "uifixture.h"
 
+#include "i18n/translations.h"
 #include "model/recordjson.h"
+#include "ui/board/archivedelegate.h"
+#include "ui/board/kanbanview.h"
+#include "ui/components/iconbutton.h"
 #include "ui/detail/projectdetailview.h"
 #include "ui/editor/projecteditor.h"
 #include "ui/main/mainview.h"
@@ -10,10 +14,13 @@
 #include "ui/main/sidebar.h"
 #include "ui/main/sidebarmodel.h"
 #include "ui/settings/settingssheet.h"
+#include "ui/shell/menubarview.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -24,6 +31,65 @@ void showView(MainView &view)
     view.resize(1060, 700);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
+}
+
+// Every text a user or a screen reader meets in the open windows: titles, texts, placeholders,
+// tooltips and accessible names of the visible widgets, and the accessible names of what item
+// views paint (rows, cards).
+QStringList shownTexts()
+{
+    QStringList texts;
+    const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *item) {
+        if (!item || item->state().invisible)
+            return;
+        texts << item->text(QAccessible::Name) << item->text(QAccessible::Description);
+        for (int i = 0; i < item->childCount(); ++i)
+            walk(item->child(i));
+    };
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        widgets.append(window);
+        for (const QWidget *widget : std::as_const(widgets)) {
+            if (!widget->isVisible())
+                continue;
+            texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName();
+            // A text field's text is what the user typed.
+            const bool typed = qobject_cast<const QLineEdit *>(widget);
+            for (const char *property : {"text", "placeholderText", "title", "prefix", "suffix"})
+                if (!typed || qstrcmp(property, "text") != 0)
+                    texts << widget->property(property).toString();
+        }
+        walk(QAccessible::queryAccessibleInterface(window));
+    }
+    return texts;
+}
+
+// The shown texts holding, as a whole word, an interface text of the other language: a Czech
+// text that reads differently in English, or the other way round.
+QStringList foreignTexts(AppLanguage language)
+{
+    QSet<QString> czech, english;
+    const auto &dictionary = Translations::dictionary();
+    for (auto it = dictionary.cbegin(); it != dictionary.cend(); ++it) {
+        czech.insert(it.key().section(u'\x04', -1)); // without its context
+        english.insert(it.value());
+    }
+    const QSet<QString> foreign = language == AppLanguage::En ? czech - english : english - czech;
+    QStringList found;
+    const QStringList texts = shownTexts();
+    for (const QString &word : foreign) {
+        const QRegularExpression whole(u"(?<!\\w)"_s + QRegularExpression::escape(word) +
+                                           u"(?!\\w)"_s,
+                                       QRegularExpression::UseUnicodePropertiesOption);
+        for (const QString &text : texts) {
+            if (text.contains(word) && text.contains(whole))
+                found.append(word + u" in: "_s + text);
+        }
+    }
+    found.removeDuplicates();
+    return found;
 }
 
 bool shown(QWidget &parent, const QString &name)
@@ -155,35 +221,59 @@ private Q_SLOTS:
         QVERIFY(!shown(view, u"saveErrorBanner"_s));
     }
 
-    void languageSwitchRetranslatesEveryOpenWindow()
+    void everyOpenWindowSpeaksTheChosenLanguage()
     {
         UiFixture f;
-        f.open({makeProject(u"A"_s)});
+        ProjectConfig project = makeProject(u"Alpha"_s);
+        project.netlifySiteID = u"site"_s;
+        AppModel &model = f.open({project});
+        for (const CardLabel &label : model.labels()) // stored Czech names are user data
+            model.deleteLabel(label.id);
+        model.addLabel(u"API"_s, u"blue"_s);
+        model.addFolder(u"Gamma"_s);
+        const TaskCard card = f.addCard(project.id, u"Beta"_s, KanbanColumn::Doing, [&](auto &c) {
+            c.labelIDs = {model.labels().first().id};
+            c.dueDate = f.data.clock.addDays(2);
+        });
+        model.addChecklistItem(u"Delta"_s, card.id);
+        model.archiveCard(f.addCard(project.id, u"Kappa"_s, KanbanColumn::Done).id);
         MainView view(f.context());
         showView(view);
-        view.openNewProject();
+        view.select(project.id);
+        // Every sheet at once over the main window, and the tray's panel.
+        model.moveCard(f.addCard(project.id, u"Omega"_s, KanbanColumn::Doing).id,
+                       KanbanColumn::Done, std::nullopt); // offers a commit message
+        auto *board = view.findChild<KanbanView *>();
+        board->openCard(card.id);
+        board->openArchive();
+        board->openLabelManager();
+        view.openEditor(project.id);
         view.openSettings();
-        auto *editor = view.findChild<ProjectEditor *>();
-        auto *settings = view.findChild<SettingsSheet *>();
-        const auto texts = [&] {
-            return QStringList{
-                view.findChild<QLabel *>(u"overviewTitle"_s)->text(),
-                view.findChild<QToolButton *>(u"sidebarAddProjectButton"_s)->text(),
-                editor->findChild<QLabel *>(u"editorTitle"_s)->text(),
-                editor->findChild<QPushButton *>(u"editorSaveButton"_s)->text(),
-                settings->windowTitle(),
-                settings->findChild<QLabel *>(u"settingsDataFolder"_s)->text().section(u' ', 0, 1)};
-        };
-        QCOMPARE(texts(), QStringList({u"Přehled"_s, u"Přidat projekt"_s, u"Nový projekt"_s,
-                                       u"Přidat"_s, u"Nastavení"_s, u"Data v"_s}));
-        f.data.preferences.setLanguage(AppLanguage::En);
-        QCOMPARE(texts(), QStringList({u"Overview"_s, u"Add project"_s, u"New project"_s, u"Add"_s,
-                                       u"Settings"_s, u"Data stored"_s}));
-        QCOMPARE(view.locale().name(), u"en_US"_s);
-        // Painted rows word themselves when drawn: the sidebar's overview row follows too.
-        QCOMPARE(view.sidebar()->model()->overviewIndex().data().toString(), u"Overview"_s);
-        f.data.preferences.setLanguage(AppLanguage::Cs);
-        QCOMPARE(texts().first(), u"Přehled"_s);
+        view.openRenameFolder(model.folders().first().id);
+        view.confirmRemoval(project.id);
+        QTRY_VERIFY(view.detail()->commitSuggestionSheet());
+        MenuBarView panel(f.context());
+        panel.show(); // last: it hides when another window takes the focus
+
+        for (const AppLanguage language : {AppLanguage::En, AppLanguage::Cs}) {
+            f.data.switchLanguage(language);
+            QVERIFY(panel.isVisible());
+            for (const bool page : {true, false}) { // the project page, then the overview
+                view.select(page ? std::optional(project.id) : std::nullopt);
+                QCoreApplication::processEvents(); // rows made anew show up
+                const QStringList foreign = foreignTexts(language);
+                QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(u" | "_s)));
+            }
+            const bool english = language == AppLanguage::En;
+            QCOMPARE(view.locale().name(), english ? u"en_US"_s : u"cs_CZ"_s);
+            // "Obnovit" refreshes on the overview and the panel, and restores in the archive.
+            QCOMPARE(view.findChild<QPushButton *>(u"overviewRefreshButton"_s)->text(),
+                     english ? u"Refresh"_s : u"Obnovit"_s);
+            QCOMPARE(panel.findChild<IconButton *>(u"panelRefreshButton"_s)->toolTip(),
+                     english ? u"Refresh"_s : u"Obnovit"_s);
+            QCOMPARE(ArchiveDelegate::text(ArchiveDelegate::Button::Restore),
+                     english ? u"Restore"_s : u"Obnovit"_s);
+        }
     }
 };
 

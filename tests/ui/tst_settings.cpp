@@ -206,9 +206,10 @@ private Q_SLOTS:
 
             child<SegmentedControl>(sheet, u"settingsLanguage"_s)->segment(1)->click();
             QCOMPARE(preferences.language(), AppLanguage::En);
+            deliverLanguageChange();
             QCOMPARE(sheet.windowTitle(), u"Settings"_s);
             QCOMPARE(days->prefix(), u"After "_s);
-            preferences.setLanguage(AppLanguage::Cs);
+            f.data.switchLanguage(AppLanguage::Cs);
         }
         // Where no backend can grab a shortcut, the sheet says so and still stores the choice.
         f.hotKey.unregisterHotKey();

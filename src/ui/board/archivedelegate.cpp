@@ -62,7 +62,7 @@ ArchiveDelegate::ArchiveDelegate(QObject *parent)
 
 QString ArchiveDelegate::text(Button button)
 {
-    return button == Button::Restore ? L(u"Obnovit"_s) : L(u"Smazat natrvalo"_s);
+    return button == Button::Restore ? L(u"Obnovit"_s, "archive") : L(u"Smazat natrvalo"_s);
 }
 
 ArchiveDelegate::Layout ArchiveDelegate::layout(const QRect &cell, const QWidget *widget) const

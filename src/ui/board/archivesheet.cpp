@@ -3,10 +3,10 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/board/archivelist.h"
 #include "ui/board/archivemodel.h"
 #include "ui/card/carddeletion.h"
+#include "ui/components/sheet.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
@@ -27,11 +27,9 @@ ArchiveSheet::ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *
     , m_empty(new QLabel(this))
     , m_list(new ArchiveList(*m_model, this))
 {
-    setObjectName(u"archiveSheet"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"archiveSheet"_s);
     resize(420, 420);
-    m_title->setFont(Typography::font(16, QFont::Bold));
+    Sheet::makeTitle(*m_title, 16);
     m_close->setObjectName(u"closeArchiveButton"_s);
     m_close->setDefault(true);
     m_empty->setObjectName(u"archiveEmptyText"_s);
@@ -58,7 +56,6 @@ ArchiveSheet::ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *
     });
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &ArchiveSheet::syncEmpty);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ArchiveSheet::syncEmpty);
-    connect(&context.preferences, &Preferences::languageChanged, this, &ArchiveSheet::retranslate);
     retranslate();
     syncEmpty();
 }

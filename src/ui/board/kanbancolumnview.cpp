@@ -190,6 +190,8 @@ void KanbanColumnView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         updateColors();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QWidget::changeEvent(event);
 }
 

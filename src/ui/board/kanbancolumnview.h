@@ -43,7 +43,6 @@ public:
     // Opens the quick-add field (ideas only) and puts the cursor in it.
     void startAdding();
     bool isAdding() const { return m_adding; }
-    void retranslate();
 
 Q_SIGNALS:
     void cardOpened(const QUuid &cardID);
@@ -59,6 +58,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void retranslate();
     void submitNewCard(const QString &text);
     void stopAdding();
     void updateContent();

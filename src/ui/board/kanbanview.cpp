@@ -24,6 +24,7 @@
 #include "ui/desktop/appcommands.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -122,7 +123,6 @@ KanbanView::KanbanView(UiContext &context, QWidget *parent)
             });
     connect(&m_context.preferences, &Preferences::kanbanChanged, this,
             &KanbanView::applyPreferences);
-    connect(&m_context.preferences, &Preferences::languageChanged, this, &KanbanView::retranslate);
     connect(&m_context.model, &AppModel::cardsChanged, this, &KanbanView::updateLabelChips);
     connect(&m_context.model, &AppModel::labelsChanged, this, &KanbanView::updateLabelChips);
     connect(m_context.desktop.commands, &AppCommands::focusSearchRequested, this, [this] {
@@ -211,10 +211,16 @@ void KanbanView::updateLabelChips()
     }
 }
 
+void KanbanView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void KanbanView::retranslate()
 {
     m_title->setText(L(u"Úkoly"_s));
-    m_sort->retranslate();
     applyPreferences();
     const QColor secondary = Colors::secondary(palette());
     m_labelsButton->setText(L(u"Štítky"_s));
@@ -223,8 +229,6 @@ void KanbanView::retranslate()
     m_archiveButton->setIcon(Symbols::icon(u"archivebox"_s, secondary));
     m_search->setPlaceholderText(L(u"Hledat v úkolech…"_s));
     m_search->setClearHelp(L(u"Vymazat hledání"_s));
-    for (KanbanColumnView *column : std::as_const(m_columns))
-        column->retranslate();
 }
 
 void KanbanView::openCard(const QUuid &cardID)

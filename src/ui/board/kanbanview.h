@@ -46,6 +46,9 @@ public:
     void openArchive();
     void openLabelManager();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
     void applyPreferences();

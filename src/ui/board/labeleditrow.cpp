@@ -8,6 +8,7 @@
 #include "ui/components/iconbutton.h"
 #include "ui/components/typography.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 
@@ -67,11 +68,16 @@ void LabelEditRow::setLabel(const CardLabel &label)
         swatch->setChecked(swatch->colorName() == label.colorName);
 }
 
+void LabelEditRow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void LabelEditRow::retranslate()
 {
     m_name->setPlaceholderText(L(u"Název"_s));
     m_name->setAccessibleName(L(u"Název"_s));
     m_delete->setHelp(L(u"Smazat štítek"_s));
-    for (ColorSwatch *swatch : std::as_const(m_swatches))
-        swatch->retranslate();
 }

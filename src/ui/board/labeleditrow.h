@@ -26,9 +26,13 @@ public:
     QList<QWidget *> controls() const;
     // The label as the model has it now; the name field keeps what the user is typing.
     void setLabel(const CardLabel &label);
-    void retranslate();
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
     AppModel &m_model;
     CardLabel m_label;
     QLineEdit *m_name;

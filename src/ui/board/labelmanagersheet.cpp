@@ -4,12 +4,13 @@
 #include "app/appmodel.h"
 #include "i18n/localization.h"
 #include "model/colornames.h"
-#include "services/preferences.h"
 #include "ui/board/labeleditrow.h"
+#include "ui/components/sheet.h"
 #include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -31,11 +32,9 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     , m_newName(new QLineEdit(this))
     , m_add(new QPushButton(this))
 {
-    setObjectName(u"labelManagerSheet"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"labelManagerSheet"_s);
     resize(420, 460);
-    m_title->setFont(Typography::font(16, QFont::Bold));
+    Sheet::makeTitle(*m_title, 16);
     m_done->setObjectName(u"labelManagerDoneButton"_s);
     m_done->setDefault(true);
     m_newName->setObjectName(u"newLabelField"_s);
@@ -52,12 +51,7 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     listLayout->addLayout(m_rows);
     listLayout->addStretch(1);
     m_rows->setSpacing(4);
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidget(list);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea *scroll = Sheet::scrollList(list, this);
 
     auto *divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);
@@ -84,8 +78,6 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     connect(m_newName, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_add->setEnabled(!text.trimmed().isEmpty()); });
     connect(&context.model, &AppModel::labelsChanged, this, &LabelManagerSheet::syncRows);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &LabelManagerSheet::retranslate);
     syncRows();
     retranslate();
 }
@@ -157,6 +149,13 @@ void LabelManagerSheet::syncRows()
     TabOrder::insertAt(m_done, controls); // rows before the add row
 }
 
+void LabelManagerSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 void LabelManagerSheet::retranslate()
 {
     setWindowTitle(L(u"Štítky"_s));
@@ -165,6 +164,4 @@ void LabelManagerSheet::retranslate()
     m_newName->setPlaceholderText(L(u"Nový štítek…"_s));
     m_newName->setAccessibleName(L(u"Nový štítek…"_s));
     m_add->setText(L(u"Přidat"_s));
-    for (LabelEditRow *row : std::as_const(m_rowWidgets))
-        row->retranslate();
 }

@@ -21,12 +21,13 @@ public:
     explicit LabelManagerSheet(UiContext &context, QWidget *parent = nullptr);
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void retranslate();
     void syncRows();
     void addLabel();
-    void retranslate();
 
     UiContext &m_context;
     QLabel *m_title;

@@ -123,6 +123,8 @@ void SortMenuButton::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         updateIcons();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QToolButton::changeEvent(event);
 }
 

@@ -18,7 +18,6 @@ public:
 
     KanbanSortMode mode() const { return m_mode; }
     void setMode(KanbanSortMode mode);
-    void retranslate();
 
 Q_SIGNALS:
     void modeChosen(KanbanSortMode mode);
@@ -28,6 +27,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void retranslate();
     void updateIcons();
 
     KanbanSortMode m_mode = KanbanSortMode::Manual;

@@ -4,6 +4,7 @@
 #include "app/appmodel.h"
 #include "i18n/localization.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/sheet.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,9 +38,7 @@ void confirm(QWidget *parent, AppModel &model, const QUuid &cardID, const QStrin
     if (!card)
         return;
     auto *box = new QMessageBox(parent);
-    box->setObjectName(u"deleteCardConfirmation"_s);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*box, u"deleteCardConfirmation"_s);
     box->setIcon(QMessageBox::Warning);
     box->setWindowTitle(L(u"Smazat kartu natrvalo?"_s));
     box->setText(L(u"Smazat kartu natrvalo?"_s));

@@ -3,7 +3,6 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/card/carddeletion.h"
 #include "ui/card/checklistsection.h"
 #include "ui/card/coverpicker.h"
@@ -14,9 +13,11 @@
 #include "ui/card/sheetbuttons.h"
 #include "ui/card/timerrow.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/sheet.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,9 +38,7 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
     , m_pages(new QStackedWidget(this))
     , m_deleted(new QLabel(this))
 {
-    setObjectName(u"cardDetailSheet"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"cardDetailSheet"_s);
     setFixedSize(440, 560);
 
     m_deleted->setObjectName(u"cardDeletedText"_s);
@@ -52,13 +51,8 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
     auto *editorLayout = new QVBoxLayout(editor);
     editorLayout->setContentsMargins(0, 0, 0, 0);
     editorLayout->setSpacing(0);
-    auto *scroll = new QScrollArea;
+    QScrollArea *scroll = Sheet::scrollList(buildContent());
     scroll->setObjectName(u"cardSheetScroll"_s);
-    scroll->setWidget(buildContent());
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls; the area follows them
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *divider = new QFrame;
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);
@@ -82,8 +76,6 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
 
     connect(&context.model, &AppModel::cardsChanged, this, &CardDetailSheet::refresh);
     connect(&context.model, &AppModel::labelsChanged, this, &CardDetailSheet::refresh);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &CardDetailSheet::retranslate);
     retranslate();
     refresh();
 }
@@ -245,6 +237,13 @@ void CardDetailSheet::updateWindowTitle()
     setWindowTitle(title.isEmpty() ? L(u"Název úkolu"_s) : title);
 }
 
+void CardDetailSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 void CardDetailSheet::retranslate()
 {
     updateWindowTitle();
@@ -252,15 +251,10 @@ void CardDetailSheet::retranslate()
     m_title->setPlaceholderText(L(u"Název úkolu"_s));
     m_title->setAccessibleName(L(u"Název úkolu"_s));
     m_coverHeading->setText(L(u"Barva karty"_s));
-    m_cover->retranslate();
     m_priorityHeading->setText(L(u"Priorita"_s));
-    m_priority->retranslate();
     m_labelsHeading->setText(L(u"Štítky"_s));
-    m_due->retranslate();
-    m_timer->retranslate();
     m_noteHeading->setText(L(u"Popis"_s));
     m_note->editor()->setAccessibleName(L(u"Popis"_s));
-    m_checklist->retranslate();
     m_archive->setText(L(u"Archivovat"_s));
     m_delete->setText(L(u"Smazat natrvalo"_s));
     m_done->setText(L(u"Hotovo"_s));

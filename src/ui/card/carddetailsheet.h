@@ -37,9 +37,12 @@ public:
     QUuid cardID() const { return m_cardID; }
     bool showsDeletedCard() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
-    void refresh();
     void retranslate();
+    void refresh();
     // The card's title (cut), or the field's placeholder while it is empty.
     void updateWindowTitle();
     // Applies `change` to the model's current record and stores it.

@@ -69,5 +69,7 @@ void ChecklistRow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         updateLook();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QWidget::changeEvent(event);
 }

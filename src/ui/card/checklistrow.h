@@ -21,7 +21,6 @@ public:
     // The circle and the remove button, in Tab order.
     QList<QWidget *> controls() const;
     void setItem(const ChecklistItem &item);
-    void retranslate();
 
 Q_SIGNALS:
     void toggleRequested(const QUuid &itemID);
@@ -31,6 +30,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void updateLook();
 
     ChecklistItem m_item;

@@ -134,8 +134,6 @@ void ChecklistSection::retranslate()
     m_newItem->setPlaceholderText(L(u"Přidat položku…"_s));
     m_newItem->setAccessibleName(L(u"Přidat položku…"_s));
     m_add->setText(L(u"Přidat"_s));
-    for (ChecklistRow *row : std::as_const(m_rowWidgets))
-        row->retranslate();
 }
 
 void ChecklistSection::updateProgressColor()
@@ -152,5 +150,7 @@ void ChecklistSection::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         updateProgressColor();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QWidget::changeEvent(event);
 }

@@ -24,7 +24,6 @@ public:
 
     QLineEdit *newItemField() const { return m_newItem; }
     void setItems(const QList<ChecklistItem> &items);
-    void retranslate();
 
 Q_SIGNALS:
     void addRequested(const QString &text);
@@ -36,6 +35,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void submit();
     void updateProgressColor();
 

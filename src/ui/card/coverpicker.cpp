@@ -39,9 +39,3 @@ void CoverPicker::setColor(const std::optional<QString> &colorName)
         swatch->setChecked(colorName ? swatch->colorName() == *colorName
                                      : swatch->colorName().isEmpty());
 }
-
-void CoverPicker::retranslate()
-{
-    for (ColorSwatch *swatch : std::as_const(m_swatches))
-        swatch->retranslate();
-}

@@ -18,7 +18,6 @@ public:
     explicit CoverPicker(QWidget *parent = nullptr);
 
     void setColor(const std::optional<QString> &colorName);
-    void retranslate();
 
 Q_SIGNALS:
     void chosen(const std::optional<QString> &colorName);

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -61,6 +62,13 @@ void DueDateRow::showDate()
 {
     const QSignalBlocker blockPicker(m_picker);
     m_picker->setDate(m_date.toLocalTime().date());
+}
+
+void DueDateRow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void DueDateRow::retranslate()

@@ -24,12 +24,15 @@ public:
     QDateTime shownDate() const { return m_date; }
     // The card's due date as the model has it now.
     void setDueDate(const std::optional<QDateTime> &due);
-    void retranslate();
 
 Q_SIGNALS:
     void changed(const std::optional<QDateTime> &due);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void showDate();
 
     QCheckBox *m_toggle;

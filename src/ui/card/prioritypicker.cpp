@@ -63,5 +63,7 @@ void PriorityPicker::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         updateLooks();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QWidget::changeEvent(event);
 }

@@ -20,7 +20,6 @@ public:
     explicit PriorityPicker(QWidget *parent = nullptr);
 
     void setPriority(const std::optional<CardPriority> &priority);
-    void retranslate();
 
 Q_SIGNALS:
     void chosen(const std::optional<CardPriority> &priority);
@@ -29,6 +28,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void updateLooks();
 
     QList<Capsule *> m_chips; // in CardPriorities::all() order

@@ -6,6 +6,7 @@
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -61,6 +62,13 @@ void TimerRow::showTime()
     colors.setColor(QPalette::WindowText, m_card.isTimerRunning() ? Colors::primary(palette())
                                                                   : Colors::secondary(palette()));
     m_time->setPalette(colors);
+}
+
+void TimerRow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TimerRow::retranslate()

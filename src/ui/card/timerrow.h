@@ -25,17 +25,18 @@ public:
     QLabel *timeLabel() const { return m_time; }
     bool isTicking() const { return m_tick.isActive(); }
     void setCard(const TaskCard &card);
-    void retranslate();
 
 Q_SIGNALS:
     void startRequested();
     void stopRequested();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void retranslate();
     void showTime();
     void updateTicking();
 

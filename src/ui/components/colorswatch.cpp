@@ -57,6 +57,8 @@ void ColorSwatch::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         update();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QAbstractButton::changeEvent(event);
 }
 

@@ -18,7 +18,6 @@ public:
     QString colorName() const { return m_colorName; }
     // The colour's name in the interface language ("Červená", "Bez barvy").
     static QString title(const QString &colorName);
-    void retranslate();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -30,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void retranslate();
+
     QString m_colorName;
     int m_diameter;
 };

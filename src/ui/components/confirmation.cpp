@@ -2,7 +2,8 @@
 #include "ui/components/confirmation.h"
 
 #include "i18n/localization.h"
-#include "services/preferences.h"
+#include "ui/components/languagechange.h"
+#include "ui/components/sheet.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,12 +13,10 @@ using namespace Qt::StringLiterals;
 namespace Confirmation {
 
 QMessageBox *ask(QWidget *parent, const QString &objectName, const Texts &czech,
-                 Preferences &preferences, std::function<void()> confirmed)
+                 std::function<void()> confirmed)
 {
     auto *box = new QMessageBox(parent);
-    box->setObjectName(objectName);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*box, objectName);
     box->setIcon(QMessageBox::Warning);
     QPushButton *confirm = box->addButton(QString(), QMessageBox::DestructiveRole);
     confirm->setObjectName(u"confirmButton"_s);
@@ -26,15 +25,13 @@ QMessageBox *ask(QWidget *parent, const QString &objectName, const Texts &czech,
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
 
-    const auto retranslate = [box, confirm, cancel, czech] {
+    LanguageChange::follow(*box, [box, confirm, cancel, czech] {
         box->setWindowTitle(L(czech.title));
         box->setText(L(czech.title));
         box->setInformativeText(L(czech.message));
         confirm->setText(L(czech.destructive));
         cancel->setText(L(u"Zrušit"_s));
-    };
-    retranslate();
-    QObject::connect(&preferences, &Preferences::languageChanged, box, retranslate);
+    });
     QObject::connect(confirm, &QPushButton::clicked, box, [confirmed = std::move(confirmed)] {
         if (confirmed)
             confirmed();

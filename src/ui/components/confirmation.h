@@ -5,7 +5,6 @@
 
 #include <functional>
 
-class Preferences;
 class QMessageBox;
 class QWidget;
 
@@ -22,6 +21,6 @@ struct Texts {
 };
 
 QMessageBox *ask(QWidget *parent, const QString &objectName, const Texts &czech,
-                 Preferences &preferences, std::function<void()> confirmed);
+                 std::function<void()> confirmed);
 
 } // namespace Confirmation

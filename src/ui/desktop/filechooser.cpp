@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/filechooser.h"
 
+#include "ui/components/sheet.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -17,8 +19,7 @@ QString startFolder()
 QFileDialog *dialog(QWidget *parent, const QString &title, FileChooser::Chosen chosen)
 {
     auto *dialog = new QFileDialog(parent, title, startFolder());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*dialog, QStringLiteral("fileChooser"));
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
                      [chosen = std::move(chosen)](const QString &path) {
                          if (!path.isEmpty())

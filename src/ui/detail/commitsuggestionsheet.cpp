@@ -2,9 +2,9 @@
 #include "ui/detail/commitsuggestionsheet.h"
 
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/card/sheetbuttons.h"
 #include "ui/components/colors.h"
+#include "ui/components/sheet.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
@@ -12,6 +12,7 @@
 #include "ui/desktop/uicontext.h"
 #include "ui/detail/commitsuggestion.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,11 +30,10 @@ CommitSuggestionSheet::CommitSuggestionSheet(UiContext &context, QWidget *parent
     , m_copy(new QPushButton(this))
     , m_close(new QPushButton(this))
 {
-    setObjectName(u"commitSuggestionSheet"_s);
-    setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*this, u"commitSuggestionSheet"_s);
     setFixedWidth(420);
     const QColor green = Colors::named(u"green"_s, palette());
-    m_heading->setFont(Typography::font(15, QFont::Bold));
+    Sheet::makeTitle(*m_heading, 15);
     m_heading->setTextColor(green);
     m_explanation->setFont(Typography::font(12));
     m_explanation->setWordWrap(true);
@@ -62,8 +62,6 @@ CommitSuggestionSheet::CommitSuggestionSheet(UiContext &context, QWidget *parent
 
     connect(m_copy, &QPushButton::clicked, this, &CommitSuggestionSheet::copy);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &CommitSuggestionSheet::retranslate);
     retranslate();
 }
 
@@ -86,6 +84,13 @@ void CommitSuggestionSheet::copy()
     m_context.desktop.clipboard->setText(m_message->text());
     m_copied = true;
     retranslate();
+}
+
+void CommitSuggestionSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void CommitSuggestionSheet::retranslate()

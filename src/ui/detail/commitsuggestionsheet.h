@@ -27,9 +27,12 @@ public:
     QString message() const;
     bool isCopied() const { return m_copied; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
-    void copy();
     void retranslate();
+    void copy();
 
     UiContext &m_context;
     TaskCard m_card;

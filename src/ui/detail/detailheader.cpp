@@ -126,5 +126,7 @@ void DetailHeader::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         updateIcons();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QWidget::changeEvent(event);
 }

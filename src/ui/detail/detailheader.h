@@ -20,7 +20,6 @@ public:
     explicit DetailHeader(UiContext &context, QWidget *parent = nullptr);
 
     void setProject(const ProjectConfig &project);
-    void retranslate();
 
 Q_SIGNALS:
     void editRequested();
@@ -29,6 +28,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     QPushButton *addButton(const QString &objectName, const QString &symbol);
     void updateIcons();
 

@@ -5,7 +5,6 @@
 #include "app/presentation.h"
 #include "app/statusrefresher.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/board/kanbanview.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/detail/commitsuggestionsheet.h"
@@ -14,6 +13,7 @@
 #include "ui/detail/rowsbox.h"
 #include "ui/detail/statuschiprow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -70,8 +70,6 @@ ProjectDetailView::ProjectDetailView(UiContext &context, QWidget *parent)
     });
     connect(&context.model, &AppModel::commitSuggestionCardChanged, this,
             &ProjectDetailView::scheduleSuggestion);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &ProjectDetailView::retranslate);
     retranslate();
 }
 
@@ -93,11 +91,17 @@ void ProjectDetailView::setProject(const QUuid &projectID)
     refresh();
 }
 
+void ProjectDetailView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void ProjectDetailView::retranslate()
 {
     m_deploys->setTitle(L(u"Historie deployů"_s));
     m_commits->setTitle(L(u"Poslední commity"_s));
-    m_header->retranslate();
     refresh();
 }
 
@@ -155,7 +159,6 @@ void ProjectDetailView::showSuggestion()
         return;
     if (!m_suggestion) {
         m_suggestion = new CommitSuggestionSheet(m_context, window());
-        m_suggestion->setAttribute(Qt::WA_DeleteOnClose);
         AppModel &model = m_context.model;
         connect(m_suggestion, &QDialog::finished, &model,
                 [&model] { model.clearCommitSuggestion(); });

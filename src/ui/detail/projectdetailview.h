@@ -36,11 +36,12 @@ Q_SIGNALS:
     void editRequested(const QUuid &projectID);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void refresh();
     void retranslate();
+    void refresh();
     void scheduleSuggestion();
     void showSuggestion();
 

@@ -4,10 +4,10 @@
 #include "app/appmodel.h"
 #include "app/presentation.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
 #include "ui/components/segmentedcontrol.h"
+#include "ui/components/sheet.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/filechooser.h"
@@ -15,6 +15,7 @@
 #include "ui/editor/removalconfirmation.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,13 +64,11 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     , m_cancel(new QPushButton)
     , m_save(new ProminentButton)
 {
-    setObjectName(u"projectEditor"_s);
-    setWindowModality(Qt::WindowModal);
-    setAttribute(Qt::WA_DeleteOnClose);
+    Sheet::setUp(*this, u"projectEditor"_s);
     setFixedWidth(sheetWidth);
 
     m_title->setObjectName(u"editorTitle"_s);
-    m_title->setFont(Typography::font(17, QFont::Bold));
+    Sheet::makeTitle(*m_title, 17);
     m_emoji->setFixedWidth(emojiWidth);
     m_emoji->setFont(Typography::emoji(14));
     m_emoji->setAlignment(Qt::AlignCenter);
@@ -166,7 +165,6 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     connect(m_remove, &QPushButton::clicked, this, &ProjectEditor::askRemoval);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_save, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&context.preferences, &Preferences::languageChanged, this, &ProjectEditor::retranslate);
     // A project removed elsewhere meanwhile cannot be saved any more.
     connect(&context.model, &AppModel::projectsChanged, this, [this] {
         if (m_existing && !m_context.model.project(m_existing->id))
@@ -203,6 +201,13 @@ ProjectForm ProjectEditor::form() const
     form.status =
         ProjectStatuses::all().value(m_status->currentIndex(), ProjectStatus::Development);
     return form;
+}
+
+void ProjectEditor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void ProjectEditor::retranslate()
@@ -266,7 +271,7 @@ void ProjectEditor::askRemoval()
 {
     if (!m_existing)
         return;
-    RemovalConfirmation::ask(this, m_context.preferences, [editor = QPointer(this)] {
+    RemovalConfirmation::ask(this, [editor = QPointer(this)] {
         if (!editor)
             return;
         const std::optional<ProjectConfig> project = editor->m_existing;

@@ -35,6 +35,9 @@ public:
 
     void accept() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
     void validate();

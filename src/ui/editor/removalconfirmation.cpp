@@ -7,15 +7,14 @@ using namespace Qt::StringLiterals;
 
 namespace RemovalConfirmation {
 
-QMessageBox *ask(QWidget *parent, Preferences &preferences, std::function<void()> confirmed)
+QMessageBox *ask(QWidget *parent, std::function<void()> confirmed)
 {
     const Confirmation::Texts texts{
         u"Odstranit projekt ze Quaylin?"_s,
         u"Smažou se i všechny jeho úkoly v kanbanu. Soubory na disku ani git historie se "
         u"nedotknou — jen appka o projektu přestane vědět."_s,
         u"Odstranit"_s};
-    return Confirmation::ask(parent, u"removeProjectConfirmation"_s, texts, preferences,
-                             std::move(confirmed));
+    return Confirmation::ask(parent, u"removeProjectConfirmation"_s, texts, std::move(confirmed));
 }
 
 } // namespace RemovalConfirmation

@@ -3,7 +3,6 @@
 
 #include <functional>
 
-class Preferences;
 class QMessageBox;
 class QWidget;
 
@@ -11,6 +10,6 @@ class QWidget;
 // asked by the sidebar and by the project editor. "Odstranit" runs `confirmed`.
 namespace RemovalConfirmation {
 
-QMessageBox *ask(QWidget *parent, Preferences &preferences, std::function<void()> confirmed);
+QMessageBox *ask(QWidget *parent, std::function<void()> confirmed);
 
 } // namespace RemovalConfirmation

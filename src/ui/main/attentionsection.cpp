@@ -8,6 +8,7 @@
 #include "ui/main/attentionlist.h"
 #include "ui/main/attentionmodel.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -28,6 +29,13 @@ AttentionSection::AttentionSection(UiContext &context, QWidget *parent)
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &AttentionSection::updateVisibility);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &AttentionSection::updateVisibility);
     retranslate();
+}
+
+void AttentionSection::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void AttentionSection::retranslate()

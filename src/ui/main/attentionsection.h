@@ -18,14 +18,17 @@ class AttentionSection final : public QWidget {
 public:
     explicit AttentionSection(UiContext &context, QWidget *parent = nullptr);
 
-    void retranslate();
     AttentionModel *model() const { return m_model; }
     AttentionList *list() const { return m_list; }
 
 Q_SIGNALS:
     void projectActivated(const QUuid &projectID);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void updateVisibility();
 
     AttentionModel *m_model;

@@ -2,6 +2,7 @@
 #include "ui/main/mainview.h"
 
 #include "app/appmodel.h"
+#include "i18n/formatters.h"
 #include "model/jsonfields.h"
 #include "model/recordjson.h"
 #include "services/preferences.h"
@@ -16,6 +17,7 @@
 #include "ui/main/storenotices.h"
 #include "ui/settings/settingssheet.h"
 
+#include <QEvent>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -80,8 +82,7 @@ MainView::MainView(UiContext &context, QWidget *parent)
             &MainView::openNewProject);
     connect(context.desktop.commands, &AppCommands::refreshRequested, this,
             [this] { m_context.model.requestRefresh(); });
-    connect(&context.preferences, &Preferences::languageChanged, this, &MainView::applyLanguage);
-    applyLanguage();
+    setLocale(Formatters::interfaceLocale());
 }
 
 MainView::~MainView() = default;
@@ -136,11 +137,13 @@ void MainView::followProjects()
         select(std::nullopt);
 }
 
-void MainView::applyLanguage()
+void MainView::changeEvent(QEvent *event)
 {
-    // Dates and pickers inside follow the interface language.
-    setLocale(
-        QLocale(m_context.preferences.language() == AppLanguage::En ? u"en_US"_s : u"cs_CZ"_s));
+    // Dates and pickers inside follow the interface language; the default locale that the
+    // language switch sets reaches only widgets made after it.
+    if (event->type() == QEvent::LanguageChange)
+        setLocale(Formatters::interfaceLocale());
+    QWidget::changeEvent(event);
 }
 
 void MainView::openNewProject()
@@ -190,7 +193,7 @@ void MainView::confirmRemoval(const QUuid &projectID)
 {
     if (!m_context.model.project(projectID))
         return;
-    RemovalConfirmation::ask(this, m_context.preferences, [this, projectID] {
+    RemovalConfirmation::ask(this, [this, projectID] {
         const std::optional<ProjectConfig> project = m_context.model.project(projectID);
         if (!project)
             return;

@@ -51,11 +51,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void openProjectEditor(const std::optional<QUuid> &projectID);
     void followProjects();
-    void applyLanguage();
 
     UiContext &m_context;
     QSplitter *m_splitter;

@@ -6,6 +6,7 @@
 #include "ui/components/symbollabel.h"
 #include "ui/components/typography.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -31,6 +32,13 @@ NoMatchView::NoMatchView(QWidget *parent)
     layout->addWidget(symbol, 0, Qt::AlignHCenter);
     layout->addWidget(m_text);
     retranslate();
+}
+
+void NoMatchView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void NoMatchView::retranslate()

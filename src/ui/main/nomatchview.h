@@ -13,8 +13,11 @@ class NoMatchView final : public QWidget {
 public:
     explicit NoMatchView(QWidget *parent = nullptr);
 
-    void retranslate();
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
     QLabel *m_text;
 };

@@ -9,6 +9,7 @@
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -50,10 +51,17 @@ OverviewHeader::OverviewHeader(UiContext &context, QWidget *parent)
     retranslate();
 }
 
+void OverviewHeader::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void OverviewHeader::retranslate()
 {
     m_title->setText(L(u"Přehled"_s));
-    m_refresh->setText(L(u"Obnovit"_s));
+    m_refresh->setText(L(u"Obnovit"_s, "refresh"));
     updateRefreshed();
 }
 

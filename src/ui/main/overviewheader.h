@@ -17,13 +17,13 @@ class OverviewHeader final : public QWidget {
 public:
     explicit OverviewHeader(UiContext &context, QWidget *parent = nullptr);
 
-    void retranslate();
-
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void retranslate();
     void updateRefreshed();
 
     UiContext &m_context;

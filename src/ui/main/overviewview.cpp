@@ -3,7 +3,6 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/main/attentionsection.h"
 #include "ui/main/nomatchview.h"
@@ -15,6 +14,7 @@
 #include "ui/main/updatebanner.h"
 #include "ui/main/welcomeview.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -82,8 +82,7 @@ OverviewView::OverviewView(UiContext &context, QWidget *parent)
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &OverviewView::updateContent);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &OverviewView::updateContent);
     connect(&context.model, &AppModel::projectsChanged, this, &OverviewView::updateContent);
-    connect(&context.preferences, &Preferences::languageChanged, this, &OverviewView::retranslate);
-    nameGrid();
+    retranslate();
     updateContent();
 }
 
@@ -95,21 +94,16 @@ void OverviewView::setStatusFilter(const std::optional<ProjectStatus> &filter)
     updateContent();
 }
 
-void OverviewView::retranslate()
+void OverviewView::changeEvent(QEvent *event)
 {
-    m_header->retranslate();
-    m_update->retranslate();
-    m_stats->retranslate();
-    m_token->retranslate();
-    m_attention->retranslate();
-    m_welcome->retranslate();
-    m_noMatch->retranslate();
-    nameGrid();
-    m_grid->viewport()->update();
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QScrollArea::changeEvent(event);
 }
 
-void OverviewView::nameGrid()
+void OverviewView::retranslate()
 {
+    // The cards word themselves as they are painted, which the language change asks for.
     m_grid->setAccessibleName(L(u"Projekty"_s));
 }
 

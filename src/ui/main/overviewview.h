@@ -39,11 +39,11 @@ Q_SIGNALS:
     void addProjectRequested();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void retranslate();
-    void nameGrid();
     void updateContent();
     void fitColumn();
 

@@ -3,11 +3,11 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/prominentbutton.h"
-#include "ui/components/typography.h"
+#include "ui/components/sheet.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,10 +25,8 @@ RenameFolderSheet::RenameFolderSheet(UiContext &context, const QUuid &folderID, 
     , m_cancel(new QPushButton)
     , m_save(new ProminentButton)
 {
-    setObjectName(u"renameFolderSheet"_s);
-    setWindowModality(Qt::WindowModal);
-    setAttribute(Qt::WA_DeleteOnClose);
-    m_title->setFont(Typography::font(15, QFont::Bold));
+    Sheet::setUp(*this, u"renameFolderSheet"_s);
+    Sheet::makeTitle(*m_title, 15);
     m_name->setObjectName(u"renameFolderField"_s);
     m_name->setMinimumWidth(280);
     if (const std::optional<ProjectFolder> folder = context.model.folder(folderID))
@@ -54,8 +52,6 @@ RenameFolderSheet::RenameFolderSheet(UiContext &context, const QUuid &folderID, 
     connect(m_name, &QLineEdit::textChanged, this, validate);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_save, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &RenameFolderSheet::retranslate);
     // A folder deleted meanwhile has nothing left to rename.
     connect(&context.model, &AppModel::foldersChanged, this, [this] {
         if (!m_context.model.folder(m_folderID))
@@ -63,6 +59,13 @@ RenameFolderSheet::RenameFolderSheet(UiContext &context, const QUuid &folderID, 
     });
     validate();
     retranslate();
+}
+
+void RenameFolderSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void RenameFolderSheet::retranslate()

@@ -20,6 +20,9 @@ public:
 
     void accept() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
 

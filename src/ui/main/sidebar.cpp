@@ -6,7 +6,6 @@
 #include "app/sortindex.h"
 #include "i18n/localization.h"
 #include "services/appversion.h"
-#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/iconbutton.h"
@@ -18,6 +17,7 @@
 #include "ui/main/sidebarview.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -163,7 +163,6 @@ Sidebar::Sidebar(UiContext &context, QWidget *parent)
     connect(m_newFolderButton, &QAbstractButton::clicked, this, &Sidebar::showNewFolderField);
     connect(m_addProjectButton, &QAbstractButton::clicked, this, &Sidebar::newProjectRequested);
     connect(m_settingsButton, &QAbstractButton::clicked, this, &Sidebar::settingsRequested);
-    connect(&m_context.preferences, &Preferences::languageChanged, this, &Sidebar::retranslate);
 
     retranslate();
     m_view->syncExpansion();
@@ -171,6 +170,13 @@ Sidebar::Sidebar(UiContext &context, QWidget *parent)
 }
 
 Sidebar::~Sidebar() = default;
+
+void Sidebar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
 
 void Sidebar::retranslate()
 {

@@ -51,6 +51,9 @@ Q_SIGNALS:
     void newProjectRequested();
     void settingsRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
     void onSynced();

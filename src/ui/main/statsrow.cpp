@@ -7,6 +7,7 @@
 #include "ui/components/statchip.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +33,13 @@ StatsRow::StatsRow(UiContext &context, QWidget *parent)
     connect(&context.model, &AppModel::cardsChanged, this, &StatsRow::refresh);
     connect(&context.model, &AppModel::projectsChanged, this, &StatsRow::refresh);
     retranslate();
+}
+
+void StatsRow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void StatsRow::retranslate()

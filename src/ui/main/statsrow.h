@@ -14,10 +14,14 @@ class StatsRow final : public QWidget {
 public:
     explicit StatsRow(UiContext &context, QWidget *parent = nullptr);
 
-    void retranslate();
     void refresh();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     UiContext &m_context;
     StatChip *m_open;
     StatChip *m_overdue;

@@ -3,12 +3,12 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/banner.h"
 #include "ui/components/colors.h"
 #include "ui/components/iconbutton.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -38,8 +38,14 @@ StoreNotices::StoreNotices(UiContext &context, QWidget *parent)
         refresh();
     });
     connect(&context.model, &AppModel::saveErrorChanged, this, &StoreNotices::retranslate);
-    connect(&context.preferences, &Preferences::languageChanged, this, &StoreNotices::retranslate);
     retranslate();
+}
+
+void StoreNotices::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void StoreNotices::retranslate()

@@ -17,9 +17,11 @@ class StoreNotices final : public QWidget {
 public:
     explicit StoreNotices(UiContext &context, QWidget *parent = nullptr);
 
-    void retranslate();
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void refresh();
 
     UiContext &m_context;

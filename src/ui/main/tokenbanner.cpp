@@ -8,6 +8,7 @@
 #include "ui/components/colors.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -45,6 +46,13 @@ TokenBanner::TokenBanner(UiContext &context, QWidget *parent)
         retranslate();
     });
     retranslate();
+}
+
+void TokenBanner::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TokenBanner::retranslate()

@@ -17,9 +17,11 @@ class TokenBanner final : public QWidget {
 public:
     explicit TokenBanner(UiContext &context, QWidget *parent = nullptr);
 
-    void retranslate();
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void refresh();
     void save();
 

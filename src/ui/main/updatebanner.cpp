@@ -9,6 +9,7 @@
 #include "ui/desktop/uicontext.h"
 #include "ui/desktop/urlopener.h"
 
+#include <QEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,6 +42,13 @@ UpdateBanner::UpdateBanner(UiContext &context, QWidget *parent)
     });
     connect(&updates, &UpdateChecker::changed, this, &UpdateBanner::refresh);
     retranslate();
+}
+
+void UpdateBanner::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void UpdateBanner::retranslate()

@@ -17,9 +17,11 @@ class UpdateBanner final : public QWidget {
 public:
     explicit UpdateBanner(UiContext &context, QWidget *parent = nullptr);
 
-    void retranslate();
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void refresh();
 
     UiContext &m_context;

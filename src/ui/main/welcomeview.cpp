@@ -8,6 +8,7 @@
 #include "ui/components/typography.h"
 #include "ui/main/welcomefeature.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -77,6 +78,13 @@ WelcomeView::WelcomeView(QWidget *parent)
     layout->addWidget(m_caption);
     connect(m_add, &QPushButton::clicked, this, &WelcomeView::addProjectRequested);
     retranslate();
+}
+
+void WelcomeView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void WelcomeView::retranslate()

@@ -16,12 +16,15 @@ class WelcomeView final : public QWidget {
 public:
     explicit WelcomeView(QWidget *parent = nullptr);
 
-    void retranslate();
-
 Q_SIGNALS:
     void addProjectRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     QLabel *m_title;
     QLabel *m_text;
     WelcomeFeature *m_git;

@@ -8,6 +8,7 @@
 #include "ui/desktop/uicontext.h"
 #include "ui/settings/switchrow.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -46,8 +47,14 @@ AutoArchiveGroup::AutoArchiveGroup(UiContext &context, QWidget *parent)
         m_context.preferences.setAutoArchiveDays(days);
         retranslate(); // the spoken name carries the number of days
     });
-    connect(&preferences, &Preferences::languageChanged, this, &AutoArchiveGroup::retranslate);
     retranslate();
+}
+
+void AutoArchiveGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void AutoArchiveGroup::retranslate()

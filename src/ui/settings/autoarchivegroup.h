@@ -18,6 +18,9 @@ class AutoArchiveGroup final : public QWidget {
 public:
     explicit AutoArchiveGroup(UiContext &context, QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
 

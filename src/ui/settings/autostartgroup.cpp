@@ -2,7 +2,6 @@
 #include "ui/settings/autostartgroup.h"
 
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/symbollabel.h"
@@ -42,9 +41,7 @@ AutostartGroup::AutostartGroup(UiContext &context, QWidget *parent)
     layout->addWidget(m_box);
 
     syncSwitch();
-    connect(m_switch, &QAbstractButton::toggled, this, &AutostartGroup::setEnabled);
-    connect(&context.preferences, &Preferences::languageChanged, this,
-            &AutostartGroup::retranslate);
+    connect(m_switch, &QAbstractButton::toggled, this, &AutostartGroup::applySwitch);
     retranslate();
 }
 
@@ -53,6 +50,8 @@ bool AutostartGroup::event(QEvent *event)
     // The user may have removed the entry by hand while the sheet was in the background.
     if (event->type() == QEvent::WindowActivate)
         syncSwitch();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
     return QWidget::event(event);
 }
 
@@ -62,7 +61,7 @@ void AutostartGroup::syncSwitch()
     m_switch->setChecked(m_context.desktop.autostart->isEnabled());
 }
 
-void AutostartGroup::setEnabled(bool enabled)
+void AutostartGroup::applySwitch(bool enabled)
 {
     const FileResult result = m_context.desktop.autostart->setEnabled(enabled);
     m_failure->setVisible(!result.ok());

@@ -25,7 +25,7 @@ protected:
 private:
     void retranslate();
     void syncSwitch();
-    void setEnabled(bool enabled);
+    void applySwitch(bool enabled);
 
     UiContext &m_context;
     SectionBox *m_box;

@@ -4,7 +4,6 @@
 #include "app/appmodel.h"
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/confirmation.h"
 #include "ui/components/elidedlabel.h"
@@ -13,6 +12,7 @@
 #include "ui/desktop/filechooser.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -58,8 +58,14 @@ BackupGroup::BackupGroup(UiContext &context, QWidget *parent)
 
     connect(m_export, &QPushButton::clicked, this, &BackupGroup::exportBackup);
     connect(m_restore, &QPushButton::clicked, this, &BackupGroup::chooseBackup);
-    connect(&context.preferences, &Preferences::languageChanged, this, &BackupGroup::retranslate);
     retranslate();
+}
+
+void BackupGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void BackupGroup::retranslate()
@@ -120,5 +126,5 @@ void BackupGroup::confirmRestore(const QString &path)
         group->setResult(restored.ok() ? u"Záloha obnovena."_s : u"Soubor se nepodařilo načíst."_s,
                          restored.error);
     };
-    Confirmation::ask(this, u"restoreBackupConfirmation"_s, texts, m_context.preferences, restore);
+    Confirmation::ask(this, u"restoreBackupConfirmation"_s, texts, restore);
 }

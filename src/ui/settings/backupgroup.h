@@ -20,6 +20,9 @@ class BackupGroup final : public QWidget {
 public:
     explicit BackupGroup(UiContext &context, QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
     void exportBackup();

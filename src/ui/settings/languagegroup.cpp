@@ -9,6 +9,7 @@
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -45,17 +46,30 @@ LanguageGroup::LanguageGroup(UiContext &context, QWidget *parent)
 
     connect(m_choice, &SegmentedControl::currentIndexChanged, this, [this](int index) {
         m_context.preferences.setLanguage(languages.value(index, AppLanguage::Cs));
+        // An unknown stored value that becomes "cs" changes no language, and so no texts.
+        showChoice();
     });
-    connect(&context.preferences, &Preferences::languageChanged, this, &LanguageGroup::retranslate);
     retranslate();
+}
+
+void LanguageGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void LanguageGroup::retranslate()
 {
     m_box->setTitle(L(u"Jazyk"_s));
+    m_choice->setAccessibleName(L(u"Jazyk"_s));
+    showChoice();
+}
+
+void LanguageGroup::showChoice()
+{
     const std::optional<AppLanguage> stored =
         AppLanguages::fromRawValue(m_context.preferences.languageRaw());
     m_name->setText(stored ? AppLanguages::displayName(*stored) : QString());
     m_choice->setCurrentIndex(stored ? int(languages.indexOf(*stored)) : -1);
-    m_choice->setAccessibleName(L(u"Jazyk"_s));
 }

@@ -16,8 +16,13 @@ class LanguageGroup final : public QWidget {
 public:
     explicit LanguageGroup(UiContext &context, QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
+    // The stored language: its name and its segment, none for an unknown stored value.
+    void showChoice();
 
     UiContext &m_context;
     SectionBox *m_box;

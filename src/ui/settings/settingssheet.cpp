@@ -3,9 +3,9 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/colors.h"
 #include "ui/components/prominentbutton.h"
+#include "ui/components/sheet.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/settings/autoarchivegroup.h"
@@ -17,6 +17,7 @@
 #include "ui/settings/updatesgroup.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,13 +49,11 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     , m_dataFolder(new QLabel)
     , m_done(new ProminentButton)
 {
-    setObjectName(u"settingsSheet"_s);
-    setWindowModality(Qt::WindowModal);
-    setAttribute(Qt::WA_DeleteOnClose);
+    Sheet::setUp(*this, u"settingsSheet"_s);
     resize(460, 600);
     setMinimumSize(420, 420);
 
-    m_title->setFont(Typography::font(17, QFont::Bold));
+    Sheet::makeTitle(*m_title, 17);
     m_dataFolder->setObjectName(u"settingsDataFolder"_s);
     m_dataFolder->setFont(Typography::font(11));
     m_dataFolder->setWordWrap(true);
@@ -78,12 +77,8 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     column->addWidget(new BackupGroup(context));
     column->addWidget(m_dataFolder);
     column->addStretch(1);
-    auto *scroll = new QScrollArea;
+    QScrollArea *scroll = Sheet::scrollList(groups);
     scroll->setObjectName(u"settingsScroll"_s);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(groups);
 
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(20, 8, 20, 16);
@@ -100,8 +95,14 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     layout->addLayout(footer);
 
     connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&context.preferences, &Preferences::languageChanged, this, &SettingsSheet::retranslate);
     retranslate();
+}
+
+void SettingsSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void SettingsSheet::retranslate()

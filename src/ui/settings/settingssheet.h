@@ -17,6 +17,9 @@ class SettingsSheet final : public QDialog {
 public:
     explicit SettingsSheet(UiContext &context, QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
 

@@ -11,6 +11,7 @@
 #include "ui/desktop/globalhotkeymanager.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -72,7 +73,6 @@ ShortcutGroup::ShortcutGroup(UiContext &context, QWidget *parent)
                 m_switch->setChecked(enabled);
                 retranslate();
             });
-    connect(&context.preferences, &Preferences::languageChanged, this, &ShortcutGroup::retranslate);
     retranslate();
 }
 
@@ -84,6 +84,13 @@ void ShortcutGroup::setEnabled(bool enabled)
     else
         m_context.hotKey.unregisterHotKey();
     retranslate();
+}
+
+void ShortcutGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ShortcutGroup::retranslate()

@@ -19,6 +19,9 @@ class ShortcutGroup final : public QWidget {
 public:
     explicit ShortcutGroup(UiContext &context, QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
     void setEnabled(bool enabled);

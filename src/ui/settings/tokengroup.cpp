@@ -3,7 +3,6 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "sources/tokenstore.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
@@ -11,6 +10,7 @@
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,7 +116,6 @@ TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
         m_saveFailed = true;
         retranslate();
     });
-    connect(&context.preferences, &Preferences::languageChanged, this, &TokenGroup::retranslate);
     retranslate();
 }
 
@@ -145,6 +144,13 @@ std::optional<QString> TokenGroup::token() const
         break;
     }
     return m_context.model.githubToken();
+}
+
+void TokenGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TokenGroup::retranslate()

@@ -24,6 +24,7 @@ public:
     TokenGroup(UiContext &context, Service service, QWidget *parent = nullptr);
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -3,13 +3,13 @@
 
 #include "i18n/localization.h"
 #include "services/appversion.h"
-#include "services/preferences.h"
 #include "services/updatechecker.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -48,8 +48,14 @@ UpdatesGroup::UpdatesGroup(UiContext &context, QWidget *parent)
 
     connect(m_check, &QPushButton::clicked, this, &UpdatesGroup::check);
     connect(&context.updates, &UpdateChecker::changed, this, &UpdatesGroup::retranslate);
-    connect(&context.preferences, &Preferences::languageChanged, this, &UpdatesGroup::retranslate);
     retranslate();
+}
+
+void UpdatesGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void UpdatesGroup::retranslate()

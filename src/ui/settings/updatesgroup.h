@@ -16,6 +16,9 @@ class UpdatesGroup final : public QWidget {
 public:
     explicit UpdatesGroup(UiContext &context, QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void retranslate();
     void check();

@@ -4,6 +4,7 @@
 #include "services/appversion.h"
 #include "services/preferences.h"
 #include "ui/components/appbadge.h"
+#include "ui/components/sheet.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/main/mainview.h"
 #include "ui/shell/appmenu.h"
@@ -76,9 +77,7 @@ void MainWindow::storeGeometry()
 void MainWindow::showAbout()
 {
     auto *about = new QMessageBox(this);
-    about->setObjectName(u"aboutBox"_s);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->setWindowModality(Qt::WindowModal);
+    Sheet::setUp(*about, u"aboutBox"_s);
     about->setWindowTitle(u"O aplikaci Quaylin"_s);
     about->setText(u"<b>Quaylin</b>"_s);
     about->setInformativeText(u"v"_s + AppVersion::current());

@@ -5,7 +5,6 @@
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
 #include "services/appversion.h"
-#include "services/preferences.h"
 #include "ui/components/appbadge.h"
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
@@ -15,6 +14,7 @@
 #include "ui/shell/menuprojectrow.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -118,10 +118,6 @@ MenuBarView::MenuBarView(UiContext &context, Presentation presentation, QWidget 
     m_ticker.setInterval(std::chrono::seconds(20));
     connect(&m_ticker, &QTimer::timeout, this, &MenuBarView::syncRefreshText);
     connect(&model, &AppModel::isRefreshingChanged, this, &MenuBarView::syncSpinner);
-    connect(&m_context.preferences, &Preferences::languageChanged, this, [this] {
-        if (isVisible())
-            retranslate();
-    });
 }
 
 MenuBarView::~MenuBarView() = default;
@@ -209,9 +205,17 @@ bool MenuBarView::isSpinning() const
     return m_spin->state() == QAbstractAnimation::Running;
 }
 
+void MenuBarView::changeEvent(QEvent *event)
+{
+    // Hidden, it retranslates when it is next shown.
+    if (event->type() == QEvent::LanguageChange && isVisible())
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void MenuBarView::retranslate()
 {
-    m_refresh->setHelp(L(u"Obnovit"_s));
+    m_refresh->setHelp(L(u"Obnovit"_s, "refresh"));
     m_hint->setText(L(u"Zatím žádné projekty.\nPřidej je v hlavním okně."_s));
     m_open->setText(L(u"Otevřít Quaylin"_s));
     m_quit->setText(L(u"Ukončit"_s));

@@ -59,6 +59,7 @@ Q_SIGNALS:
     void quitRequested();
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -66,9 +67,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void retranslate();
     QWidget *makeHeader();
     QWidget *makeFooter();
-    void retranslate();
     void rebuildRows();
     void syncRows();
     void syncRow(const QUuid &projectID);

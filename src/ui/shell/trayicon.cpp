@@ -3,8 +3,8 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "services/preferences.h"
 #include "ui/components/appbadge.h"
+#include "ui/components/languagechange.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/shell/menubarview.h"
 
@@ -42,7 +42,8 @@ TrayIcon::TrayIcon(UiContext &context, QObject *parent)
     quit->setObjectName(u"trayQuitAction"_s);
     connect(quit, &QAction::triggered, this, &TrayIcon::quitRequested);
     m_icon.setContextMenu(m_menu.get());
-    retranslate();
+    // Not a widget itself: its menu, a window of its own, hears of language changes.
+    LanguageChange::follow(*m_menu, [this] { retranslate(); });
 
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -54,7 +55,6 @@ TrayIcon::TrayIcon(UiContext &context, QObject *parent)
     AppModel &model = m_context.model;
     connect(&model, &AppModel::runtimeChanged, this, &TrayIcon::syncSymbol);
     connect(&model, &AppModel::projectsChanged, this, &TrayIcon::syncSymbol);
-    connect(&m_context.preferences, &Preferences::languageChanged, this, &TrayIcon::retranslate);
     syncSymbol();
 }
 
