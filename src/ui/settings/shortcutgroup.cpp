@@ -9,6 +9,7 @@
 #include "ui/components/toggleswitch.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/hotkeychord.h"
 #include "ui/desktop/uicontext.h"
 
 #include <QHBoxLayout>
@@ -17,25 +18,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString shortcutText()
-{
-#ifdef Q_OS_MACOS
-    return u"⌥⌘S"_s;
-#else
-    return u"Alt+Super+S"_s;
-#endif
-}
-
-} // namespace
-
 ShortcutGroup::ShortcutGroup(UiContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
     , m_box(new SectionBox)
     , m_text(new QLabel)
-    , m_keys(new QLabel(shortcutText()))
+    , m_keys(new QLabel(HotKeyChord::displayText(context.hotKey.chord())))
     , m_switch(new ToggleSwitch)
     , m_note(new SymbolLabel(u"exclamationmark.triangle"_s))
 {
