@@ -3,6 +3,7 @@
 #include "appfixture.h"
 #include "ui/desktop/globalhotkeymanager.h"
 #include "ui/desktop/hotkeybackend.h"
+#include "ui/settings/shortcutrecorder.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -113,6 +114,18 @@ private Q_SLOTS:
         press(QStringLiteral("alt+shift+F9"));
         QTRY_COMPARE(activated.count(), 5);
         press(QStringLiteral("Num_Lock"));
+
+        // While the settings record a chord the keyboard is theirs: the current chord is
+        // recorded, not fired.
+        ShortcutRecorder recorder;
+        recorder.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&recorder));
+        QSignalSpy recorded(&recorder, &ShortcutRecorder::recorded);
+        recorder.startRecording();
+        press(QStringLiteral("alt+shift+F9"));
+        QTRY_COMPARE(recorded.count(), 1);
+        QCOMPARE(recorded[0][0].value<QKeyCombination>(), manager.chord());
+        QCOMPARE(activated.count(), 5);
     }
 
     void aTakenShortcutIsReportedNotPretended()
