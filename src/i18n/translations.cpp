@@ -224,6 +224,7 @@ constexpr Pair pairs[] = {
     {u"Stiskni novou zkratku s Ctrl, Alt nebo Super. Esc zruší.", u"Press the new shortcut with Ctrl, Alt or Super. Esc cancels."},
     {u"Zkratka potřebuje Ctrl, Alt nebo Super.", u"The shortcut needs Ctrl, Alt or Super."},
     {u"Tuhle klávesu nejde použít. Zkus písmeno, číslici nebo F1–F24.", u"That key can't be used. Try a letter, a digit or F1–F24."},
+    {u"Zobrazit nebo skrýt hlavní okno", u"Show or hide the main window"},
     {u"Token je uložen v Keychain", u"Token saved in Keychain"},
     {u"Token není nastaven", u"No token set"},
     {u"Token není nastaven (nepovinné)", u"No token set (optional)"},
