@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-all_shots=(welcome overview panel editor settings board board-compact card archive labels)
+all_shots=(welcome overview panel editor settings shortcut board board-compact card archive labels)
 # Shots of the café's board, taken in an application of their own that opens on that project.
 board_shots=(board card archive labels)
 
@@ -159,6 +159,25 @@ shot_settings() {
     sleep 1
     save_window "$id" settings
     xdotool key Escape
+    sleep 0.5
+}
+
+# The settings sheet on its keyboard shortcut, recording a new chord: Shift+Tab from the first
+# control reaches the recorder (${SHORTCUT_TABS} steps back), which the sheet scrolls into view.
+shot_shortcut() {
+    local id sheet
+    id="$(main_window)"
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove $((X + ${SETTINGS_BUTTON_X:-208})) $((Y + HEIGHT - ${SETTINGS_BUTTON_Y:-20})) click 1
+    sleep 1
+    sheet="$(xdotool search --onlyvisible --name '^(Nastavení|Settings)$' | tail -1)"
+    local steps=()
+    for _ in $(seq "${SHORTCUT_TABS:-6}"); do steps+=(shift+Tab); done
+    xdotool key --delay 100 "${steps[@]}" space
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$sheet")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/shortcut-$lang.png"
+    xdotool key Escape Escape
     sleep 0.5
 }
 

@@ -42,6 +42,7 @@ void Preferences::load()
     m_kanbanCompact = s.value(QLatin1String(kanbanCompactKey), false).toBool();
     m_lastSelection = optionalText(s, lastSelectionKey);
     m_globalHotkeyEnabled = s.value(QLatin1String(globalHotkeyEnabledKey), true).toBool();
+    m_globalHotkey = optionalText(s, globalHotkeyKey);
     m_dismissedUpdateVersion = optionalText(s, dismissedUpdateVersionKey);
 }
 
@@ -124,6 +125,15 @@ void Preferences::setGlobalHotkeyEnabled(bool enabled)
     m_globalHotkeyEnabled = enabled;
     write(globalHotkeyEnabledKey, enabled);
     Q_EMIT globalHotkeyEnabledChanged(enabled);
+}
+
+void Preferences::setGlobalHotkey(const QString &chord)
+{
+    if (m_globalHotkey == chord)
+        return;
+    m_globalHotkey = chord;
+    write(globalHotkeyKey, chord);
+    Q_EMIT globalHotkeyChanged();
 }
 
 void Preferences::setDismissedUpdateVersion(const std::optional<QString> &version)

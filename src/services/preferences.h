@@ -26,6 +26,7 @@ public:
     static constexpr auto kanbanCompactKey = "Quaylin.kanbanCompact";
     static constexpr auto lastSelectionKey = "Quaylin.lastSelection";
     static constexpr auto globalHotkeyEnabledKey = "Quaylin.globalHotkeyEnabled";
+    static constexpr auto globalHotkeyKey = "Quaylin.globalHotkey";
     static constexpr auto dismissedUpdateVersionKey = "Quaylin.dismissedUpdateVersion";
     static constexpr int defaultAutoArchiveDays = 14;
 
@@ -61,6 +62,10 @@ public:
     // Absent means enabled.
     bool globalHotkeyEnabled() const { return m_globalHotkeyEnabled; }
     void setGlobalHotkeyEnabled(bool enabled);
+    // The global shortcut's chord as stored (QKeySequence's portable text, e.g. "Ctrl+Meta+S");
+    // absent until the user records one.
+    std::optional<QString> globalHotkey() const { return m_globalHotkey; }
+    void setGlobalHotkey(const QString &chord);
 
     std::optional<QString> dismissedUpdateVersion() const { return m_dismissedUpdateVersion; }
     void setDismissedUpdateVersion(const std::optional<QString> &version);
@@ -75,6 +80,7 @@ Q_SIGNALS:
     void autoArchiveChanged();
     void kanbanChanged(); // sort mode or compact flag
     void globalHotkeyEnabledChanged(bool enabled);
+    void globalHotkeyChanged();
     void dismissedUpdateVersionChanged();
 
 private:
@@ -90,5 +96,6 @@ private:
     bool m_kanbanCompact = false;
     std::optional<QString> m_lastSelection;
     bool m_globalHotkeyEnabled = true;
+    std::optional<QString> m_globalHotkey;
     std::optional<QString> m_dismissedUpdateVersion;
 };

@@ -3,9 +3,9 @@
 
 #include "ui/desktop/hotkeybackend.h"
 
-// Records grabs and releases. It answers a grab at once, or, with `answersLater`, when the
-// test calls `answer()`, as a desktop that asks the user first. `press()` acts as the user
-// pressing the shortcut.
+// Records grabs (with the chord asked for) and releases. It answers a grab at once, or, with
+// `answersLater`, when the test calls `answer()`, as a desktop that asks the user first. `press()`
+// acts as the user pressing the shortcut.
 class FakeHotKeyBackend final : public HotKeyBackend {
 public:
     bool supported = true;
@@ -15,11 +15,13 @@ public:
     int releases = 0;
     bool held = false;
     bool asked = false; // a request waits for its answer
+    QKeyCombination chord;
 
     bool isSupported() const override { return supported; }
-    void grab() override
+    void grab(QKeyCombination wanted) override
     {
         ++grabs;
+        chord = wanted;
         asked = true;
         if (!answersLater)
             answer(supported ? reply : HotKeyGrab::Unsupported);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The X11 shortcut backend on a real X server (xvfb-run), pressed with xdotool's fake input.
+#include "appfixture.h"
 #include "ui/desktop/globalhotkeymanager.h"
 #include "ui/desktop/hotkeybackend.h"
+#include "ui/settings/shortcutrecorder.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -27,7 +29,7 @@ void press(const QString &keys)
     xdotool({QStringLiteral("key"), keys});
 }
 
-// Another X client that takes Alt+Super+S (with every lock combination) first.
+// Another X client that takes S with every modifier combination first.
 class OtherClient final {
 public:
     OtherClient()
@@ -65,38 +67,65 @@ private Q_SLOTS:
             QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
     }
 
-    void firesOnAltSuperSWhateverTheLocks()
+    void theChordTogglesTheMainWindowWhateverTheLocks()
     {
-        GlobalHotKeyManager manager(makeSystemHotKeyBackend());
+        AppFixture f(makeSystemHotKeyBackend());
+        GlobalHotKeyManager &manager = f.app->hotKey();
         QVERIFY(manager.isAvailable());
         manager.registerHotKey();
         manager.registerHotKey(); // once
         QVERIFY(manager.isRegistered());
         QSignalSpy activated(&manager, &GlobalHotKeyManager::activated);
 
-        press(QStringLiteral("alt+super+s"));
-        QTRY_COMPARE(activated.count(), 1);
+        press(QStringLiteral("ctrl+super+s"));
+        QTRY_VERIFY(f.windowShown());
         press(QStringLiteral("Caps_Lock"));
-        press(QStringLiteral("alt+super+s"));
-        QTRY_COMPARE(activated.count(), 2);
+        press(QStringLiteral("ctrl+super+s"));
+        QTRY_VERIFY(!f.windowShown());
         press(QStringLiteral("Caps_Lock"));
         // Other combinations are not ours.
-        press(QStringLiteral("alt+s"));
+        press(QStringLiteral("ctrl+s"));
         press(QStringLiteral("super+s"));
+        press(QStringLiteral("alt+super+s"));
         press(QStringLiteral("ctrl+alt+super+s"));
         QTest::qWait(200);
         QCOMPARE(activated.count(), 2);
 
         // Switched off and on again: one grab, one press, one activation.
         manager.unregisterHotKey();
-        press(QStringLiteral("alt+super+s"));
+        press(QStringLiteral("ctrl+super+s"));
         QTest::qWait(200);
         QCOMPARE(activated.count(), 2);
         manager.registerHotKey();
-        press(QStringLiteral("alt+super+s"));
+        press(QStringLiteral("ctrl+super+s"));
         QTRY_COMPARE(activated.count(), 3);
         QTest::qWait(200);
         QCOMPARE(activated.count(), 3);
+
+        // Rebound: the old chord is given back, the new one fires, Num Lock on or off.
+        manager.setChord(QKeyCombination(Qt::AltModifier | Qt::ShiftModifier, Qt::Key_F9));
+        QVERIFY(manager.isRegistered());
+        press(QStringLiteral("ctrl+super+s"));
+        QTest::qWait(200);
+        QCOMPARE(activated.count(), 3);
+        press(QStringLiteral("alt+shift+F9"));
+        QTRY_COMPARE(activated.count(), 4);
+        press(QStringLiteral("Num_Lock"));
+        press(QStringLiteral("alt+shift+F9"));
+        QTRY_COMPARE(activated.count(), 5);
+        press(QStringLiteral("Num_Lock"));
+
+        // While the settings record a chord the keyboard is theirs: the current chord is
+        // recorded, not fired.
+        ShortcutRecorder recorder;
+        recorder.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&recorder));
+        QSignalSpy recorded(&recorder, &ShortcutRecorder::recorded);
+        recorder.startRecording();
+        press(QStringLiteral("alt+shift+F9"));
+        QTRY_COMPARE(recorded.count(), 1);
+        QCOMPARE(recorded[0][0].value<QKeyCombination>(), manager.chord());
+        QCOMPARE(activated.count(), 5);
     }
 
     void aTakenShortcutIsReportedNotPretended()

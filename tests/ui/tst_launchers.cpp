@@ -3,6 +3,7 @@
 #include "support/testenvironment.h"
 #include "ui/desktop/editorlauncher.h"
 #include "ui/desktop/globalhotkeymanager.h"
+#include "ui/desktop/hotkeychord.h"
 #include "ui/desktop/terminallauncher.h"
 
 #include <QDir>
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void terminalIsFoundInOrder();
     void terminalStartsInTheFolder();
     void hotKeyIsRegisteredOnce();
+    void chordsAreCheckedStoredAndNamed_data();
+    void chordsAreCheckedStoredAndNamed();
 };
 
 void TestLaunchers::editorIsTheFirstInstalled_data()
@@ -226,6 +229,34 @@ void TestLaunchers::hotKeyIsRegisteredOnce()
     backend.answer(HotKeyGrab::Granted);
     QVERIFY(manager.isRegistered());
 
+    // A new chord: only remembered while off; while on, the old one is given back and the new
+    // one asked for, once; after a refusal the next one is tried at once.
+    const QKeyCombination ctrlAltK(Qt::ControlModifier | Qt::AltModifier, Qt::Key_K);
+    const QKeyCombination altF9(Qt::AltModifier, Qt::Key_F9);
+    QCOMPARE(manager.chord(), HotKeyChord::defaultChord());
+    backend.answersLater = false;
+    manager.unregisterHotKey();
+    manager.setChord(ctrlAltK);
+    QVERIFY(!backend.held);
+    manager.registerHotKey();
+    QCOMPARE(backend.chord, ctrlAltK);
+    const int grabs = backend.grabs;
+    manager.setChord(altF9);
+    manager.setChord(altF9);
+    QCOMPARE(backend.grabs, grabs + 1);
+    QVERIFY(backend.held && backend.chord == altF9);
+    backend.reply = HotKeyGrab::Refused;
+    manager.setChord(ctrlAltK);
+    backend.reply = HotKeyGrab::Granted;
+    manager.setChord(altF9);
+    QVERIFY(manager.isRegistered());
+    // What the desktop bound lasts while the shortcut is on.
+    Q_EMIT backend.triggerChanged(QStringLiteral("Alt+F9 (desktop)"));
+    QCOMPARE(manager.boundTrigger(), QStringLiteral("Alt+F9 (desktop)"));
+    manager.unregisterHotKey();
+    Q_EMIT backend.triggerChanged(QStringLiteral("late"));
+    QCOMPARE(manager.boundTrigger(), QString());
+
     auto unsupported = std::make_unique<FakeHotKeyBackend>();
     unsupported->supported = false;
     GlobalHotKeyManager nowhere(std::move(unsupported));
@@ -236,6 +267,53 @@ void TestLaunchers::hotKeyIsRegisteredOnce()
     GlobalHotKeyManager system(makeSystemHotKeyBackend());
     system.registerHotKey();
     QCOMPARE(system.state(), State::Unsupported);
+}
+
+void TestLaunchers::chordsAreCheckedStoredAndNamed_data()
+{
+    QTest::addColumn<QKeyCombination>("chord");
+    QTest::addColumn<QString>("shown");   // empty: not a usable chord
+    QTest::addColumn<QString>("trigger"); // for an unusable chord: what is wrong with it
+    const auto ctrl = Qt::ControlModifier;
+    QTest::newRow("default") << HotKeyChord::defaultChord() << QStringLiteral("Ctrl+Super+S")
+                             << QStringLiteral("CTRL+LOGO+s");
+    QTest::newRow("F12") << QKeyCombination(ctrl | Qt::AltModifier | Qt::ShiftModifier |
+                                                Qt::MetaModifier | Qt::KeypadModifier,
+                                            Qt::Key_F12)
+                         << QStringLiteral("Ctrl+Alt+Shift+Super+F12")
+                         << QStringLiteral("CTRL+ALT+SHIFT+LOGO+F12");
+    QTest::newRow("space") << QKeyCombination(Qt::AltModifier, Qt::Key_Space)
+                           << QStringLiteral("Alt+Space") << QStringLiteral("ALT+space");
+    QTest::newRow("shift is typing") << QKeyCombination(Qt::ShiftModifier, Qt::Key_S) << QString()
+                                     << QStringLiteral("no modifier");
+    QTest::newRow("plain") << QKeyCombination(Qt::Key_F5) << QString()
+                           << QStringLiteral("no modifier");
+    QTest::newRow("Return") << QKeyCombination(ctrl, Qt::Key_Return) << QString()
+                            << QStringLiteral("key");
+}
+
+void TestLaunchers::chordsAreCheckedStoredAndNamed()
+{
+    QFETCH(QKeyCombination, chord);
+    QFETCH(QString, shown);
+    QFETCH(QString, trigger);
+    const QString stored = HotKeyChord::toStored(chord);
+    if (shown.isEmpty()) {
+        const auto problem = trigger == u"key" ? HotKeyChord::Problem::UnsupportedKey
+                                               : HotKeyChord::Problem::NoModifier;
+        QCOMPARE(HotKeyChord::problem(chord), problem);
+        // Never stored by the settings; a hand-edited one means the default.
+        QCOMPARE(HotKeyChord::fromStored(stored), HotKeyChord::defaultChord());
+        return;
+    }
+    chord = HotKeyChord::normalized(chord); // the keypad flag is not part of a chord
+    QCOMPARE(HotKeyChord::problem(chord), std::nullopt);
+    QCOMPARE(HotKeyChord::fromStored(stored), chord);
+    QCOMPARE(HotKeyChord::displayText(chord), shown);
+    QCOMPARE(HotKeyChord::xdgTrigger(chord), trigger);
+    for (const std::optional<QString> &text : QList<std::optional<QString>>{
+             std::nullopt, QString(), QStringLiteral("x+y"), QString(stored + u", " + stored)})
+        QCOMPARE(HotKeyChord::fromStored(text), HotKeyChord::defaultChord());
 }
 
 QTEST_GUILESS_MAIN(TestLaunchers)

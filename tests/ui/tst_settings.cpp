@@ -6,6 +6,7 @@
 #include "ui/components/symbollabel.h"
 #include "ui/components/toggleswitch.h"
 #include "ui/settings/settingssheet.h"
+#include "ui/settings/shortcutrecorder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -163,62 +164,109 @@ private Q_SLOTS:
         UiFixture f;
         f.open();
         Preferences &preferences = f.data.preferences;
-        {
-            SettingsSheet sheet(f.context());
-            auto *archive = child<ToggleSwitch>(sheet, u"settingsAutoArchiveSwitch"_s);
-            auto *days = child<QSpinBox>(sheet, u"settingsAutoArchiveDays"_s);
-            QVERIFY(!days->isVisibleTo(&sheet));
-            archive->click();
-            QVERIFY(preferences.autoArchiveEnabled());
-            QVERIFY(days->isVisibleTo(&sheet));
-            QCOMPARE(days->text(), u"Po 14 dnech"_s);
-            days->stepUp();
-            QCOMPARE(days->accessibleName(), u"Po 15 dnech"_s);
-            days->setValue(0);
-            QCOMPARE(preferences.autoArchiveDays(), 1);
-            days->setValue(500);
-            QCOMPARE(preferences.autoArchiveDays(), 90);
-            archive->click();
-            QVERIFY(!days->isVisibleTo(&sheet));
-            QCOMPARE(preferences.autoArchiveDays(), 90);
-
-            // The shortcut: off releases it at once, on asks again. A desktop may answer
-            // later; a refusal is said when it comes.
-            auto *shortcut = child<ToggleSwitch>(sheet, u"settingsShortcutSwitch"_s);
-            f.hotKey.registerHotKey();
-            QVERIFY(shortcut->isChecked());
-            QVERIFY(!shown(sheet, u"settingsShortcutNote"_s));
-            shortcut->click();
-            QVERIFY(!preferences.globalHotkeyEnabled());
-            QVERIFY(!f.hotKeyBackend->held);
-            f.hotKeyBackend->answersLater = true;
-            shortcut->click();
-            QVERIFY(!shown(sheet, u"settingsShortcutNote"_s));
-            f.hotKeyBackend->answer(HotKeyGrab::Refused);
-            QVERIFY(shown(sheet, u"settingsShortcutNote"_s));
-            QCOMPARE(child<SymbolLabel>(sheet, u"settingsShortcutNote"_s)->text(),
-                     u"Zkratku teď používá jiná aplikace."_s);
-            shortcut->click();
-            shortcut->click();
-            f.hotKeyBackend->answer(HotKeyGrab::Granted);
-            QVERIFY(f.hotKeyBackend->held);
-            QVERIFY(!shown(sheet, u"settingsShortcutNote"_s));
-
-            child<SegmentedControl>(sheet, u"settingsLanguage"_s)->segment(1)->click();
-            QCOMPARE(preferences.language(), AppLanguage::En);
-            deliverLanguageChange();
-            QCOMPARE(sheet.windowTitle(), u"Settings"_s);
-            QCOMPARE(days->prefix(), u"After "_s);
-            f.data.switchLanguage(AppLanguage::Cs);
-        }
-        // Where no backend can grab a shortcut, the sheet says so and still stores the choice.
-        f.hotKey.unregisterHotKey();
-        f.hotKeyBackend->supported = false;
         SettingsSheet sheet(f.context());
-        QVERIFY(shown(sheet, u"settingsShortcutNote"_s));
-        QCOMPARE(child<SymbolLabel>(sheet, u"settingsShortcutNote"_s)->text(),
-                 u"Klávesová zkratka není v tomto prostředí dostupná."_s);
-        child<ToggleSwitch>(sheet, u"settingsShortcutSwitch"_s)->click();
+        auto *archive = child<ToggleSwitch>(sheet, u"settingsAutoArchiveSwitch"_s);
+        auto *days = child<QSpinBox>(sheet, u"settingsAutoArchiveDays"_s);
+        QVERIFY(!days->isVisibleTo(&sheet));
+        archive->click();
+        QVERIFY(preferences.autoArchiveEnabled());
+        QVERIFY(days->isVisibleTo(&sheet));
+        QCOMPARE(days->text(), u"Po 14 dnech"_s);
+        days->stepUp();
+        QCOMPARE(days->accessibleName(), u"Po 15 dnech"_s);
+        days->setValue(0);
+        QCOMPARE(preferences.autoArchiveDays(), 1);
+        days->setValue(500);
+        QCOMPARE(preferences.autoArchiveDays(), 90);
+        archive->click();
+        QVERIFY(!days->isVisibleTo(&sheet));
+        QCOMPARE(preferences.autoArchiveDays(), 90);
+
+        child<SegmentedControl>(sheet, u"settingsLanguage"_s)->segment(1)->click();
+        QCOMPARE(preferences.language(), AppLanguage::En);
+        deliverLanguageChange();
+        QCOMPARE(sheet.windowTitle(), u"Settings"_s);
+        QCOMPARE(days->prefix(), u"After "_s);
+        f.data.switchLanguage(AppLanguage::Cs);
+    }
+
+    void shortcutIsSwitchedRecordedAndRemembered()
+    {
+        UiFixture f;
+        f.open();
+        Preferences &preferences = f.data.preferences;
+        FakeHotKeyBackend &backend = *f.hotKeyBackend;
+        SettingsSheet sheet(f.context());
+        f.hotKey.registerHotKey();
+        auto *shortcut = child<ToggleSwitch>(sheet, u"settingsShortcutSwitch"_s);
+        auto *recorder = child<ShortcutRecorder>(sheet, u"settingsShortcutRecorder"_s);
+        auto *keys = child<QLabel>(sheet, u"settingsShortcutKeys"_s);
+        const auto note = [&] {
+            const auto *label = child<SymbolLabel>(sheet, u"settingsShortcutNote"_s);
+            return label->isVisibleTo(&sheet) ? label->text() : QString();
+        };
+        const QString taken = u"Zkratku teď používá jiná aplikace."_s;
+        QVERIFY(shortcut->isChecked());
+        QCOMPARE(keys->text(), u"Ctrl+Super+S"_s);
+
+        // Off releases the shortcut at once, on asks again. A desktop may answer later; a
+        // refusal is said when it comes.
+        shortcut->click();
+        QVERIFY(!preferences.globalHotkeyEnabled() && !backend.held);
+        backend.answersLater = true;
+        shortcut->click();
+        QCOMPARE(note(), QString());
+        backend.answer(HotKeyGrab::Refused);
+        QCOMPARE(note(), taken);
+        backend.answersLater = false;
+        shortcut->click();
+        shortcut->click();
+        QCOMPARE(note(), QString());
+
+        // Recording: Escape cancels; a key without Ctrl, Alt or Super, or one no desktop can
+        // be asked for, is refused while recording goes on; modifiers alone wait for the key.
+        const QString badKey = u"Tuhle klávesu nejde použít. Zkus písmeno, číslici nebo F1–F24."_s;
+        const QList<QPair<Qt::Key, QString>> presses{
+            {Qt::Key_Escape, {}},
+            {Qt::Key_K, u"Zkratka potřebuje Ctrl, Alt nebo Super."_s},
+            {Qt::Key_Backtab, badKey},
+            {Qt::Key_Alt, badKey}};
+        for (const auto &[key, refusal] : presses) {
+            if (!recorder->isRecording())
+                recorder->click();
+            QVERIFY(shown(sheet, u"settingsShortcutHint"_s));
+            QCOMPARE(recorder->text(), u"Zrušit"_s);
+            QTest::keyClick(recorder, key, key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
+            QCOMPARE(recorder->isRecording(), key != Qt::Key_Escape);
+            QCOMPARE(note(), refusal);
+        }
+        const int grabs = backend.grabs;
+
+        // A usable chord is stored, asked for at once and shown; so is what the desktop bound.
+        QTest::keyClick(recorder, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!recorder->isRecording() && !shown(sheet, u"settingsShortcutHint"_s));
+        QCOMPARE(note(), QString());
+        QCOMPARE(preferences.globalHotkey(), u"Ctrl+Alt+K"_s);
+        QCOMPARE(backend.grabs, grabs + 1);
+        QCOMPARE(backend.chord, QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_K));
+        QCOMPARE(keys->text(), u"Ctrl+Alt+K"_s);
+        Q_EMIT backend.triggerChanged(u"Ctrl+Alt+Q"_s);
+        QCOMPARE(keys->text(), u"Ctrl+Alt+Q"_s);
+
+        // A chord the system refuses is said at once, and remembered all the same.
+        backend.reply = HotKeyGrab::Refused;
+        recorder->click();
+        QTest::keyClick(recorder, Qt::Key_J, Qt::MetaModifier);
+        QCOMPARE(note(), taken);
+        QCOMPARE(keys->text(), u"Super+J"_s);
+        QCOMPARE(Preferences().globalHotkey(), u"Meta+J"_s);
+
+        // Where no backend can grab a shortcut, the group says so and still stores the choice.
+        backend.supported = false;
+        Q_EMIT backend.supportChanged();
+        QCOMPARE(note(), u"Klávesová zkratka není v tomto prostředí dostupná."_s);
+        QVERIFY(!recorder->isEnabled());
+        shortcut->click();
         QVERIFY(!preferences.globalHotkeyEnabled());
     }
 };

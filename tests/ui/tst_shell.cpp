@@ -552,9 +552,12 @@ void ShellTest::menuStaysCzechAndReachesCommandsAndTheFocusedField()
 void ShellTest::hotKeyTogglesTheMainWindow()
 {
     Shell shell;
+    Preferences().setGlobalHotkey(u"Ctrl+Alt+K"_s); // recorded in an earlier run
     shell.open();
     shell.start();
     QCOMPARE(shell.hotKeys->grabs, 1);
+    QCOMPARE(shell.hotKeys->chord,
+             QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_K));
     // No tray on this platform, so the window is already open.
     MainWindow *window = shell.app->mainWindow();
     QVERIFY(window && window->isVisible());
@@ -566,6 +569,14 @@ void ShellTest::hotKeyTogglesTheMainWindow()
     QTRY_VERIFY(window->isMinimized());
     shell.hotKeys->press(); // a minimised window counts as hidden: it comes back
     QTRY_VERIFY(window->isShown());
+
+    // A recorded chord is the one asked for at the next start.
+    shell.app->context().preferences().setGlobalHotkey(u"Ctrl+Alt+K"_s);
+    shell.close();
+    shell.open();
+    shell.start();
+    QCOMPARE(shell.hotKeys->chord,
+             QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_K));
 
     // Switched off in the settings: not grabbed at the next start.
     shell.app->context().preferences().setGlobalHotkeyEnabled(false);

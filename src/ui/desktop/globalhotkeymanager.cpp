@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/globalhotkeymanager.h"
 
+#include "ui/desktop/hotkeychord.h"
+
 GlobalHotKeyManager::GlobalHotKeyManager(std::unique_ptr<HotKeyBackend> backend, QObject *parent)
     : QObject(parent)
     , m_backend(std::move(backend))
+    , m_chord(HotKeyChord::defaultChord())
 {
     if (!m_backend)
         return;
@@ -12,6 +15,16 @@ GlobalHotKeyManager::GlobalHotKeyManager(std::unique_ptr<HotKeyBackend> backend,
         if (m_state == State::Registered)
             Q_EMIT activated();
     });
+    connect(m_backend.get(), &HotKeyBackend::triggerChanged, this, [this](const QString &trigger) {
+        if (m_state == State::Registered || m_state == State::Asking)
+            setBoundTrigger(trigger);
+    });
+    connect(m_backend.get(), &HotKeyBackend::revoked, this, [this] {
+        if (m_state == State::Registered)
+            setState(State::Refused);
+    });
+    connect(m_backend.get(), &HotKeyBackend::supportChanged, this,
+            &GlobalHotKeyManager::availabilityChanged);
 }
 
 GlobalHotKeyManager::~GlobalHotKeyManager()
@@ -25,6 +38,19 @@ bool GlobalHotKeyManager::isAvailable() const
     return m_backend && m_backend->isSupported();
 }
 
+void GlobalHotKeyManager::setChord(QKeyCombination chord)
+{
+    if (chord == m_chord)
+        return;
+    m_chord = chord;
+    if (m_state == State::Registered || m_state == State::Asking) {
+        m_backend->release();
+        ask();
+    } else if (m_state == State::Refused) {
+        ask();
+    }
+}
+
 void GlobalHotKeyManager::registerHotKey()
 {
     if (m_state == State::Registered || m_state == State::Asking)
@@ -33,14 +59,21 @@ void GlobalHotKeyManager::registerHotKey()
         setState(State::Unsupported);
         return;
     }
+    ask();
+}
+
+void GlobalHotKeyManager::ask()
+{
+    setBoundTrigger({});
     setState(State::Asking);
-    m_backend->grab(); // may answer before it returns
+    m_backend->grab(m_chord); // may answer before it returns
 }
 
 void GlobalHotKeyManager::unregisterHotKey()
 {
     if (m_state == State::Registered || m_state == State::Asking)
         m_backend->release();
+    setBoundTrigger({});
     setState(State::Off);
 }
 
@@ -69,4 +102,12 @@ void GlobalHotKeyManager::setState(State state)
         return;
     m_state = state;
     Q_EMIT stateChanged(state);
+}
+
+void GlobalHotKeyManager::setBoundTrigger(const QString &description)
+{
+    if (description == m_boundTrigger)
+        return;
+    m_boundTrigger = description;
+    Q_EMIT boundTriggerChanged();
 }

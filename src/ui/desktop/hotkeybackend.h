@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QKeyCombination>
 #include <QObject>
 
 #include <memory>
@@ -12,9 +13,9 @@ enum class HotKeyGrab {
     Unsupported, // this desktop lets no application have a global shortcut
 };
 
-// Grabs the one global shortcut (Alt+Super+S; ⌥⌘S on macOS) on one kind of desktop. Some
-// desktops answer at once (X11), others only after asking the user (the desktop portal), so
-// the answer comes as a signal, possibly before grab() returns.
+// Grabs the one global shortcut on one kind of desktop. Some desktops answer at once (X11),
+// others only after asking the user (the desktop portal), so the answer comes as a signal,
+// possibly before grab() returns.
 class HotKeyBackend : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HotKeyBackend)
@@ -23,9 +24,11 @@ public:
     using QObject::QObject;
 
     // Whether asking can succeed here at all; false means grab() would answer Unsupported.
+    // A desktop that must first be asked may change its mind once (`supportChanged`).
     virtual bool isSupported() const = 0;
-    // Asks for the shortcut; `answered` follows exactly once, unless release() comes first.
-    virtual void grab() = 0;
+    // Asks for `chord` (HotKeyChord::problem() has none); `answered` follows exactly once,
+    // unless release() comes first.
+    virtual void grab(QKeyCombination chord) = 0;
     // Gives the shortcut back, or withdraws a request not answered yet.
     virtual void release() = 0;
 
@@ -33,6 +36,12 @@ Q_SIGNALS:
     void answered(HotKeyGrab result);
     // The user pressed the shortcut (on the main thread).
     void pressed();
+    // How the desktop itself describes what it bound, where the user may pick another chord
+    // there (the portal); empty: the chord asked for.
+    void triggerChanged(const QString &description);
+    // The desktop took a granted shortcut back.
+    void revoked();
+    void supportChanged();
 };
 
 // The backend for the platform this process runs on, chosen by QGuiApplication::platformName().

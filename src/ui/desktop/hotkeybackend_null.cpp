@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/hotkeybackend_null.h"
 
-void NullHotKeyBackend::grab()
+void NullHotKeyBackend::grab(QKeyCombination)
 {
     Q_EMIT answered(HotKeyGrab::Unsupported);
 }

@@ -13,6 +13,6 @@ public:
     using HotKeyBackend::HotKeyBackend;
 
     bool isSupported() const override { return false; }
-    void grab() override;
+    void grab(QKeyCombination chord) override;
     void release() override {}
 };

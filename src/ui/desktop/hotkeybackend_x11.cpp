@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// X11: Alt+Super+S grabbed on the root window through Qt's own X connection, so the presses
+// X11: the chord grabbed on the root window through Qt's own X connection, so the presses
 // arrive in Qt's event stream and are picked out there.
 #include "ui/desktop/hotkeybackend_x11.h"
+
+#include "ui/desktop/hotkeychord.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -15,23 +17,23 @@
 
 namespace {
 
-constexpr xcb_keysym_t keysymS = 0x0073;
 constexpr xcb_keysym_t keysymAltL = 0xffe9;
 constexpr xcb_keysym_t keysymAltR = 0xffea;
 constexpr xcb_keysym_t keysymSuperL = 0xffeb;
 constexpr xcb_keysym_t keysymSuperR = 0xffec;
 constexpr xcb_keysym_t keysymNumLock = 0xff7f;
 
-// Which key and modifier bits mean S, Alt, Super and Num Lock on this server's keyboard map.
-// Every common map puts them at keycode 39, Mod1, Mod4 and Mod2; the map says for sure.
+// Which key holds the chord's keysym, and which modifier bits mean Alt, Super and Num Lock on
+// this server's keyboard map. Every common map puts S at keycode 39 and the modifiers at Mod1,
+// Mod4 and Mod2; the map says for sure.
 struct KeyMap {
-    xcb_keycode_t s = 0;
+    xcb_keycode_t key = 0;
     uint16_t alt = XCB_MOD_MASK_1;
     uint16_t super = XCB_MOD_MASK_4;
     uint16_t numLock = XCB_MOD_MASK_2;
 };
 
-KeyMap readKeyMap(xcb_connection_t *connection)
+KeyMap readKeyMap(xcb_connection_t *connection, xcb_keysym_t wantedKey)
 {
     KeyMap map;
     const xcb_setup_t *setup = xcb_get_setup(connection);
@@ -54,10 +56,10 @@ KeyMap readKeyMap(xcb_connection_t *connection)
         }
         return false;
     };
-    for (int index = 0; index < count && map.s == 0; ++index) {
+    for (int index = 0; index < count && map.key == 0; ++index) {
         const auto keycode = static_cast<xcb_keycode_t>(setup->min_keycode + index);
-        if (hasKeysym(keycode, {keysymS}))
-            map.s = keycode;
+        if (hasKeysym(keycode, {wantedKey}))
+            map.key = keycode;
     }
 
     auto *modifiers =
@@ -96,10 +98,10 @@ public:
 
     bool isSupported() const override { return connection() != nullptr; }
 
-    void grab() override
+    void grab(QKeyCombination chord) override
     {
         release();
-        Q_EMIT answered(tryGrab());
+        Q_EMIT answered(tryGrab(chord));
     }
 
     void release() override
@@ -125,10 +127,12 @@ public:
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
             return false;
         const auto *key = static_cast<const xcb_key_press_event_t *>(message);
-        if (key->detail != m_keycode)
+        // Only what the grab caught: while a window of ours holds the keyboard (a menu, or
+        // the settings recording a new chord) the same keys are that window's.
+        if (key->detail != m_keycode || key->event != m_root)
             return false;
         if (type == XCB_KEY_RELEASE) {
-            // The S of a grabbed press; Alt and Super are often let go first.
+            // The key of a grabbed press; the modifiers are often let go first.
             const bool ours = m_held;
             m_held = false;
             return ours;
@@ -145,17 +149,29 @@ public:
     }
 
 private:
-    HotKeyGrab tryGrab()
+    HotKeyGrab tryGrab(QKeyCombination chord)
     {
         xcb_connection_t *x = connection();
         if (!x)
             return HotKeyGrab::Unsupported;
         m_root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-        const KeyMap map = readKeyMap(x);
-        if (map.s == 0)
-            return HotKeyGrab::Refused; // no S on this keyboard map
-        m_keycode = map.s;
-        m_modifiers = map.alt | map.super;
+        const xcb_keysym_t keysym = HotKeyChord::keysym(chord.key());
+        if (keysym == 0)
+            return HotKeyGrab::Refused; // 0 is NoSymbol, which half the keys have
+        const KeyMap map = readKeyMap(x, keysym);
+        if (map.key == 0)
+            return HotKeyGrab::Refused; // this keyboard map has no such key
+        m_keycode = map.key;
+        const Qt::KeyboardModifiers modifiers = chord.keyboardModifiers();
+        m_modifiers = 0;
+        if (modifiers & Qt::ControlModifier)
+            m_modifiers |= XCB_MOD_MASK_CONTROL;
+        if (modifiers & Qt::ShiftModifier)
+            m_modifiers |= XCB_MOD_MASK_SHIFT;
+        if (modifiers & Qt::AltModifier)
+            m_modifiers |= map.alt;
+        if (modifiers & Qt::MetaModifier)
+            m_modifiers |= map.super;
         m_ignored = XCB_MOD_MASK_LOCK | map.numLock;
         // The same shortcut with Caps Lock and Num Lock on, or it would not fire then.
         m_locks = {0, XCB_MOD_MASK_LOCK, map.numLock, m_ignored};

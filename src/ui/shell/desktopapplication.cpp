@@ -4,6 +4,7 @@
 #include "model/store.h"
 #include "ui/desktop/globalhotkeymanager.h"
 #include "ui/desktop/hotkeybackend.h"
+#include "ui/desktop/hotkeychord.h"
 #include "ui/desktop/statusnotifierhost.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/shell/mainwindow.h"
@@ -50,6 +51,7 @@ DesktopApplication::DesktopApplication(std::unique_ptr<SingleInstance> instance,
     }
     m_hotKey = std::make_unique<GlobalHotKeyManager>(options.hotKeys ? std::move(options.hotKeys)
                                                                      : makeSystemHotKeyBackend());
+    m_hotKey->setChord(HotKeyChord::fromStored(m_context->preferences().globalHotkey()));
     m_ui = std::make_unique<UiContext>(m_context->model(), m_context->updateChecker(),
                                        m_context->preferences(), *options.desktop, *m_hotKey);
     m_startedAtLogin = options.startedAtLogin;
