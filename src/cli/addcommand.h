@@ -3,6 +3,7 @@
 
 #include "model/projectstatus.h"
 
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -15,8 +16,8 @@ struct Options {
     std::optional<QString> emoji;
     std::optional<QString> siteURL;
     std::optional<QString> githubURL; // given, even empty: the origin remote is not consulted
-    std::optional<QString> netlifySiteID;
-    std::optional<QString> vercelProjectID;
+    // Deploy service ids by the service's key, as given (even empty).
+    QHash<QString, std::optional<QString>> deployIDs;
     ProjectStatus status = ProjectStatus::Development;
 };
 

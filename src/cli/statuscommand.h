@@ -1,25 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/projectruntime.h"
-#include "app/statusrefresher.h"
-#include "model/projectconfig.h"
+#include "app/servicetable.h"
+#include "app/tokenservice.h"
 
 #include <QCoroTask>
-#include <QList>
-#include <QString>
-
-#include <optional>
-
-// What `quaylin status` knows of one project after one refresh.
-struct ProjectReport {
-    ProjectConfig project;
-    std::optional<QString> folderName;
-    int openCards = 0;
-    int overdueCards = 0;
-    ProjectRuntime runtime;
-    std::optional<QString> attention;
-};
 
 namespace StatusCommand {
 
@@ -35,7 +20,8 @@ struct Options {
 // written.
 QCoro::Task<int> run(Options options);
 
-// Tokens from the environment, else read from the keychain without migrating anything.
-QCoro::Task<TokenSet> readTokens();
+// Each service's token from its environment variables, else read from the keychain without
+// migrating anything.
+QCoro::Task<TokenSet> readTokens(ServiceTable services);
 
 } // namespace StatusCommand

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "modelfixture.h"
 
+#include "app/cardcounts.h"
+#include "app/cardqueries.h"
 #include "services/preferences.h"
 
 #include <QtTest>
@@ -49,7 +51,8 @@ private Q_SLOTS:
         add(u"a"_s, KanbanColumn::Idea);
         add(u"b"_s, KanbanColumn::Idea);
         QCOMPARE(card(u"a"_s).sortIndex, -1.0);
-        QCOMPARE(model().cards(projectID, KanbanColumn::Idea)[0].title, u"b"_s);
+        QCOMPARE(CardQueries::column(model().cards(), projectID, KanbanColumn::Idea)[0].title,
+                 u"b"_s);
         edit(u"a"_s, [](TaskCard &c) { c.sortIndex = -5, c.archived = true; });
         add(u"c"_s, KanbanColumn::Idea);
         QCOMPARE(card(u"c"_s).sortIndex, -6.0);
@@ -59,14 +62,14 @@ private Q_SLOTS:
 
         const QUuid only = add(u"only"_s, KanbanColumn::Doing, 4.0);
         model().archiveCard(only);
-        QVERIFY(model().cards(projectID, KanbanColumn::Doing).isEmpty());
+        QVERIFY(CardQueries::column(model().cards(), projectID, KanbanColumn::Doing).isEmpty());
         model().unarchiveCard(only);
         QCOMPARE(card(u"only"_s).sortIndex, 5.0);
         f->clock = f->clock.addDays(1);
         add(u"newer"_s, KanbanColumn::Idea);
         for (const TaskCard &c : model().cards())
             model().archiveCard(c.id);
-        QCOMPARE(model().archivedCards(projectID)[0].title, u"newer"_s);
+        QCOMPARE(CardQueries::archived(model().cards(), projectID)[0].title, u"newer"_s);
         model().deleteCard(only);
         QCOMPARE(model().cards().size(), 5);
     }
@@ -141,10 +144,10 @@ private Q_SLOTS:
         model().setDueDate(f->clock.addSecs(-1), timed);
         model().setDueDate(f->clock.addSecs(1), add(u"later"_s, KanbanColumn::Idea));
         model().setDueDate(f->clock.addDays(-3), add(u"done"_s, KanbanColumn::Done));
-        QCOMPARE(model().overdueCardsCount(), 1);
-        QCOMPARE(model().openCardsCount(projectID), 2);
+        QCOMPARE(CardCounts::overdue(model().cards(), f->clock), 1);
+        QCOMPARE(CardCounts::open(model().cards(), projectID), 2);
         model().archiveCard(timed);
-        QCOMPARE(model().overdueCardsCount(), 0);
+        QCOMPARE(CardCounts::overdue(model().cards(), f->clock), 0);
     }
 
     void autoArchiveUsesTheConfiguredAge()
@@ -154,13 +157,14 @@ private Q_SLOTS:
             edit(QLatin1String(title), [&](TaskCard &c) { c.completedAt = f->clock.addDays(age); });
         }
         add(u"no stamp"_s, KanbanColumn::Done);
-        QCoro::waitFor(model().refreshAll());
-        QVERIFY(model().archivedCards(projectID).isEmpty()); // switched off by default
+        QCoro::waitFor(model().refreshes().refreshAll());
+        QVERIFY(
+            CardQueries::archived(model().cards(), projectID).isEmpty()); // switched off by default
 
         f->preferences.setAutoArchiveEnabled(true);
         f->preferences.setAutoArchiveDays(0);
-        QCoro::waitFor(model().refreshAll());
-        const QList<TaskCard> archived = model().archivedCards(projectID);
+        QCoro::waitFor(model().refreshes().refreshAll());
+        const QList<TaskCard> archived = CardQueries::archived(model().cards(), projectID);
         QCOMPARE(archived.size(), 1);
         QCOMPARE(archived[0].title, u"15 days"_s);
     }

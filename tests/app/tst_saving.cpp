@@ -18,9 +18,9 @@ private Q_SLOTS:
     {
         ModelFixture f;
         AppModel &model = f.open();
-        model.waitForPendingSaves();
-        QVERIFY(!model.saveError());
-        QSignalSpy changed(&model, &AppModel::saveErrorChanged);
+        model.dataFile().waitForPendingSaves();
+        QVERIFY(!model.dataFile().saveError());
+        QSignalSpy changed(&model.dataFile(), &DataFile::saveErrorChanged);
 
         // Root may write anywhere, so the folder itself is put out of reach.
         const QString dir = f.environmentDir.dataDir(), moved = dir + u".moved"_s;
@@ -31,11 +31,13 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(f.dataFile(), QFileDevice::ReadOwner));
         model.addFolder(u"Web"_s);
         QTRY_COMPARE(changed.count(), 1); // reported through the event loop
-        QVERIFY2(model.saveError()->startsWith(u"cannot write "_s + f.dataFile() + u": "_s),
-                 qPrintable(*model.saveError()));
-        QVERIFY(model.saveError()->contains(root ? u"Not a directory"_s : u"not writable"_s));
+        QVERIFY2(
+            model.dataFile().saveError()->startsWith(u"cannot write "_s + f.dataFile() + u": "_s),
+            qPrintable(*model.dataFile().saveError()));
+        QVERIFY(model.dataFile().saveError()->contains(root ? u"Not a directory"_s
+                                                            : u"not writable"_s));
         model.addFolder(u"Apps"_s); // still failing: no news
-        model.waitForPendingSaves();
+        model.dataFile().waitForPendingSaves();
         QCOMPARE(changed.count(), 1);
 
         if (root)
@@ -44,9 +46,9 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(f.dataFile(),
                                           QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         model.addFolder(u"Docs"_s);
-        model.waitForPendingSaves(); // reports before it returns
+        model.dataFile().waitForPendingSaves(); // reports before it returns
         QCOMPARE(changed.count(), 2);
-        QVERIFY(!model.saveError());
+        QVERIFY(!model.dataFile().saveError());
         const auto saved = RecordJson::decodeDocument(readFile(f.dataFile()), f.clock);
         QCOMPARE(std::get<StoreData>(saved).folders, model.folders());
     }
@@ -60,13 +62,13 @@ private Q_SLOTS:
         QVERIFY(writeFile(f.dataFile(), marked));
         AppModel &model = f.open();
         model.updateProject(project);
-        QCoro::waitFor(model.refreshAll());
-        model.waitForPendingSaves();
+        QCoro::waitFor(model.refreshes().refreshAll());
+        model.dataFile().waitForPendingSaves();
         QCOMPARE(readFile(f.dataFile()), marked);
 
         for (int i = 0; i < 300; ++i)
             model.addCard(project.id, QString::number(i), {}, KanbanColumn::Idea);
-        model.waitForPendingSaves();
+        model.dataFile().waitForPendingSaves();
         const auto saved = RecordJson::decodeDocument(readFile(f.dataFile()), f.clock);
         QCOMPARE(std::get<StoreData>(saved).cards, model.cards());
     }

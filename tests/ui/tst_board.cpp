@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "uifixture.h"
 
+#include "app/cardqueries.h"
 #include "model/colornames.h"
 #include "ui/board/archivesheet.h"
 #include "ui/board/cardlistmodel.h"
@@ -408,7 +409,8 @@ void TestBoard::rowsFollowAnySequenceOfChanges()
         for (KanbanColumn kind : KanbanColumns::all()) {
             QStringList expected;
             for (const TaskCard &card :
-                 CardOrder::visible(f->model().cards(project.id, kind), board->filter(), mode))
+                 CardOrder::visible(CardQueries::column(f->model().cards(), project.id, kind),
+                                    board->filter(), mode))
                 expected.append(card.title);
             QCOMPARE(titles(cards(kind)), expected);
         }
@@ -694,7 +696,7 @@ void TestBoard::archiveSheetRestoresAndDeletes()
     QTRY_COMPARE(sheet->findChildren<QPushButton *>(u"deleteArchivedCardButton"_s).size(), 1);
     sheet->findChildren<QPushButton *>(u"deleteArchivedCardButton"_s).first()->click();
     answerDeletion(sheet, "confirmDeleteButton");
-    QCOMPARE(f->model().archivedCards(project.id).size(), 0);
+    QCOMPARE(CardQueries::archived(f->model().cards(), project.id).size(), 0);
     QCOMPARE(f->model().cards().size(), 1);
     QVERIFY(sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
 }

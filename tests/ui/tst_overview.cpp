@@ -138,7 +138,7 @@ private Q_SLOTS:
         f.tokens.refusesSaves = false;
         QTest::keyClicks(field, u"secret"_s);
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(model.token(), u"secret"_s);
+        QCOMPARE(model.tokens().token(StandardServices::netlify().token), u"secret"_s);
         QVERIFY(!shown(view, u"tokenBanner"_s));
     }
 
@@ -159,7 +159,7 @@ private Q_SLOTS:
         QSignalSpy activated(&view, &OverviewView::projectActivated);
 
         QVERIFY(!shown(view, u"attentionSection"_s));
-        QCoro::waitFor(model.refreshGit());
+        QCoro::waitFor(model.refreshes().refreshGit());
         QTRY_VERIFY(shown(view, u"attentionSection"_s));
         auto *section = child<AttentionSection>(view, u"attentionSection"_s);
         QAbstractItemModelTester tester(section->model(),

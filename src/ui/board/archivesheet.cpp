@@ -2,6 +2,7 @@
 #include "ui/board/archivesheet.h"
 
 #include "app/appmodel.h"
+#include "app/cardqueries.h"
 #include "i18n/localization.h"
 #include "services/preferences.h"
 #include "ui/board/archiverow.h"
@@ -82,7 +83,7 @@ void ArchiveSheet::retranslate()
 
 void ArchiveSheet::rebuild()
 {
-    const QList<TaskCard> cards = m_context.model.archivedCards(m_projectID);
+    const QList<TaskCard> cards = CardQueries::archived(m_context.model.cards(), m_projectID);
     QList<std::tuple<QUuid, QString, int>> shown;
     for (const TaskCard &card : cards)
         shown.append({card.id, card.title, int(card.column)});

@@ -79,7 +79,7 @@ MainView::MainView(UiContext &context, QWidget *parent)
     connect(context.desktop.commands, &AppCommands::newProjectRequested, this,
             &MainView::openNewProject);
     connect(context.desktop.commands, &AppCommands::refreshRequested, this,
-            [this] { m_context.model.requestRefresh(); });
+            [this] { m_context.model.refreshes().requestRefresh(); });
     connect(&context.preferences, &Preferences::languageChanged, this, &MainView::applyLanguage);
     applyLanguage();
 }

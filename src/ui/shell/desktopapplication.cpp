@@ -102,7 +102,7 @@ void DesktopApplication::quit()
 
 void DesktopApplication::finish()
 {
-    m_context->model().waitForPendingSaves();
+    m_context->model().dataFile().waitForPendingSaves();
 }
 
 int DesktopApplication::exec(int argc, char *argv[])
