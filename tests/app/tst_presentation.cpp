@@ -2,6 +2,7 @@
 #include "app/attention.h"
 #include "app/presentation.h"
 #include "i18n/localization.h"
+#include "support/fakedeployservice.h"
 
 #include <QtTest>
 
@@ -111,6 +112,33 @@ private Q_SLOTS:
         QCOMPARE(Presentation::gitHubColor({0, GitHubStatus::ChecksState::Failure}), Red);
         QVERIFY(!Presentation::showsGitHub(GitHubStatus{}));
         QVERIFY(Presentation::showsGitHub(GitHubStatus{1, GitHubStatus::ChecksState::None}));
+    }
+
+    // The table decides which service a project's deployment is shown under: the first whose
+    // id it has. Fakeploy, known to the tests only, keeps its id in the site address.
+    void deploymentsAreShownUnderTheFirstServiceWithAnId()
+    {
+        const ServiceTable services = FakeDeployService::tableAt(QUrl(u"http://127.0.0.1:9"_s));
+        const auto shownUnder = [&](const ProjectConfig &project) {
+            const DeployService *service = services.deployServiceOf(project);
+            return service ? service->token.title : QString();
+        };
+        ProjectConfig project;
+        project.siteURL = QString(); // empty is no id
+        QCOMPARE(shownUnder(project), QString());
+        project.siteURL = u"fp-1"_s;
+        QCOMPARE(shownUnder(project), u"Fakeploy"_s);
+        project.vercelProjectID = u"prj"_s;
+        QCOMPARE(shownUnder(project), u"Vercel"_s);
+        project.netlifySiteID = u"site"_s;
+        QCOMPARE(shownUnder(project), u"Netlify"_s);
+
+        // Every token is offered in table order, GitHub's last; the banner asks for Netlify's.
+        QStringList offered;
+        for (const TokenService &service : services.tokenServices())
+            offered.append(service.title);
+        QCOMPARE(offered, (QStringList{u"Netlify"_s, u"Vercel"_s, u"Fakeploy"_s, u"GitHub"_s}));
+        QCOMPARE(services.bannerService()->title, u"Netlify"_s);
     }
 
     void deployHistoryOutcomes()

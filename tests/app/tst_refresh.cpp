@@ -149,6 +149,42 @@ private Q_SLOTS:
         QVERIFY(model.refreshes().lastRefresh());
     }
 
+    // Fakeploy exists in the tests only: a row of the table and a client are all it takes.
+    void aServiceAddedToTheTableGoesThroughTheWholeRefresh()
+    {
+        const TokenService fakeploy = FakeDeployService::row({}).token;
+        ProjectConfig fake = repository(u"fake"_s);
+        fake.siteURL = u"fp-1"_s;
+        ProjectConfig both = repository(u"both"_s, u"site-1"_s); // Netlify comes first
+        both.siteURL = u"fp-2"_s;
+        AppModel &model = open({fake, both});
+        const QString path = FakeDeployService::path(u"fp-1"_s);
+        service->serve(path, 200,
+                       FakeDeployService::builds({{u"b2"_s, u"FAILED"_s}, {u"b1"_s, u"LIVE"_s}}));
+        refresh();
+        QCOMPARE(model.runtime().value(fake.id).deploy, DeployStatus::tokenMissing());
+        QVERIFY(service->requests().isEmpty());
+
+        model.tokens().saveToken(fakeploy, u"fp-secret"_s);
+        refresh();
+        QCOMPARE(service->requests()[0].path, path);
+        QCOMPARE(service->requests()[0].query, u"limit=8"_s);
+        QCOMPARE(service->requests()[0].headers.value("authorization"), "Bearer fp-secret");
+        QCOMPARE(model.runtime().value(fake.id).deploy, DeployStatus::buildFailed());
+        QCOMPARE(model.runtime().value(both.id).deploy, DeployStatus::tokenMissing());
+        QCOMPARE(requestsMentioning(u"fp-2"_s), 0);
+        // Its own word for a failure without a message, on the card and in the notification.
+        QCOMPARE(openFixCards(fake.id), 1);
+        QCOMPARE(model.cards()[0].note, u"sestavení selhalo"_s);
+        QCOMPARE(f->notifications.size(), 1);
+        QCOMPARE(f->notifications[0].second, u"sestavení selhalo"_s);
+
+        service->serve(path, 200, FakeDeployService::builds({{u"b3"_s, u"LIVE"_s}}));
+        refresh();
+        QCOMPARE(model.runtime().value(fake.id).deploy.kind, DeployStatus::Kind::Ready);
+        QCOMPARE(openFixCards(fake.id), 0);
+    }
+
     void failedDeploymentOpensOneFixCardUntilItRecovers()
     {
         const ProjectConfig site = repository(u"site"_s, u"site-1"_s);
