@@ -34,7 +34,7 @@ class AppModelTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startSeedsOnceRepairsIndicesSavesOnlyWhenNeededAndSeedsTheDemo()
+    void firstStartSeedsOnceAndSavesAtOnce()
     {
         ModelFixture f;
         QVERIFY(f.open().projects().isEmpty());
@@ -42,7 +42,11 @@ private Q_SLOTS:
         QVERIFY(first.didSeed);
         QCOMPARE(first.labels.size(), 6);
         QCOMPARE(f.open().labels(), first.labels); // the second start reads, seeds nothing
+    }
 
+    void duplicateIndicesAreRenumberedAndDistinctOnesLeftUnsaved()
+    {
+        ModelFixture f;
         // 3, 3, 7 has duplicates and is renumbered in list order; 1, 2 is left alone.
         const auto a = makeProject(u"A"_s, 3), b = makeProject(u"B"_s, 3),
                    c = makeProject(u"C"_s, 7);
@@ -57,8 +61,11 @@ private Q_SLOTS:
         QVERIFY(writeFile(f.dataFile(), distinct));
         f.open();
         QCOMPARE(bytesOnDisk(f), distinct);
+    }
 
-        // The demo account seeds its sample projects beside those already there.
+    void theDemoAccountSeedsBesideProjectsAlreadyThere()
+    {
+        ModelFixture f;
         const QString base = f.environmentDir.root() + u"/home/Documents/Quaylin-demo"_s;
         QDir().mkpath(base + u"/blog"_s);
         QDir().mkpath(base + u"/landing"_s);

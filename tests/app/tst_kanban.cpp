@@ -46,7 +46,7 @@ private Q_SLOTS:
         projectID = model().projects()[0].id;
     }
 
-    void newCardsGoOnTopAndArchiveRestoreAndDelete()
+    void newCardsGoOnTopOfTheirColumn()
     {
         add(u"a"_s, KanbanColumn::Idea);
         add(u"b"_s, KanbanColumn::Idea);
@@ -59,7 +59,11 @@ private Q_SLOTS:
         add(u"d"_s, KanbanColumn::Done);
         QVERIFY(!card(u"d"_s).completedAt);
         QCOMPARE(card(u"d"_s).createdAt, f->clock);
+    }
 
+    void archiveRestoreAndDelete()
+    {
+        add(u"older"_s, KanbanColumn::Done);
         const QUuid only = add(u"only"_s, KanbanColumn::Doing, 4.0);
         model().archiveCard(only);
         QVERIFY(CardQueries::column(model().cards(), projectID, KanbanColumn::Doing).isEmpty());
@@ -71,7 +75,7 @@ private Q_SLOTS:
             model().archiveCard(c.id);
         QCOMPARE(CardQueries::archived(model().cards(), projectID)[0].title, u"newer"_s);
         model().deleteCard(only);
-        QCOMPARE(model().cards().size(), 5);
+        QCOMPARE(model().cards().size(), 2);
     }
 
     void movingPlacesAndStampsCompletion()
@@ -104,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(model().commitSuggestionCard(), finished);
     }
 
-    void labelsAndChecklists()
+    void labelsToggleAndLeaveWithTheirDeletion()
     {
         const QUuid id = add(u"card"_s, KanbanColumn::Idea);
         const QUuid bug = model().labels()[0].id;
@@ -116,7 +120,11 @@ private Q_SLOTS:
         model().deleteLabel(bug);
         QCOMPARE(card(u"card"_s).labelIDs.size(), 2);
         QCOMPARE(model().labels().size(), 5);
+    }
 
+    void checklistItemsAreTrimmedTickedAndRemoved()
+    {
+        const QUuid id = add(u"card"_s, KanbanColumn::Idea);
         QSignalSpy cards(&model(), &AppModel::cardsChanged);
         model().addChecklistItem(u" \n "_s, id);
         QCOMPARE(cards.count(), 0);
@@ -130,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(card(u"card"_s).checklist.size(), 1);
     }
 
-    void timersAndOverdueCounts()
+    void timersKeepTheFirstStartAndCountWholeSeconds()
     {
         const QUuid timed = add(u"timed"_s, KanbanColumn::Doing);
         model().startTimer(timed);
@@ -140,7 +148,11 @@ private Q_SLOTS:
         model().stopTimer(timed);
         model().stopTimer(timed);
         QCOMPARE(card(u"timed"_s).timeSpentSeconds, 90);
+    }
 
+    void overdueCountsOpenCardsPastTheirDueInstant()
+    {
+        const QUuid timed = add(u"timed"_s, KanbanColumn::Doing);
         model().setDueDate(f->clock.addSecs(-1), timed);
         model().setDueDate(f->clock.addSecs(1), add(u"later"_s, KanbanColumn::Idea));
         model().setDueDate(f->clock.addDays(-3), add(u"done"_s, KanbanColumn::Done));

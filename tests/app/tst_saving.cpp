@@ -90,13 +90,19 @@ private Q_SLOTS:
         }
         QVERIFY(writeFile(f.dataFile(), RecordJson::encodeDocument(document)));
 
+        // The kills land at random moments; QUAYLIN_TEST_SEED replays a failing run's.
+        bool given = false;
+        const uint fromEnvironment = qEnvironmentVariable("QUAYLIN_TEST_SEED").toUInt(&given);
+        const quint32 seed = given ? fromEnvironment : QRandomGenerator::global()->generate();
+        qInfo("kill delays from QUAYLIN_TEST_SEED=%u", seed);
+        QRandomGenerator random(seed);
         int onDisk = 0;
         for (int round = 0; round < 25; ++round) {
             QProcess child;
             child.start(QStringLiteral(SAVELOOP_BINARY), {f.environmentDir.dataDir()});
             // Once it has saved: starting takes a tenth of a second, a sanitizer's build far more.
             QVERIFY(child.waitForReadyRead(30'000));
-            QThread::msleep(QRandomGenerator::global()->bounded(60));
+            QThread::msleep(random.bounded(60));
             child.kill();
             QVERIFY(child.waitForFinished());
             QCOMPARE(child.exitStatus(), QProcess::CrashExit);
