@@ -58,7 +58,7 @@ QString folderIdentity(const QString &path)
 
 namespace AddCommand {
 
-int run(const Options &options)
+int run(const Options &options, const ServiceTable &services)
 {
     QTextStream err(stderr);
     const QString typed = options.path.isEmpty() ? QDir::currentPath() : options.path;
@@ -101,7 +101,6 @@ int run(const Options &options)
     project.emoji = ProjectInput::emoji(options.emoji.value_or(QString()));
     project.siteURL = ProjectInput::optionalText(options.siteURL);
     project.githubURL = ProjectInput::optionalText(options.githubURL);
-    const ServiceTable services = StandardServices::table();
     for (const DeployService &service : services.deploys)
         project.*service.projectID =
             ProjectInput::optionalText(options.deployIDs.value(service.token.key));

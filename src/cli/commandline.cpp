@@ -54,11 +54,12 @@ int usageError(const QString &problem)
 // Runs `status` to completion on the application's event loop. Started from inside the loop:
 // a run with nothing to wait for ends at once, and an exit asked for before the loop runs
 // would be lost.
-int runStatus(QCoreApplication &app, const StatusCommand::Options &options)
+int runStatus(QCoreApplication &app, const StatusCommand::Options &options,
+              const ServiceTable &services)
 {
     int exitCode = 1;
-    QTimer::singleShot(0, &app, [&exitCode, options] {
-        StatusCommand::run(options).then([&exitCode](int code) {
+    QTimer::singleShot(0, &app, [&exitCode, options, services] {
+        StatusCommand::run(options, services).then([&exitCode](int code) {
             exitCode = code;
             QCoreApplication::exit(code);
         });
@@ -138,13 +139,14 @@ int run(QCoreApplication &app)
     // Read once: the language of every text printed.
     const Preferences preferences;
     const QStringList arguments = app.arguments().mid(1);
+    const ServiceTable services = StandardServices::table();
     // Without arguments main() starts the desktop application instead.
     if (arguments.isEmpty())
         return usageError(u"no command"_s);
 
     const QString command = arguments.first();
     if (command == u"--help" || command == u"-h" || command == u"help")
-        return Terminal::writeOut(usage(StandardServices::table()).toUtf8()) ? 1 : 0;
+        return Terminal::writeOut(usage(services).toUtf8()) ? 1 : 0;
     if (command == u"--version" || command == u"-v") {
         const QString version = u"quaylin "_s + QCoreApplication::applicationVersion() + u'\n';
         return Terminal::writeOut(version.toUtf8()) ? 1 : 0;
@@ -160,15 +162,14 @@ int run(QCoreApplication &app)
             else
                 return usageError(u"unknown argument for status: "_s + argument);
         }
-        return runStatus(app, options);
+        return runStatus(app, options, services);
     }
 
     if (command == u"add") {
         AddCommand::Options options;
-        if (const std::optional<int> failed =
-                parseAdd(arguments, StandardServices::table(), options))
+        if (const std::optional<int> failed = parseAdd(arguments, services, options))
             return *failed;
-        return AddCommand::run(options);
+        return AddCommand::run(options, services);
     }
 
     if (command == u"export") {

@@ -4,7 +4,6 @@
 #include "app/cardcounts.h"
 #include "app/presentation.h"
 #include "app/sidebarorder.h"
-#include "app/standardservices.h"
 #include "app/statusrefresher.h"
 #include "cli/datafilereading.h"
 #include "cli/projectreport.h"
@@ -74,13 +73,12 @@ QCoro::Task<TokenSet> readTokens(ServiceTable services)
     co_return tokens;
 }
 
-QCoro::Task<int> run(Options options)
+QCoro::Task<int> run(Options options, ServiceTable services)
 {
     const std::optional<StoreData> stored = DataFileReading::read(Store(Store::defaultDir()));
     if (!stored)
         co_return 1;
     const StoreData document = *stored;
-    const ServiceTable services = StandardServices::table();
     const TokenSet tokens = co_await readTokens(services);
 
     ProcessRunner runner;

@@ -18,7 +18,7 @@ struct Options {
 // one line per project elsewhere. Nothing is saved, no card is made, nothing is posted.
 // Returns the exit status: 1 when the data file cannot be read or standard output cannot be
 // written.
-QCoro::Task<int> run(Options options);
+QCoro::Task<int> run(Options options, ServiceTable services);
 
 // Each service's token from its environment variables, else read from the keychain without
 // migrating anything.
