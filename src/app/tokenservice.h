@@ -10,16 +10,18 @@
 // A service that takes a personal access token, as a row of the service table: where its token
 // is kept, where the command line finds one, and how the settings offer it.
 struct TokenService {
-    QString key{};                      // "netlify": names the token in token sets and widgets
-    QString title{};                    // "Netlify", shown as it is in every language
-    QString keychainItem{};             // the keychain item's service name
-    QStringList formerKeychainItems{};  // read when keychainItem holds nothing, copied to it at
-                                        // start, and removed with the token
-    QStringList environmentVariables{}; // the command line's stand-ins, the first set one wins
-    bool optional = false;              // the service answers without a token too, within limits
-    QString explanation{};              // the settings group's first line (Czech source), or none
-    QString bannerTitle{}; // the overview's banner that asks for this token while none is kept
-                           // ("Připoj Netlify", Czech source), or none
+    QString key{};          // "netlify": names the token in token sets and widgets
+    QString title{};        // "Netlify", shown as it is in every language
+    QString keychainItem{}; // the keychain item's service name
+    // Read when keychainItem holds nothing and then copied to it at start; removed with the token.
+    QStringList formerKeychainItems{};
+    // The command line's stand-ins for the keychain; the first one set wins.
+    QStringList environmentVariables{};
+    bool optional = false; // the service answers without a token too, within limits
+    QString explanation{}; // the settings group's first line (Czech source), or none
+    // The overview's banner asking for this token while none is kept ("Připoj Netlify", Czech
+    // source), or none.
+    QString bannerTitle{};
 
     friend bool operator==(const TokenService &, const TokenService &) = default;
 };
