@@ -104,25 +104,24 @@ int main(int argc, char *argv[])
     ProcessRunner runner;
     QNetworkAccessManager network;
     MemoryTokenStore tokens;
-    tokens.items.insert(TokenServices::netlify(), QStringLiteral("n"));
-    tokens.items.insert(TokenServices::vercel(), QStringLiteral("v"));
-    tokens.items.insert(TokenServices::github(), QStringLiteral("g"));
     AppEnvironment environment;
+    for (const TokenService &service : environment.services.tokenServices())
+        tokens.items.insert(service.keychainItem, QStringLiteral("t"));
     environment.store = Store(root.path() + QStringLiteral("/data/Quaylin"));
     environment.processRunner = &runner;
     environment.network = &network;
-    environment.endpoints.netlify = netlify.base();
-    environment.endpoints.vercel = vercel.base();
+    environment.services.deploys[0].endpoint = netlify.base(); // Netlify, then Vercel
+    environment.services.deploys[1].endpoint = vercel.base();
     environment.endpoints.github = github.base();
     environment.tokens = &tokens;
     AppModel model(environment);
-    QCoro::waitFor(model.loadTokens());
+    QCoro::waitFor(model.tokens().load());
 
     QList<double> walls;
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer timer;
         timer.start();
-        QCoro::waitFor(model.refreshAll());
+        QCoro::waitFor(model.refreshes().refreshAll());
         walls.append(double(timer.nsecsElapsed()) / 1e6);
     }
     const double wall = median(walls);
@@ -132,7 +131,7 @@ int main(int argc, char *argv[])
     const double bound = floor + gitHubBound + deployBound;
     int ready = 0;
     for (const ProjectConfig &project : projects)
-        ready += model.runtime(project.id).deploy.kind == DeployStatus::Kind::Ready ? 1 : 0;
+        ready += model.runtime().value(project.id).deploy.kind == DeployStatus::Kind::Ready ? 1 : 0;
     std::printf("refreshAll of %d projects (%d ready), median of 3: %.1f ms\n", projectCount, ready,
                 wall);
     std::printf("bound: git floor %.1f + GitHub %.0f + deployments %.0f = %.1f ms; ratio %.2f\n",

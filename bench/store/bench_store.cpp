@@ -112,7 +112,7 @@ std::pair<double, double> measureEdit(const QString &dir, const StoreData &data)
             card.title += u'.';
             model.updateCard(card);
         },
-        editRuns, [&] { model.waitForPendingSaves(); });
+        editRuns, [&] { model.dataFile().waitForPendingSaves(); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // time from the action until the window has painted the result.
 #include "uibench.h"
 
+#include "app/cardqueries.h"
 #include "support/benchsupport.h"
 #include "ui/board/archivesheet.h"
 #include "ui/board/cardlistview.h"
@@ -78,13 +79,14 @@ QList<UiFigure> cardChange(UiBench &bench)
 {
     BenchWindow &window = boardShown(bench);
     AppModel &model = bench.model();
-    const QList<TaskCard> shown = model.cards(bench.boardProject(), KanbanColumn::Doing);
+    const QList<TaskCard> shown =
+        CardQueries::column(model.cards(), bench.boardProject(), KanbanColumn::Doing);
     const double ms = medianOf(50, [&](int i) {
         TaskCard card = *model.card(shown[i % 10].id);
         card.title = shown[i % 10].title + u" (%1)"_s.arg(i); // a real change every time
         return settledAfter(window, [&] { model.updateCard(card); });
     });
-    model.waitForPendingSaves();
+    model.dataFile().waitForPendingSaves();
     return {{u"card_change_ms"_s, ms, 4}};
 }
 
@@ -109,7 +111,9 @@ QList<UiFigure> drop(UiBench &bench)
         KanbanColumnView *target =
             board(window).column(i % 2 == 0 ? KanbanColumn::Doing : KanbanColumn::Idea);
         QMimeData data;
-        data.setText(model.cards(bench.boardProject(), from).constLast().id.toString());
+        data.setText(CardQueries::column(model.cards(), bench.boardProject(), from)
+                         .constLast()
+                         .id.toString());
         const QPoint point(target->width() / 2, 12);
         QDragEnterEvent enter(point, Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(target, &enter);
@@ -121,7 +125,7 @@ QList<UiFigure> drop(UiBench &bench)
             QApplication::sendEvent(target, &event);
         });
     });
-    model.waitForPendingSaves();
+    model.dataFile().waitForPendingSaves();
     return {{u"drop_ms"_s, ms, 8}};
 }
 
@@ -186,7 +190,7 @@ QList<UiFigure> archiveOpen(UiBench &bench)
         QApplication::processEvents();
         return opened;
     });
-    model->waitForPendingSaves();
+    model->dataFile().waitForPendingSaves();
     return {{u"archive_open_ms"_s, ms, 100}};
 }
 

@@ -80,7 +80,7 @@ QList<UiFigure> editMainThread(UiBench &bench)
         QApplication::processEvents();
         times.append(millisecondsSince(timer));
     }
-    model.waitForPendingSaves();
+    model.dataFile().waitForPendingSaves();
     return {{u"edit_main_thread_ms"_s, BenchSupport::median(times), 4}};
 }
 
@@ -101,7 +101,7 @@ QList<UiFigure> refreshStalls(UiBench &bench)
     });
     ticker.start();
     last = millisecondsSince(clock);
-    QCoro::waitFor(bench.model().refreshAll());
+    QCoro::waitFor(bench.model().refreshes().refreshAll());
     ticker.stop();
     std::sort(gaps.begin(), gaps.end());
     const double worst = gaps.isEmpty() ? 0 : gaps.last();

@@ -98,12 +98,8 @@ UiBench::UiBench()
     m_updates = std::make_unique<UpdateChecker>(m_network, QUrl(u"http://127.0.0.1:9/v.json"_s),
                                                 u"1.0"_s, *m_preferences);
     m_hotKey = std::make_unique<GlobalHotKeyManager>(std::make_unique<FakeHotKeyBackend>());
-    m_tokens.items.insert(TokenServices::netlify(), u"n"_s);
-    m_tokens.items.insert(TokenServices::vercel(), u"v"_s);
-    m_tokens.items.insert(TokenServices::github(), u"g"_s);
-
     auto model = std::make_unique<AppModel>(environment(dataDir));
-    QCoro::waitFor(model->loadTokens());
+    QCoro::waitFor(model->tokens().load());
     m_context = std::make_unique<UiContext>(
         UiContext{*model, *m_updates, *m_preferences, m_desktop.desktop(), *m_hotKey});
     m_model = std::move(model);
@@ -124,11 +120,13 @@ bool UiBench::writeDocument(const QString &dataDir, const StoreData &document)
 AppEnvironment UiBench::environment(const QString &dataDir)
 {
     AppEnvironment environment;
+    for (const TokenService &service : environment.services.tokenServices())
+        m_tokens.items.insert(service.keychainItem, u"t"_s);
     environment.store = Store(dataDir);
     environment.processRunner = &m_runner;
     environment.network = &m_network;
-    environment.endpoints.netlify = m_services[0]->base();
-    environment.endpoints.vercel = m_services[1]->base();
+    environment.services.deploys[0].endpoint = m_services[0]->base(); // Netlify, then Vercel
+    environment.services.deploys[1].endpoint = m_services[1]->base();
     environment.endpoints.github = m_services[2]->base();
     environment.tokens = &m_tokens;
     environment.preferences = m_preferences.get();

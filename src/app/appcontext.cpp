@@ -26,6 +26,7 @@ AppContext::AppContext(Options options, QObject *parent)
     environment.store = options.store;
     environment.processRunner = &m_runner;
     environment.network = &m_network;
+    environment.services = options.services;
     environment.endpoints = options.endpoints;
     environment.tokens = options.tokens;
     environment.preferences = options.preferences;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/appmodel.h"
+#include "app/servicetable.h"
+#include "app/standardservices.h"
 #include "model/store.h"
 #include "services/languageswitch.h"
 #include "services/notificationmanager.h"
@@ -29,6 +31,7 @@ class AppContext final : public QObject {
 public:
     struct Options {
         Store store{Store::defaultDir()};
+        ServiceTable services = StandardServices::table();
         ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
         QDBusConnection bus = QDBusConnection::sessionBus();
         TokenStore *tokens = nullptr;       // none: the system keychain

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/servicetable.h"
+#include "app/standardservices.h"
 #include "model/store.h"
 #include "sources/serviceendpoints.h"
 
@@ -21,6 +23,7 @@ struct AppEnvironment {
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     ProcessRunner *processRunner = nullptr;   // required
     QNetworkAccessManager *network = nullptr; // required
+    ServiceTable services = StandardServices::table();
     ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
     TokenStore *tokens = nullptr;             // none: no keychain, tokens stay absent
     const Preferences *preferences = nullptr; // none: the defaults (no auto-archive)

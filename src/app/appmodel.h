@@ -2,36 +2,33 @@
 #pragma once
 
 #include "app/appenvironment.h"
+#include "app/datafile.h"
 #include "app/projectruntime.h"
 #include "app/recordlookup.h"
-#include "app/statuscolor.h"
-#include "app/statusrefresher.h"
-#include "model/fileresult.h"
-#include "model/saveworker.h"
+#include "app/refreshscheduler.h"
+#include "app/tokenregistry.h"
 #include "model/storedata.h"
 
-#include <QCoroTask>
 #include <QDateTime>
 #include <QList>
 #include <QObject>
-#include <QTimer>
 #include <QUuid>
 
 #include <memory>
 #include <optional>
 #include <type_traits>
 
-// The one model of the application: owns every persisted list, the live status of each
-// project, the refresh flags and the tokens. Every operation that changes persisted data hands
-// a snapshot of the whole document to a writing thread at its end and returns; see
-// waitForPendingSaves and saveError. Change signals are emitted only when a value really differs.
+// The one model of the application: owns every persisted list and the live status of each
+// project, and applies every operation on them. Every operation that changes persisted data
+// hands a snapshot of the whole document to the data file at its end and returns. Change
+// signals are emitted only when a value really differs. The tokens, the refresh schedule and
+// the data file are parts of it with their own signals, reached through tokens(), refreshes()
+// and dataFile().
 class AppModel final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AppModel)
 
 public:
-    static constexpr int autoRefreshSeconds = 600;
-
     // Loads the data file (an unreadable one is set aside first), seeds a first run, adopts
     // the lists, repairs duplicate project indices and saves what changed.
     explicit AppModel(AppEnvironment environment, QObject *parent = nullptr);
@@ -52,33 +49,23 @@ public:
     QList<TaskCard> cards() const { return m_cards; }
     QList<CardLabel> labels() const { return m_labels; }
     QList<ProjectFolder> folders() const { return m_folders; }
+    // Live status by project; a project without an entry reads as a fresh ProjectRuntime.
     RuntimeMap runtime() const { return m_runtime; }
-    // The project's live status, or a fresh one when it has none yet.
-    ProjectRuntime runtime(const QUuid &projectID) const;
     // Look-ups by id (the first record with that id), for views that update one row.
     std::optional<ProjectConfig> project(const QUuid &id) const;
     std::optional<TaskCard> card(const QUuid &id) const;
     std::optional<ProjectFolder> folder(const QUuid &id) const;
-    std::optional<CardLabel> label(const QUuid &id) const;
-    std::optional<QDateTime> lastRefresh() const { return m_lastRefresh; }
-    bool isRefreshing() const { return m_isRefreshing; }
-    std::optional<QString> token() const { return m_token; }
-    std::optional<QString> vercelToken() const { return m_vercelToken; }
-    std::optional<QString> githubToken() const { return m_githubToken; }
     std::optional<TaskCard> commitSuggestionCard() const { return m_commitSuggestionCard; }
     void clearCommitSuggestion();
-    // Where the unreadable data file found at start was moved, if any.
-    QString setAsidePath() const { return m_setAsidePath; }
-    // Why the latest save failed, naming the data file and the system's reason ("cannot write
-    // …/store.json: No space left on device"); absent once a save has succeeded again. Kept
-    // from the failure until then; saveErrorChanged tells both moments.
-    std::optional<QString> saveError() const { return m_saveError; }
-    // The data file the model saves to.
-    QString dataFilePath() const { return m_env.store.filePath(); }
-    // Blocks until every change made so far is on disk or its save has failed, and updates
-    // saveError (emitting saveErrorChanged) before it returns. Export and the command line
-    // call it before they go on; the destructor finishes the last save too.
-    void waitForPendingSaves();
+
+    // The services it talks to, with the one a project deploys to.
+    const ServiceTable &services() const { return m_env.services; }
+    TokenRegistry &tokens() { return m_tokens; }
+    RefreshScheduler &refreshes() { return m_refreshes; }
+    DataFile &dataFile() { return *m_dataFile; }
+
+    // Replaces every list with the document's (a restored backup), saves and starts a refresh.
+    void restore(const StoreData &document);
 
     // Projects and folders.
     void addProject(ProjectConfig project);
@@ -91,22 +78,6 @@ public:
     void moveProject(const QUuid &id, const std::optional<QUuid> &folderID);
     void reorderProject(const QUuid &id, const std::optional<QUuid> &before,
                         const std::optional<QUuid> &folderID);
-
-    // Backup files. Both say why they failed (FileResult::error names the file and the
-    // reason); a failure changes nothing, in memory or on disk. Export waits for pending saves
-    // and never replaces what is not a regular file (a folder, a FIFO, a device). Import reads
-    // only a regular file of at most Store::maxDocumentBytes that decodes whole, then saves
-    // and starts a refresh.
-    FileResult exportBackup(const QString &path);
-    FileResult importBackup(const QString &path);
-
-    // Card queries.
-    QList<TaskCard> cards(const QUuid &projectID, KanbanColumn column) const;
-    QList<TaskCard> archivedCards(const QUuid &projectID) const;
-    int openCardsCount() const;
-    int openCardsCount(const QUuid &projectID) const;
-    int overdueCardsCount() const;
-    int overdueCardsCount(const QUuid &projectID) const;
 
     // Cards.
     void addCard(const QUuid &projectID, const QString &title, const QString &note,
@@ -131,32 +102,6 @@ public:
     void renameLabel(const QUuid &id, const QString &name, const QString &colorName);
     void deleteLabel(const QUuid &id);
 
-    // Refresh. A direct refreshAll always runs a pass, even beside one that runs already (the
-    // two interleave); isRefreshing stays true until the last running pass has finished.
-    QCoro::Task<> refreshAll();
-    QCoro::Task<> refreshGit();
-    QCoro::Task<> refreshGitHub();
-    // What every trigger calls (project edits, token saves, restores, the timer, the menu);
-    // the caller does not wait. Requests made while no pass runs start one pass on the next
-    // turn of the event loop; requests made while a pass runs start one follow-up pass when
-    // the last pass ends. A pass that starts covers every request made before it.
-    void requestRefresh();
-
-    // Tokens: blank values are ignored; a save starts a refresh, a removal does not. A token
-    // the keychain refuses to store is dropped again and reported by tokenSaveFailed.
-    void saveToken(const QString &value);
-    void saveVercelToken(const QString &value);
-    void saveGitHubToken(const QString &value);
-    void removeToken();
-    void removeVercelToken();
-    void removeGitHubToken();
-    QCoro::Task<> loadTokens();
-
-    // Attention.
-    std::optional<QString> attentionReason(const QUuid &projectID) const;
-    QList<ProjectConfig> projectsNeedingAttention() const;
-    StatusColor worstStatus() const;
-
 Q_SIGNALS:
     void projectsChanged();
     void cardsChanged();
@@ -164,32 +109,20 @@ Q_SIGNALS:
     void foldersChanged();
     // One project's live status changed (or was removed with the project).
     void runtimeChanged(const QUuid &projectID);
-    void lastRefreshChanged();
-    void isRefreshingChanged();
-    void tokenChanged();
-    void vercelTokenChanged();
-    void githubTokenChanged();
-    // The keychain could not store the token of `service` (TokenServices), e.g. because no
-    // keychain service runs; the model holds no token for it any more.
-    void tokenSaveFailed(const QString &service);
     void commitSuggestionCardChanged();
-    // A save failed, or succeeded after a failure (see saveError).
-    void saveErrorChanged();
 
 private:
     void adopt(const StoreData &document);
+    // The persisted document as the data file gets it.
     StoreData snapshot() const;
-    // Hands the current lists to the writing thread; returns at once.
+    // Hands the current document to the data file; returns at once.
     void persist();
-    void setSaveError(const std::optional<QString> &error);
 
     void setProjects(QList<ProjectConfig> projects);
     void setCards(QList<TaskCard> cards);
     void setLabels(QList<CardLabel> labels);
     void setFolders(QList<ProjectFolder> folders);
     void setRuntimeEntry(const QUuid &projectID, const ProjectRuntime &entry);
-    void setLastRefresh(const std::optional<QDateTime> &value);
-    void setIsRefreshing(bool value);
     void setCommitSuggestionCard(const std::optional<TaskCard> &card);
 
     // Stores `value` in `field` and emits `changed`, only when the value really differs.
@@ -240,33 +173,19 @@ private:
                                 KanbanColumn column, const std::optional<QUuid> &before);
 
     RefreshHooks refreshHooks();
+    // The follow-up of every full refresh pass.
+    void afterRefresh();
     void reconcileDeployFixCards();
     void autoArchiveOldDoneCards();
-    void saveTokenValue(const QString &value, const QString &service,
-                        std::optional<QString> AppModel::*property, void (AppModel::*changed)());
-    TokenSet tokens() const { return {m_token, m_vercelToken, m_githubToken}; }
 
     AppEnvironment m_env;
-    std::shared_ptr<StatusRefresher> m_refresher;
+    TokenRegistry m_tokens;
+    RefreshScheduler m_refreshes;
+    std::unique_ptr<DataFile> m_dataFile;
     QList<ProjectConfig> m_projects;
     QList<TaskCard> m_cards;
     QList<CardLabel> m_labels;
     QList<ProjectFolder> m_folders;
     RuntimeMap m_runtime;
-    std::optional<QDateTime> m_lastRefresh;
-    bool m_isRefreshing = false;
-    int m_refreshPasses = 0;         // full passes running now
-    bool m_refreshRequested = false; // a request no running pass has covered yet
-    bool m_refreshQueued = false;    // a pass is due on the next turn of the event loop
-    std::optional<QString> m_token;
-    std::optional<QString> m_vercelToken;
-    std::optional<QString> m_githubToken;
     std::optional<TaskCard> m_commitSuggestionCard;
-    std::optional<QString> m_saveError;
-    std::unique_ptr<SaveWorker> m_saver;
-    QTimer m_autoRefresh;
-    QString m_setAsidePath;
-    // An unreadable data file that could not be moved aside yet blocks every save, so it is
-    // never overwritten.
-    bool m_unreadableInPlace = false;
 };

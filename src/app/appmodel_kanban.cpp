@@ -1,69 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "app/appmodel.h"
 
-#include "app/cardcounts.h"
+#include "app/cardqueries.h"
 #include "app/recordlookup.h"
 #include "app/sortindex.h"
 #include "services/preferences.h"
 
 #include <algorithm>
 
-QList<TaskCard> AppModel::cards(const QUuid &projectID, KanbanColumn column) const
-{
-    QList<TaskCard> result;
-    for (const TaskCard &card : m_cards) {
-        if (card.projectID == projectID && card.column == column && !card.archived)
-            result.append(card);
-    }
-    return SortIndex::stableSorted(result);
-}
-
-QList<TaskCard> AppModel::archivedCards(const QUuid &projectID) const
-{
-    QList<TaskCard> result;
-    for (const TaskCard &card : m_cards) {
-        if (card.projectID == projectID && card.archived)
-            result.append(card);
-    }
-    const auto finished = [](const TaskCard &card) {
-        return card.completedAt.value_or(card.createdAt);
-    };
-    std::stable_sort(result.begin(), result.end(), [&](const TaskCard &a, const TaskCard &b) {
-        return finished(a) > finished(b);
-    });
-    return result;
-}
-
-int AppModel::openCardsCount() const
-{
-    return CardCounts::open(m_cards);
-}
-
-int AppModel::openCardsCount(const QUuid &projectID) const
-{
-    return CardCounts::open(m_cards, projectID);
-}
-
-int AppModel::overdueCardsCount() const
-{
-    return CardCounts::overdue(m_cards, now());
-}
-
-int AppModel::overdueCardsCount(const QUuid &projectID) const
-{
-    return CardCounts::overdue(m_cards, now(), projectID);
-}
-
 double AppModel::nextSortIndex(const QList<TaskCard> &cards, const QUuid &projectID,
                                KanbanColumn column, const std::optional<QUuid> &before)
 {
-    QList<TaskCard> siblings;
-    for (const TaskCard &card : cards) {
-        if (card.projectID == projectID && card.column == column && !card.archived)
-            siblings.append(card);
-    }
     QList<SortIndex::Sibling> sorted;
-    for (const TaskCard &card : SortIndex::stableSorted(siblings))
+    for (const TaskCard &card : CardQueries::column(cards, projectID, column))
         sorted.append({card.id, card.sortIndex});
     return SortIndex::placement(sorted, before);
 }

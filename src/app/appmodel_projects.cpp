@@ -12,13 +12,13 @@ void AppModel::addProject(ProjectConfig project)
     project.sortIndex = SortIndex::afterLast(indices);
     setProjects(m_projects + QList<ProjectConfig>{project});
     persist();
-    requestRefresh();
+    m_refreshes.requestRefresh();
 }
 
 void AppModel::updateProject(const ProjectConfig &project)
 {
     if (editProject(project.id, [&](ProjectConfig &existing) { existing = project; }))
-        requestRefresh();
+        m_refreshes.requestRefresh();
 }
 
 void AppModel::removeProject(const ProjectConfig &project)

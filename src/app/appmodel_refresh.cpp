@@ -5,66 +5,13 @@
 
 #include <QPointer>
 
-void AppModel::requestRefresh()
-{
-    m_refreshRequested = true;
-    // A running pass starts the follow-up when it ends.
-    if (m_refreshPasses > 0 || m_refreshQueued)
-        return;
-    m_refreshQueued = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_refreshQueued = false;
-            if (m_refreshRequested && m_refreshPasses == 0)
-                refreshAll();
-        },
-        Qt::QueuedConnection);
-}
-
-QCoro::Task<> AppModel::refreshAll()
-{
-    QPointer guard(this);
-    ++m_refreshPasses;
-    // Covers every request made until now: the pass reads projects and tokens from here on.
-    m_refreshRequested = false;
-    setIsRefreshing(true);
-    const RefreshHooks hooks = refreshHooks();
-    co_await m_refresher->refreshAll(hooks);
-    if (!guard)
-        co_return;
-
-    reconcileDeployFixCards();
-    autoArchiveOldDoneCards();
-    setLastRefresh(now());
-    if (--m_refreshPasses > 0)
-        co_return; // the last pass to end clears the flag
-    if (m_refreshRequested) {
-        refreshAll(); // the follow-up keeps the flag set
-        co_return;
-    }
-    setIsRefreshing(false);
-}
-
-QCoro::Task<> AppModel::refreshGit()
-{
-    const RefreshHooks hooks = refreshHooks();
-    co_await m_refresher->refreshGit(hooks);
-}
-
-QCoro::Task<> AppModel::refreshGitHub()
-{
-    const RefreshHooks hooks = refreshHooks();
-    co_await m_refresher->refreshGitHub(hooks);
-}
-
 RefreshHooks AppModel::refreshHooks()
 {
     // Results that arrive after the model is gone find no projects and no entries.
     const QPointer guard(this);
     return {
         .projects = [guard] { return guard ? guard->m_projects : QList<ProjectConfig>(); },
-        .tokens = [guard] { return guard ? guard->tokens() : TokenSet(); },
+        .tokens = [guard] { return guard ? guard->m_tokens.all() : TokenSet(); },
         .entry =
             [guard](const QUuid &id) {
                 return guard ? RefreshHooks::entryIn(guard->m_runtime, id) : std::nullopt;
@@ -75,6 +22,12 @@ RefreshHooks AppModel::refreshHooks()
                     guard->setRuntimeEntry(id, entry);
             },
     };
+}
+
+void AppModel::afterRefresh()
+{
+    reconcileDeployFixCards();
+    autoArchiveOldDoneCards();
 }
 
 void AppModel::reconcileDeployFixCards()
@@ -101,13 +54,12 @@ void AppModel::reconcileDeployFixCards()
         if (std::any_of(cards.cbegin(), cards.cend(), isOpenFix))
             continue;
 
-        // Vercel reports no text of its own for a failed build; it reads as "build selhal".
+        // A service that names no failure of its own has the table's word for it.
         const DeployInfo &newest = entry->deploys.first();
-        const bool fromVercel =
-            !isPresent(project.netlifySiteID) && isPresent(project.vercelProjectID);
-        const std::optional<QString> message =
-            newest.errorMessage || !fromVercel ? newest.errorMessage
-                                               : std::optional(L(QStringLiteral("build selhal")));
+        const DeployService *service = m_env.services.deployServiceOf(project);
+        std::optional<QString> message = newest.errorMessage;
+        if (!message && service && !service->unnamedFailure.isEmpty())
+            message = L(service->unnamedFailure);
         TaskCard card;
         card.id = QUuid::createUuid();
         card.projectID = project.id;

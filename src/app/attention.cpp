@@ -26,6 +26,17 @@ std::optional<AttentionReason> reason(const ProjectRuntime &runtime)
     return std::nullopt;
 }
 
+QList<ProjectConfig> projectsNeedingAttention(const QList<ProjectConfig> &projects,
+                                              const RuntimeMap &runtime)
+{
+    QList<ProjectConfig> result;
+    for (const ProjectConfig &project : projects) {
+        if (reason(runtime.value(project.id)))
+            result.append(project);
+    }
+    return result;
+}
+
 StatusColor deployColor(const DeployStatus &status)
 {
     switch (status.kind) {

@@ -3,6 +3,9 @@
 
 #include "app/projectruntime.h"
 #include "app/statuscolor.h"
+#include "model/projectconfig.h"
+
+#include <QList>
 
 #include <optional>
 
@@ -23,6 +26,9 @@ namespace Attention {
 // A failed deployment first (whatever its message), then unpushed or uncommitted work; a
 // building deployment, a missing token and commits behind never count.
 std::optional<AttentionReason> reason(const ProjectRuntime &runtime);
+// The projects that have a reason, in list order; a project without live status has none.
+QList<ProjectConfig> projectsNeedingAttention(const QList<ProjectConfig> &projects,
+                                              const RuntimeMap &runtime);
 
 StatusColor deployColor(const DeployStatus &status);
 StatusColor gitColor(const GitStatus &status);

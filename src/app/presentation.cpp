@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/presentation.h"
 
-#include "app/statusrefresher.h"
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
 
@@ -169,16 +168,6 @@ bool showsGitHub(const std::optional<GitHubStatus> &status)
 {
     return status &&
            (status->openPRCount >= 1 || status->checks != GitHubStatus::ChecksState::None);
-}
-
-bool hasDeployTarget(const ProjectConfig &project)
-{
-    return isPresent(project.netlifySiteID) || isPresent(project.vercelProjectID);
-}
-
-QString deployServiceName(const ProjectConfig &project)
-{
-    return isPresent(project.netlifySiteID) ? u"Netlify"_s : u"Vercel"_s;
 }
 
 DeployOutcome deployOutcome(const QString &state)

@@ -42,11 +42,6 @@ StatusColor gitHubColor(const GitHubStatus &status);
 // A GitHub chip is shown for open pull requests or any checks.
 bool showsGitHub(const std::optional<GitHubStatus> &status);
 
-// The project has a Netlify site id or a Vercel project id (and so a deployment line or chip).
-bool hasDeployTarget(const ProjectConfig &project);
-// "Netlify" when a site id is set (it wins), else "Vercel".
-QString deployServiceName(const ProjectConfig &project);
-
 // One row of the deploy history: the outcome word of a deployment's raw state and its colour.
 struct DeployOutcome {
     QString word;

@@ -66,20 +66,16 @@ std::optional<ProjectRuntime> RefreshHooks::entryIn(const RuntimeMap &runtime, c
     return *found;
 }
 
-bool isPresent(const std::optional<QString> &value)
-{
-    return value && !value->isEmpty();
-}
-
 StatusRefresher::StatusRefresher(ProcessRunner &runner, QNetworkAccessManager &network,
-                                 const ServiceEndpoints &endpoints)
+                                 const ServiceTable &services, const QUrl &github)
     : m_fetcher(network)
     , m_git(runner)
-    , m_netlify(m_fetcher, endpoints.netlify)
-    , m_vercel(m_fetcher, endpoints.vercel)
-    , m_github(m_fetcher, endpoints.github)
+    , m_services(services)
+    , m_github(m_fetcher, github)
 {
     GitReader::configureRunner(runner);
+    for (const DeployService &service : std::as_const(m_services.deploys))
+        m_deployClients.push_back(service.makeClient(m_fetcher, service.endpoint));
 }
 
 QCoro::Task<> StatusRefresher::refreshAll(RefreshHooks hooks) const
@@ -120,10 +116,10 @@ QCoro::Task<> StatusRefresher::refreshGitHub(RefreshHooks hooks) const
 {
     // The lanes start children after this returns to the caller: they need this object.
     const auto keepAlive = shared_from_this();
-    const std::optional<QString> token = hooks.tokens().github;
+    const std::optional<QString> token = hooks.tokens().token(m_services.github);
     std::deque<Job> children;
     for (const ProjectConfig &project : hooks.projects()) {
-        if (!isPresent(project.githubURL))
+        if (!project.githubURL || project.githubURL->isEmpty())
             continue;
         const std::optional<ProjectRuntime> entry = hooks.entry(project.id);
         if (!entry || !entry->git.hasBranch())
@@ -143,19 +139,17 @@ QCoro::Task<> StatusRefresher::gitHubChild(GitHubTarget target, std::optional<QS
 }
 
 StatusRefresher::DeployPlan StatusRefresher::deployPlan(const ProjectConfig &project,
-                                                        const TokenSet &tokens)
+                                                        const TokenSet &tokens) const
 {
-    if (isPresent(project.netlifySiteID)) {
-        if (!tokens.netlify)
-            return DeployStatus::tokenMissing();
-        return NetlifyRequest{*project.netlifySiteID, *tokens.netlify};
-    }
-    if (isPresent(project.vercelProjectID)) {
-        if (!tokens.vercel)
-            return DeployStatus::tokenMissing();
-        return VercelRequest{*project.vercelProjectID, *tokens.vercel};
-    }
-    return DeployStatus::notConfigured();
+    const DeployService *service = m_services.deployServiceOf(project);
+    if (!service)
+        return DeployStatus::notConfigured();
+    const std::optional<QString> token = tokens.token(service->token);
+    if (!token)
+        return DeployStatus::tokenMissing();
+    const auto index = size_t(service - m_services.deploys.constData());
+    const DeployClient *client = m_deployClients[index].get();
+    return DeployRequest{client, *service->idOf(project), *token};
 }
 
 QCoro::Task<> StatusRefresher::refreshDeploys(RefreshHooks hooks) const
@@ -164,25 +158,24 @@ QCoro::Task<> StatusRefresher::refreshDeploys(RefreshHooks hooks) const
     const TokenSet tokens = hooks.tokens();
     std::deque<Job> children;
     for (const ProjectConfig &project : hooks.projects()) {
-        DeployPlan plan = deployPlan(project, tokens);
+        const DeployPlan plan = deployPlan(project, tokens);
         if (const auto *known = std::get_if<DeployStatus>(&plan)) {
             // The stored list stays: a fix card for a failed newest deployment stays open.
             updateEntry(hooks, project.id, [&](ProjectRuntime &entry) { entry.deploy = *known; });
         } else {
-            children.push_back([=, this, id = project.id] { return deployChild(id, plan, hooks); });
+            children.push_back([=, this, id = project.id, request = std::get<DeployRequest>(plan)] {
+                return deployChild(id, request, hooks);
+            });
         }
     }
     co_await runInLanes(std::move(children), requestLanes);
 }
 
-QCoro::Task<> StatusRefresher::deployChild(QUuid projectID, DeployPlan plan,
+QCoro::Task<> StatusRefresher::deployChild(QUuid projectID, DeployRequest request,
                                            RefreshHooks hooks) const
 {
     const auto keepAlive = shared_from_this();
-    DeployResult result;
-    if (const auto *netlify = std::get_if<NetlifyRequest>(&plan))
-        result = co_await m_netlify.fetchDeploys(netlify->siteID, netlify->token, deployCount);
-    else if (const auto *vercel = std::get_if<VercelRequest>(&plan))
-        result = co_await m_vercel.fetchDeploys(vercel->projectID, vercel->token, deployCount);
+    const DeployResult result =
+        co_await request.client->fetchDeploys(request.id, request.token, deployCount);
     updateEntry(hooks, projectID, [&](ProjectRuntime &entry) { entry.applyDeploys(result); });
 }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/deployservice.h"
 #include "app/projectruntime.h"
+#include "app/servicetable.h"
+#include "app/tokenservice.h"
 #include "model/projectconfig.h"
-#include "sources/deployresult.h"
+#include "sources/deployclient.h"
 #include "sources/githubclient.h"
 #include "sources/gitreader.h"
 #include "sources/httpfetcher.h"
-#include "sources/netlifyclient.h"
-#include "sources/serviceendpoints.h"
-#include "sources/vercelclient.h"
 
 #include <QCoroTask>
 #include <QList>
@@ -20,15 +20,10 @@
 #include <memory>
 #include <optional>
 #include <variant>
+#include <vector>
 
 class ProcessRunner;
 class QNetworkAccessManager;
-
-struct TokenSet {
-    std::optional<QString> netlify;
-    std::optional<QString> vercel;
-    std::optional<QString> github;
-};
 
 // Where a refresh reads the projects and tokens and keeps each project's live status. The
 // application model's hooks do nothing once the model is gone; the command line's fill a map.
@@ -56,8 +51,10 @@ public:
     static constexpr int commitCount = 8;
     static constexpr int deployCount = 8;
 
+    // One client per deploy service of the table, made by the service's row; `github`: the
+    // GitHub API's base.
     StatusRefresher(ProcessRunner &runner, QNetworkAccessManager &network,
-                    const ServiceEndpoints &endpoints);
+                    const ServiceTable &services, const QUrl &github);
 
     // A whole pass: git, then GitHub (which needs the branch git found), then deployments.
     QCoro::Task<> refreshAll(RefreshHooks hooks) const;
@@ -70,20 +67,18 @@ public:
     // token, no ids) are stored first, in project order.
     QCoro::Task<> refreshDeploys(RefreshHooks hooks) const;
 
-    struct NetlifyRequest {
-        QString siteID;
-        QString token;
-    };
-    struct VercelRequest {
-        QString projectID;
-        QString token;
-    };
-    // What the deployment phase does for one project: a Netlify site id wins over a Vercel
-    // project id; without the service's token, or without ids, the status is known at once.
-    using DeployPlan = std::variant<DeployStatus, NetlifyRequest, VercelRequest>;
-    static DeployPlan deployPlan(const ProjectConfig &project, const TokenSet &tokens);
-
 private:
+    struct DeployRequest {
+        const DeployClient *client = nullptr;
+        QString id;
+        QString token;
+    };
+    // What the deployment phase does for one project: ask the first service in table order
+    // whose id it has; without that service's token, or without ids, the status is known at
+    // once.
+    using DeployPlan = std::variant<DeployStatus, DeployRequest>;
+    DeployPlan deployPlan(const ProjectConfig &project, const TokenSet &tokens) const;
+
     struct GitHubTarget {
         QUuid projectID;
         QString githubURL;
@@ -93,14 +88,11 @@ private:
     QCoro::Task<> gitChild(ProjectConfig project, RefreshHooks hooks) const;
     QCoro::Task<> gitHubChild(GitHubTarget target, std::optional<QString> token,
                               RefreshHooks hooks) const;
-    QCoro::Task<> deployChild(QUuid projectID, DeployPlan plan, RefreshHooks hooks) const;
+    QCoro::Task<> deployChild(QUuid projectID, DeployRequest request, RefreshHooks hooks) const;
 
     HttpFetcher m_fetcher;
     GitReader m_git;
-    NetlifyClient m_netlify;
-    VercelClient m_vercel;
+    ServiceTable m_services;
+    std::vector<std::unique_ptr<DeployClient>> m_deployClients; // one per service, in order
     GitHubClient m_github;
 };
-
-// A text counts only when present and not empty.
-bool isPresent(const std::optional<QString> &value);

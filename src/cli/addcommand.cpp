@@ -3,6 +3,7 @@
 
 #include "app/appmodel.h"
 #include "app/seeding.h"
+#include "cli/datafilereading.h"
 #include "cli/githubremote.h"
 #include "cli/terminal.h"
 #include "model/projectinput.h"
@@ -57,7 +58,7 @@ QString folderIdentity(const QString &path)
 
 namespace AddCommand {
 
-int run(const Options &options)
+int run(const Options &options, const ServiceTable &services)
 {
     QTextStream err(stderr);
     const QString typed = options.path.isEmpty() ? QDir::currentPath() : options.path;
@@ -79,21 +80,15 @@ int run(const Options &options)
         return 1;
     }
 
-    const Store::Loaded loaded = store.load(QDateTime::currentDateTimeUtc());
-    if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded)) {
-        err << "quaylin: the data file " << Terminal::escaped(store.filePath())
-            << " cannot be read (" << Terminal::escaped(unreadable->message)
-            << "); nothing written\n";
+    const std::optional<StoreData> stored = DataFileReading::read(store, u"nothing written");
+    if (!stored)
         return 1;
-    }
-    if (const auto *data = std::get_if<StoreData>(&loaded)) {
-        const QString identity = folderIdentity(path);
-        for (const ProjectConfig &project : data->projects) {
-            if (folderIdentity(project.localPath) == identity) {
-                err << "quaylin: " << Terminal::escaped(path) << " is already tracked as "
-                    << Terminal::escaped(project.name) << '\n';
-                return 1;
-            }
+    const QString identity = folderIdentity(path);
+    for (const ProjectConfig &project : stored->projects) {
+        if (folderIdentity(project.localPath) == identity) {
+            err << "quaylin: " << Terminal::escaped(path) << " is already tracked as "
+                << Terminal::escaped(project.name) << '\n';
+            return 1;
         }
     }
 
@@ -106,8 +101,9 @@ int run(const Options &options)
     project.emoji = ProjectInput::emoji(options.emoji.value_or(QString()));
     project.siteURL = ProjectInput::optionalText(options.siteURL);
     project.githubURL = ProjectInput::optionalText(options.githubURL);
-    project.netlifySiteID = ProjectInput::optionalText(options.netlifySiteID);
-    project.vercelProjectID = ProjectInput::optionalText(options.vercelProjectID);
+    for (const DeployService &service : services.deploys)
+        project.*service.projectID =
+            ProjectInput::optionalText(options.deployIDs.value(service.token.key));
     project.status = options.status;
     const bool githubFromOrigin = !options.githubURL;
     if (githubFromOrigin) {
@@ -119,14 +115,15 @@ int run(const Options &options)
     QNetworkAccessManager network;
     AppEnvironment environment;
     environment.store = store;
+    environment.services = services;
     environment.processRunner = &runner;
     environment.network = &network;
     environment.loginName = Seeding::currentLoginName();
     environment.homeDir = QDir::homePath();
     AppModel model(std::move(environment));
     model.addProject(project);
-    model.waitForPendingSaves();
-    if (const std::optional<QString> error = model.saveError()) {
+    model.dataFile().waitForPendingSaves();
+    if (const std::optional<QString> error = model.dataFile().saveError()) {
         err << "quaylin: the project was not added: " << Terminal::escaped(*error) << '\n';
         return 1;
     }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/servicetable.h"
 #include "model/projectstatus.h"
 
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -15,8 +17,8 @@ struct Options {
     std::optional<QString> emoji;
     std::optional<QString> siteURL;
     std::optional<QString> githubURL; // given, even empty: the origin remote is not consulted
-    std::optional<QString> netlifySiteID;
-    std::optional<QString> vercelProjectID;
+    // Ids for the deploy services, by the service's key, as given (even empty).
+    QHash<QString, std::optional<QString>> deployIDs;
     ProjectStatus status = ProjectStatus::Development;
 };
 
@@ -26,6 +28,6 @@ struct Options {
 // path, so through a link too), an unreadable data file, a lock that cannot be taken (the
 // desktop application holds it for its whole life; another `add` only briefly, so a held
 // lock is waited for first); exit 1 with the reason when the save fails.
-int run(const Options &options);
+int run(const Options &options, const ServiceTable &services);
 
 } // namespace AddCommand

@@ -2,6 +2,7 @@
 #include "cli/exportcommand.h"
 
 #include "app/adoption.h"
+#include "cli/datafilereading.h"
 #include "cli/terminal.h"
 #include "model/store.h"
 
@@ -15,18 +16,11 @@ namespace ExportCommand {
 int run(const QString &path)
 {
     QTextStream err(stderr);
-    const Store store(Store::defaultDir());
-    StoreData document = StoreData::defaultDocument();
-    const Store::Loaded loaded = store.load(QDateTime::currentDateTimeUtc());
-    if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded)) {
-        err << "quaylin: the data file " << Terminal::escaped(store.filePath())
-            << " cannot be read (" << Terminal::escaped(unreadable->message)
-            << "); no backup written\n";
+    const std::optional<StoreData> stored =
+        DataFileReading::read(Store(Store::defaultDir()), u"no backup written");
+    if (!stored)
         return 1;
-    }
-    if (const auto *data = std::get_if<StoreData>(&loaded))
-        document = *data;
-    document = adoptedDocument(document);
+    StoreData document = adoptedDocument(*stored);
     document.didSeed = true;
 
     if (path == u"-") {

@@ -4,6 +4,9 @@
 #include "app/cardcounts.h"
 #include "app/presentation.h"
 #include "app/sidebarorder.h"
+#include "app/statusrefresher.h"
+#include "cli/datafilereading.h"
+#include "cli/projectreport.h"
 #include "cli/statusjson.h"
 #include "cli/statustext.h"
 #include "cli/terminal.h"
@@ -11,6 +14,7 @@
 #include "sources/environmenttokens.h"
 #include "sources/keychaintokenstore.h"
 #include "sources/processrunner.h"
+#include "sources/serviceendpoints.h"
 
 #include <QNetworkAccessManager>
 #include <QTextStream>
@@ -18,7 +22,7 @@
 namespace {
 
 QList<ProjectReport> reports(const StoreData &document, const RuntimeMap &runtime,
-                             const QDateTime &now)
+                             const ServiceTable &services, const QDateTime &now)
 {
     QList<ProjectReport> result;
     for (const ProjectConfig &project :
@@ -31,6 +35,8 @@ QList<ProjectReport> reports(const StoreData &document, const RuntimeMap &runtim
                 break;
             }
         }
+        if (const DeployService *service = services.deployServiceOf(project))
+            report.deployService = service->token.title;
         report.openCards = CardCounts::open(document.cards, project.id);
         report.overdueCards = CardCounts::overdue(document.cards, now, project.id);
         report.runtime = runtime.value(project.id);
@@ -44,47 +50,41 @@ QList<ProjectReport> reports(const StoreData &document, const RuntimeMap &runtim
 
 namespace StatusCommand {
 
-QCoro::Task<TokenSet> readTokens()
+QCoro::Task<TokenSet> readTokens(ServiceTable services)
 {
-    const EnvironmentTokens environment = EnvironmentTokens::read();
-    TokenSet tokens{environment.netlify, environment.vercel, environment.github};
-    if (tokens.netlify && tokens.vercel && tokens.github)
+    TokenSet tokens;
+    QList<TokenService> fromKeychain;
+    for (const TokenService &service : services.tokenServices()) {
+        const std::optional<QString> token = EnvironmentTokens::first(service.environmentVariables);
+        tokens.setToken(service, token);
+        if (!token)
+            fromKeychain.append(service);
+    }
+    if (fromKeychain.isEmpty())
         co_return tokens;
 
     KeychainTokenStore keychain;
-    if (!tokens.netlify) {
-        // Read-only: the former item is used but not copied, since status writes nothing.
-        tokens.netlify = co_await keychain.read(TokenServices::netlify());
-        if (!tokens.netlify)
-            tokens.netlify = co_await keychain.read(TokenServices::formerNetlify());
+    for (const TokenService &service : std::as_const(fromKeychain)) {
+        // Read-only: a former item is used but not copied, since status writes nothing.
+        const std::optional<QString> token = co_await Tokens::load(
+            keychain, service.keychainItem, service.formerKeychainItems, Tokens::Former::Leave);
+        tokens.setToken(service, token);
     }
-    if (!tokens.vercel)
-        tokens.vercel = co_await keychain.read(TokenServices::vercel());
-    if (!tokens.github)
-        tokens.github = co_await keychain.read(TokenServices::github());
     co_return tokens;
 }
 
-QCoro::Task<int> run(Options options)
+QCoro::Task<int> run(Options options, ServiceTable services)
 {
-    QTextStream err(stderr);
-    const Store store(Store::defaultDir());
-    StoreData document = StoreData::defaultDocument();
-    const Store::Loaded loaded = store.load(QDateTime::currentDateTimeUtc());
-    if (const auto *unreadable = std::get_if<Store::Unreadable>(&loaded)) {
-        err << "quaylin: the data file " << Terminal::escaped(store.filePath())
-            << " cannot be read (" << Terminal::escaped(unreadable->message) << ")\n";
+    const std::optional<StoreData> stored = DataFileReading::read(Store(Store::defaultDir()));
+    if (!stored)
         co_return 1;
-    }
-    if (const auto *data = std::get_if<StoreData>(&loaded))
-        document = *data;
-
-    const TokenSet tokens = co_await readTokens();
+    const StoreData document = *stored;
+    const TokenSet tokens = co_await readTokens(services);
 
     ProcessRunner runner;
     QNetworkAccessManager network;
-    const auto refresher =
-        std::make_shared<StatusRefresher>(runner, network, ServiceEndpoints::fromEnvironment());
+    const auto refresher = std::make_shared<StatusRefresher>(
+        runner, network, services, ServiceEndpoints::fromEnvironment().github);
     RuntimeMap runtime;
     // Named, never written inside a co_await expression: GCC 12 destroys such a temporary twice.
     const RefreshHooks hooks{
@@ -96,7 +96,8 @@ QCoro::Task<int> run(Options options)
     };
     co_await refresher->refreshAll(hooks);
 
-    const QList<ProjectReport> all = reports(document, runtime, QDateTime::currentDateTimeUtc());
+    const QList<ProjectReport> all =
+        reports(document, runtime, services, QDateTime::currentDateTimeUtc());
     QByteArray bytes;
     if (options.json)
         bytes = StatusJson::document(all);
@@ -104,6 +105,7 @@ QCoro::Task<int> run(Options options)
         bytes = StatusText::table(all, Terminal::colorsAllowed(options.noColor)).toUtf8();
     else
         bytes = StatusText::lines(all).toUtf8();
+    QTextStream err(stderr);
     if (const std::optional<QString> error = Terminal::writeOut(bytes)) {
         err << "quaylin: cannot write to standard output: " << *error << '\n';
         co_return 1;

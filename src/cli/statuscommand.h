@@ -1,25 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/projectruntime.h"
-#include "app/statusrefresher.h"
-#include "model/projectconfig.h"
+#include "app/servicetable.h"
+#include "app/tokenservice.h"
 
 #include <QCoroTask>
-#include <QList>
-#include <QString>
-
-#include <optional>
-
-// What `quaylin status` knows of one project after one refresh.
-struct ProjectReport {
-    ProjectConfig project;
-    std::optional<QString> folderName;
-    int openCards = 0;
-    int overdueCards = 0;
-    ProjectRuntime runtime;
-    std::optional<QString> attention;
-};
 
 namespace StatusCommand {
 
@@ -33,9 +18,10 @@ struct Options {
 // one line per project elsewhere. Nothing is saved, no card is made, nothing is posted.
 // Returns the exit status: 1 when the data file cannot be read or standard output cannot be
 // written.
-QCoro::Task<int> run(Options options);
+QCoro::Task<int> run(Options options, ServiceTable services);
 
-// Tokens from the environment, else read from the keychain without migrating anything.
-QCoro::Task<TokenSet> readTokens();
+// Each service's token from its environment variables, else read from the keychain without
+// migrating anything.
+QCoro::Task<TokenSet> readTokens(ServiceTable services);
 
 } // namespace StatusCommand

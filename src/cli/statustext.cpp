@@ -30,7 +30,7 @@ Row row(const ProjectReport &report)
     Row cells;
     cells[0].text = project.emoji % u' ' % project.name;
     cells[1] = {Presentation::gitLabel(runtime.git), Presentation::gitColor(runtime.git)};
-    if (Presentation::hasDeployTarget(project))
+    if (report.deployService)
         cells[2] = {Presentation::deployLabel(runtime.deploy),
                     Presentation::deployColor(runtime.deploy)};
     if (runtime.github)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cli/statuscommand.h"
+#include "cli/projectreport.h"
 
 #include <QList>
 #include <QString>

@@ -3,25 +3,16 @@
 
 #include <QtGlobal>
 
-namespace {
+namespace EnvironmentTokens {
 
-std::optional<QString> variable(const char *name)
+std::optional<QString> first(const QStringList &variables)
 {
-    const QString value = qEnvironmentVariable(name).trimmed();
-    if (value.isEmpty())
-        return std::nullopt;
-    return value;
+    for (const QString &name : variables) {
+        const QString value = qEnvironmentVariable(name.toLocal8Bit().constData()).trimmed();
+        if (!value.isEmpty())
+            return value;
+    }
+    return std::nullopt;
 }
 
-} // namespace
-
-EnvironmentTokens EnvironmentTokens::read()
-{
-    EnvironmentTokens tokens;
-    tokens.netlify = variable("NETLIFY_AUTH_TOKEN");
-    tokens.vercel = variable("VERCEL_TOKEN");
-    tokens.github = variable("GH_TOKEN");
-    if (!tokens.github)
-        tokens.github = variable("GITHUB_TOKEN");
-    return tokens;
-}
+} // namespace EnvironmentTokens

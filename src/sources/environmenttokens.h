@@ -2,15 +2,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
-// Tokens for the command line, as the services' own command-line tools take them:
-// NETLIFY_AUTH_TOKEN, VERCEL_TOKEN, GH_TOKEN (else GITHUB_TOKEN). Blank values count as unset.
-struct EnvironmentTokens {
-    std::optional<QString> netlify;
-    std::optional<QString> vercel;
-    std::optional<QString> github;
+// Tokens for the command line, taken from the environment as the services' own command-line
+// tools take them (NETLIFY_AUTH_TOKEN; GH_TOKEN before GITHUB_TOKEN).
+namespace EnvironmentTokens {
 
-    static EnvironmentTokens read();
-};
+// The first of `variables` set to something not blank, trimmed.
+std::optional<QString> first(const QStringList &variables);
+
+} // namespace EnvironmentTokens

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "sources/deployresult.h"
+#include "sources/deployclient.h"
 
 #include <QCoroTask>
 #include <QString>
@@ -9,12 +9,12 @@
 
 class HttpFetcher;
 
-class NetlifyClient final {
+class NetlifyClient final : public DeployClient {
 public:
     NetlifyClient(const HttpFetcher &fetcher, QUrl base);
 
     // GET <base>/api/v1/sites/<siteID>/deploys?per_page=<count>
-    QCoro::Task<DeployResult> fetchDeploys(QString siteID, QString token, int count) const;
+    QCoro::Task<DeployResult> fetchDeploys(QString siteID, QString token, int count) const override;
 
     // The body of that request; an error carries the JSON reader's description.
     static DeployResult decode(const QByteArray &body, const QDateTime &now);

@@ -3,6 +3,7 @@
 
 #include <QCoroTask>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -19,22 +20,17 @@ public:
     virtual QCoro::Task<> remove(QString service) = 0;
 };
 
-namespace TokenServices {
-
-inline constexpr auto currentIdentifier = "app.quaylin.Quaylin";
-inline constexpr auto formerIdentifier = "app.quaylin.menubar";
-
-QString netlify();       // app.quaylin.Quaylin.netlify-token
-QString vercel();        // app.quaylin.Quaylin.vercel-token
-QString github();        // app.quaylin.Quaylin.github-token
-QString formerNetlify(); // app.quaylin.menubar.netlify-token
-
-} // namespace TokenServices
-
 namespace Tokens {
 
-// The Netlify token, migrating it once from the former identifier's item when only that
-// one exists (the former item is left in place).
-QCoro::Task<std::optional<QString>> loadNetlify(TokenStore &store);
+// What becomes of a token found only under a former item.
+enum class Former {
+    Copy,  // saved under the current item: a one-way migration
+    Leave, // used as it is (the command line writes nothing)
+};
+
+// The token kept under `item`, else the one under the first of `formerItems` that holds one.
+// A former item is never removed here: an older release that still runs keeps finding it.
+QCoro::Task<std::optional<QString>> load(TokenStore &store, QString item, QStringList formerItems,
+                                         Former former);
 
 } // namespace Tokens

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "sources/deployresult.h"
+#include "sources/deployclient.h"
 
 #include <QCoroTask>
 #include <QString>
@@ -9,12 +9,13 @@
 
 class HttpFetcher;
 
-class VercelClient final {
+class VercelClient final : public DeployClient {
 public:
     VercelClient(const HttpFetcher &fetcher, QUrl base);
 
     // GET <base>/v6/deployments?projectId=<projectID>&limit=<count>
-    QCoro::Task<DeployResult> fetchDeploys(QString projectID, QString token, int count) const;
+    QCoro::Task<DeployResult> fetchDeploys(QString projectID, QString token,
+                                           int count) const override;
 
     static DeployResult decode(const QByteArray &body);
     // Upper-cased state word to the shared vocabulary.

@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
         model.updateCard(card);
         if (count % 5 != 0)
             continue;
-        model.waitForPendingSaves();
-        if (model.saveError())
+        model.dataFile().waitForPendingSaves();
+        if (model.dataFile().saveError())
             return 1;
         std::printf("%d\n", count);
         std::fflush(stdout);

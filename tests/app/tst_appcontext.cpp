@@ -3,6 +3,7 @@
 // desktop notification, and the update check runs once.
 #include "app/appcontext.h"
 #include "modelfixture.h"
+#include "support/fakedeployservice.h"
 #include "support/fakenotifications.h"
 #include "support/fakeservice.h"
 #include "support/memorytokenstore.h"
@@ -30,17 +31,17 @@ private Q_SLOTS:
         project.netlifySiteID = u"site"_s;
         writeDocument(environment.dataDir() + u"/store.json"_s, {project});
         MemoryTokenStore tokens;
-        tokens.items.insert(TokenServices::netlify(), u"t"_s);
+        tokens.items.insert(StandardServices::netlify().token.keychainItem, u"t"_s);
 
         AppContext::Options options;
         options.store = Store(environment.dataDir());
-        options.endpoints.netlify = service.base();
+        options.services = FakeDeployService::shippedAt(service.base());
         options.endpoints.updateManifest =
             service.base().resolved(QUrl(u"/downloads/quaylin/version.json"_s));
         options.bus = bus.connect(u"app"_s);
         options.tokens = &tokens;
         AppContext context(options);
-        QSignalSpy refreshed(&context.model(), &AppModel::lastRefreshChanged);
+        QSignalSpy refreshed(&context.model().refreshes(), &RefreshScheduler::lastRefreshChanged);
         context.start();
         QTRY_VERIFY(context.notifications().isAuthorized());
         QTRY_VERIFY(context.updateChecker().isUpdateAvailable());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "modelfixture.h"
 
+#include "app/backupfiles.h"
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -12,7 +13,7 @@ namespace {
 // The data file once the model's saves are done.
 QByteArray bytesOnDisk(ModelFixture &f)
 {
-    f.model->waitForPendingSaves();
+    f.model->dataFile().waitForPendingSaves();
     return readFile(f.dataFile());
 }
 
@@ -35,7 +36,7 @@ class AppModelTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startSeedsOnceRepairsIndicesSavesOnlyWhenNeededAndSeedsTheDemo()
+    void firstStartSeedsOnceAndSavesAtOnce()
     {
         ModelFixture f;
         QVERIFY(f.open().projects().isEmpty());
@@ -43,7 +44,11 @@ private Q_SLOTS:
         QVERIFY(first.didSeed);
         QCOMPARE(first.labels.size(), 6);
         QCOMPARE(f.open().labels(), first.labels); // the second start reads, seeds nothing
+    }
 
+    void duplicateIndicesAreRenumberedAndDistinctOnesLeftUnsaved()
+    {
+        ModelFixture f;
         // 3, 3, 7 has duplicates and is renumbered in list order; 1, 2 is left alone.
         const auto a = makeProject(u"A"_s, 3), b = makeProject(u"B"_s, 3),
                    c = makeProject(u"C"_s, 7);
@@ -58,8 +63,11 @@ private Q_SLOTS:
         QVERIFY(writeFile(f.dataFile(), distinct));
         f.open();
         QCOMPARE(bytesOnDisk(f), distinct);
+    }
 
-        // The demo account seeds its sample projects beside those already there.
+    void theDemoAccountSeedsBesideProjectsAlreadyThere()
+    {
+        ModelFixture f;
         const QString base = f.environmentDir.root() + u"/home/Documents/Quaylin-demo"_s;
         QDir().mkpath(base + u"/blog"_s);
         QDir().mkpath(base + u"/landing"_s);
@@ -90,8 +98,8 @@ private Q_SLOTS:
         ModelFixture f;
         QVERIFY(writeFile(f.dataFile(), bytes));
         AppModel &model = f.open();
-        QVERIFY(model.setAsidePath().contains(u"store.json.unreadable-"_s));
-        QCOMPARE(readFile(model.setAsidePath()), bytes);
+        QVERIFY(model.dataFile().setAsidePath().contains(u"store.json.unreadable-"_s));
+        QCOMPARE(readFile(model.dataFile().setAsidePath()), bytes);
         QVERIFY(saved(f).didSeed);
     }
 
@@ -144,7 +152,7 @@ private Q_SLOTS:
         model.addCard(gone.id, u"archived"_s, {}, KanbanColumn::Done);
         model.archiveCard(model.cards()[0].id);
         model.addCard(model.projects()[1].id, u"kept"_s, {}, KanbanColumn::Idea);
-        QCoro::waitFor(model.refreshGit());
+        QCoro::waitFor(model.refreshes().refreshGit());
         QVERIFY(model.runtime().contains(gone.id));
 
         QSignalSpy projects(&model, &AppModel::projectsChanged);
@@ -174,21 +182,21 @@ private Q_SLOTS:
         model.addLabel(u"Mine"_s, u"teal"_s);
         const QString root = f.environmentDir.root();
         const QString backup = root + u"/záloha 1.json"_s;
-        QVERIFY(model.exportBackup(backup).ok());
+        QVERIFY(BackupFiles::exportBackup(model, backup).ok());
 
         // What is not a regular file is never replaced; every failure says why.
         const QString fifo = root + u"/fifo.json"_s;
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QCOMPARE(model.exportBackup(fifo).error, fifo + u" is not a regular file"_s);
+        QCOMPARE(BackupFiles::exportBackup(model, fifo).error, fifo + u" is not a regular file"_s);
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
         const QString noDir = root + u"/no/dir/x.json"_s;
         // The system's reason in the interface language, as Qt words it.
-        QCOMPARE(model.exportBackup(noDir).error,
+        QCOMPARE(BackupFiles::exportBackup(model, noDir).error,
                  u"cannot write %1: %2"_s.arg(noDir, qt_error_string(ENOENT)));
 
         const StoreData before = state();
         model.removeProject(model.projects()[0]);
-        QVERIFY(model.importBackup(backup).ok());
+        QVERIFY(BackupFiles::importBackup(model, backup).ok());
         QCOMPARE(state(), before);
         QCOMPARE(saved(f), before);
 
@@ -201,14 +209,14 @@ private Q_SLOTS:
             {root, root + u" is not a regular file"_s},
             {big, big + u" is too large"_s}};
         for (const auto &[path, reason] : failures) {
-            const FileResult result = model.importBackup(path);
+            const FileResult result = BackupFiles::importBackup(model, path);
             QVERIFY2(result.error && result.error->contains(reason), qPrintable(path));
             QCOMPARE(state(), before);
             QCOMPARE(bytesOnDisk(f), onDisk);
         }
 
         QVERIFY(writeFile(notJson, "{}"));
-        QVERIFY(model.importBackup(notJson).ok());
+        QVERIFY(BackupFiles::importBackup(model, notJson).ok());
         QVERIFY(model.projects().isEmpty() && model.cards().isEmpty() && model.folders().isEmpty());
         QCOMPARE(model.labels().size(), 6);
         QCOMPARE(saved(f).labels, model.labels());

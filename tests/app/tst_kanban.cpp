@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "modelfixture.h"
 
+#include "app/cardcounts.h"
+#include "app/cardqueries.h"
 #include "services/preferences.h"
 
 #include <QtTest>
@@ -44,31 +46,35 @@ private Q_SLOTS:
         projectID = model().projects()[0].id;
     }
 
-    void newCardsGoOnTopAndArchiveRestoreAndDelete()
+    void newCardsGoOnTopOfTheirColumn()
     {
         add(u"a"_s, KanbanColumn::Idea);
         add(u"b"_s, KanbanColumn::Idea);
         QCOMPARE(card(u"a"_s).sortIndex, -1.0);
-        QCOMPARE(model().cards(projectID, KanbanColumn::Idea)[0].title, u"b"_s);
+        QCOMPARE(CardQueries::column(model().cards(), projectID, KanbanColumn::Idea)[0].title,
+                 u"b"_s);
         edit(u"a"_s, [](TaskCard &c) { c.sortIndex = -5, c.archived = true; });
         add(u"c"_s, KanbanColumn::Idea);
         QCOMPARE(card(u"c"_s).sortIndex, -6.0);
         add(u"d"_s, KanbanColumn::Done);
         QVERIFY(!card(u"d"_s).completedAt);
         QCOMPARE(card(u"d"_s).createdAt, f->clock);
+    }
 
+    void archiveRestoreAndDelete()
+    {
         const QUuid only = add(u"only"_s, KanbanColumn::Doing, 4.0);
         model().archiveCard(only);
-        QVERIFY(model().cards(projectID, KanbanColumn::Doing).isEmpty());
+        QVERIFY(CardQueries::column(model().cards(), projectID, KanbanColumn::Doing).isEmpty());
         model().unarchiveCard(only);
         QCOMPARE(card(u"only"_s).sortIndex, 5.0);
         f->clock = f->clock.addDays(1);
         add(u"newer"_s, KanbanColumn::Idea);
         for (const TaskCard &c : model().cards())
             model().archiveCard(c.id);
-        QCOMPARE(model().archivedCards(projectID)[0].title, u"newer"_s);
+        QCOMPARE(CardQueries::archived(model().cards(), projectID)[0].title, u"newer"_s);
         model().deleteCard(only);
-        QCOMPARE(model().cards().size(), 5);
+        QCOMPARE(model().cards().size(), 1);
     }
 
     void movingPlacesAndStampsCompletion()
@@ -101,7 +107,7 @@ private Q_SLOTS:
         QCOMPARE(model().commitSuggestionCard(), finished);
     }
 
-    void labelsAndChecklists()
+    void labelsToggleAndLeaveWithTheirDeletion()
     {
         const QUuid id = add(u"card"_s, KanbanColumn::Idea);
         const QUuid bug = model().labels()[0].id;
@@ -113,7 +119,11 @@ private Q_SLOTS:
         model().deleteLabel(bug);
         QCOMPARE(card(u"card"_s).labelIDs.size(), 2);
         QCOMPARE(model().labels().size(), 5);
+    }
 
+    void checklistItemsAreTrimmedTickedAndRemoved()
+    {
+        const QUuid id = add(u"card"_s, KanbanColumn::Idea);
         QSignalSpy cards(&model(), &AppModel::cardsChanged);
         model().addChecklistItem(u" \n "_s, id);
         QCOMPARE(cards.count(), 0);
@@ -127,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(card(u"card"_s).checklist.size(), 1);
     }
 
-    void timersAndOverdueCounts()
+    void timersKeepTheFirstStartAndCountWholeSeconds()
     {
         const QUuid timed = add(u"timed"_s, KanbanColumn::Doing);
         model().startTimer(timed);
@@ -137,14 +147,18 @@ private Q_SLOTS:
         model().stopTimer(timed);
         model().stopTimer(timed);
         QCOMPARE(card(u"timed"_s).timeSpentSeconds, 90);
+    }
 
+    void overdueCountsOpenCardsPastTheirDueInstant()
+    {
+        const QUuid timed = add(u"timed"_s, KanbanColumn::Doing);
         model().setDueDate(f->clock.addSecs(-1), timed);
         model().setDueDate(f->clock.addSecs(1), add(u"later"_s, KanbanColumn::Idea));
         model().setDueDate(f->clock.addDays(-3), add(u"done"_s, KanbanColumn::Done));
-        QCOMPARE(model().overdueCardsCount(), 1);
-        QCOMPARE(model().openCardsCount(projectID), 2);
+        QCOMPARE(CardCounts::overdue(model().cards(), f->clock), 1);
+        QCOMPARE(CardCounts::open(model().cards(), projectID), 2);
         model().archiveCard(timed);
-        QCOMPARE(model().overdueCardsCount(), 0);
+        QCOMPARE(CardCounts::overdue(model().cards(), f->clock), 0);
     }
 
     void autoArchiveUsesTheConfiguredAge()
@@ -154,13 +168,14 @@ private Q_SLOTS:
             edit(QLatin1String(title), [&](TaskCard &c) { c.completedAt = f->clock.addDays(age); });
         }
         add(u"no stamp"_s, KanbanColumn::Done);
-        QCoro::waitFor(model().refreshAll());
-        QVERIFY(model().archivedCards(projectID).isEmpty()); // switched off by default
+        QCoro::waitFor(model().refreshes().refreshAll());
+        QVERIFY(
+            CardQueries::archived(model().cards(), projectID).isEmpty()); // switched off by default
 
         f->preferences.setAutoArchiveEnabled(true);
         f->preferences.setAutoArchiveDays(0);
-        QCoro::waitFor(model().refreshAll());
-        const QList<TaskCard> archived = model().archivedCards(projectID);
+        QCoro::waitFor(model().refreshes().refreshAll());
+        const QList<TaskCard> archived = CardQueries::archived(model().cards(), projectID);
         QCOMPARE(archived.size(), 1);
         QCOMPARE(archived[0].title, u"15 days"_s);
     }

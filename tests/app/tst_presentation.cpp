@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/attention.h"
 #include "app/presentation.h"
+#include "i18n/localization.h"
 #include "services/languageswitch.h"
 #include "services/preferences.h"
+#include "support/fakedeployservice.h"
 #include "support/testenvironment.h"
 
 #include <QtTest>
@@ -58,13 +60,8 @@ private Q_SLOTS:
 
     void attentionReasons()
     {
+        // The Czech wordings are checked over real repositories in the refresh test.
         using enum AttentionReason::Kind;
-        QCOMPARE(Presentation::attentionText(runtimeOf(GitStatus::clean(u"m"_s, 4, 9))),
-                 u"4 commitů nepushnuto"_s);
-        QCOMPARE(Presentation::attentionText(runtimeOf(GitStatus::dirty(u"m"_s, 7, 0, 0))),
-                 u"7 nezacommitovaných změn"_s);
-        QCOMPARE(Presentation::attentionText(runtimeOf(GitStatus::dirty(u"m"_s, 3, 2, 0))),
-                 u"3 změn · 2 nepushnuto"_s);
         // A failed deployment wins over a dirty repository, whatever its message (a rejected
         // token included); behind, building and a missing token never count.
         QCOMPARE(Attention::reason(runtimeOf(GitStatus::dirty(u"m"_s, 3, 2, 0),
@@ -98,21 +95,30 @@ private Q_SLOTS:
         for (const auto &[git, deploy, colour] : rows)
             QCOMPARE(Presentation::combinedColor(runtimeOf(git, deploy)), colour);
 
-        // Worst status: clean but ahead is yellow, any red deployment wins, none is green.
-        RuntimeMap runtime;
-        QCOMPARE(Attention::worstStatus(runtime), Green);
-        runtime.insert(QUuid::createUuid(), runtimeOf(GitStatus::clean(u"m"_s, 0, 0)));
-        QCOMPARE(Attention::worstStatus(runtime), Green);
-        runtime.insert(QUuid::createUuid(), runtimeOf(GitStatus::clean(u"m"_s, 1, 0)));
-        QCOMPARE(Attention::worstStatus(runtime), Yellow);
-        runtime.insert(QUuid::createUuid(),
-                       runtimeOf(GitStatus::notAvailable(), DeployStatus::noDeploys()));
-        QCOMPARE(Attention::worstStatus(runtime), Red);
-
         QCOMPARE(Presentation::gitHubColor({1, GitHubStatus::ChecksState::None}), Yellow);
         QCOMPARE(Presentation::gitHubColor({0, GitHubStatus::ChecksState::Failure}), Red);
         QVERIFY(!Presentation::showsGitHub(GitHubStatus{}));
         QVERIFY(Presentation::showsGitHub(GitHubStatus{1, GitHubStatus::ChecksState::None}));
+    }
+
+    // A deployment is shown under the first service of the table whose id the project has.
+    // Fakeploy, known to the tests only, keeps its id in the site address.
+    void deploymentsAreShownUnderTheFirstServiceWithAnId()
+    {
+        const ServiceTable services = FakeDeployService::tableAt(QUrl(u"http://127.0.0.1:9"_s));
+        const auto shownUnder = [&](const ProjectConfig &project) {
+            const DeployService *service = services.deployServiceOf(project);
+            return service ? service->token.title : QString();
+        };
+        ProjectConfig project;
+        project.siteURL = QString(); // empty is no id
+        QCOMPARE(shownUnder(project), QString());
+        project.siteURL = u"fp-1"_s;
+        QCOMPARE(shownUnder(project), u"Fakeploy"_s);
+        project.vercelProjectID = u"prj"_s;
+        QCOMPARE(shownUnder(project), u"Vercel"_s);
+        project.netlifySiteID = u"site"_s;
+        QCOMPARE(shownUnder(project), u"Netlify"_s);
     }
 
     void deployHistoryOutcomes()

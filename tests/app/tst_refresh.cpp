@@ -1,12 +1,29 @@
 // SPDX-License-Identifier: MIT
 // The refresh cycle end to end: real repositories, fake web services on loopback.
 #include "modelfixture.h"
+
+#include "app/attention.h"
+#include "app/presentation.h"
+#include "support/fakedeployservice.h"
 #include "support/fakeservice.h"
 #include "support/memorytokenstore.h"
 
 #include <QtTest>
 
 namespace {
+
+// The keychain items the application reads: renaming one would lose every user's token.
+const QString netlifyItem = u"app.quaylin.Quaylin.netlify-token"_s;
+const QString formerNetlifyItem = u"app.quaylin.menubar.netlify-token"_s;
+const QString vercelItem = u"app.quaylin.Quaylin.vercel-token"_s;
+
+const TokenService netlify = StandardServices::netlify().token;
+const TokenService github = StandardServices::github();
+
+std::optional<QString> attentionReason(AppModel &model, const QUuid &projectID)
+{
+    return Presentation::attentionText(model.runtime().value(projectID));
+}
 
 // A Netlify answer whose newest deployment is in `state`.
 QByteArray netlifyDeploys(const char *state, const char *error = nullptr)
@@ -57,14 +74,15 @@ class RefreshTest final : public QObject {
         writeDocument(f->dataFile(), projects);
         tokens.items = items;
         AppEnvironment env = f->environment();
-        env.endpoints.netlify = env.endpoints.vercel = env.endpoints.github = service->base();
+        env.services = FakeDeployService::tableAt(service->base());
+        env.endpoints.github = service->base();
         env.tokens = &tokens;
         f->model = std::make_unique<AppModel>(env);
-        QCoro::waitFor(f->model->loadTokens());
+        QCoro::waitFor(f->model->tokens().load());
         return *f->model;
     }
 
-    void refresh() { QCoro::waitFor(f->model->refreshAll()); }
+    void refresh() { QCoro::waitFor(f->model->refreshes().refreshAll()); }
 
     // A project over a fresh repository, deployed on Netlify as `site` when one is given.
     ProjectConfig repository(const QString &name, std::optional<QString> site = {})
@@ -99,42 +117,57 @@ private Q_SLOTS:
         service = std::make_unique<FakeService>();
     }
 
-    void deploymentPhaseChoosesTheSourceAndNeedsTokens()
+    // Services are asked in table order, each with its own token. Fakeploy, known to the tests
+    // only, takes the same road as the shipped ones.
+    void deploymentPhaseChoosesTheServiceAndNeedsItsToken()
     {
         ProjectConfig both = repository(u"both"_s, u"site-1"_s);
         both.vercelProjectID = u"prj-1"_s;
+        both.siteURL = u"fp-0"_s;
         ProjectConfig vercelOnly = repository(u"vercel"_s, QString()); // empty counts as absent
         vercelOnly.vercelProjectID = u"prj-2"_s;
+        ProjectConfig fake = repository(u"fake"_s);
+        fake.siteURL = u"fp-1"_s;
         const ProjectConfig none = repository(u"none"_s);
-        AppModel &model =
-            open({both, vercelOnly, none}, {{TokenServices::vercel(), u"vercel-secret"_s}});
-        service->serve(
-            u"/v6/deployments"_s, 200,
-            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "ERROR"}]})");
+        const QString fakeployItem = FakeDeployService::row({}).token.keychainItem;
+        AppModel &model = open({both, vercelOnly, fake, none},
+                               {{vercelItem, u"vercel-secret"_s}, {fakeployItem, u"fp-secret"_s}});
+        const QByteArray failed =
+            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "ERROR"}]})";
+        service->serve(u"/v6/deployments"_s, 200, failed);
+        service->serve(FakeDeployService::path(u"fp-1"_s), 200, failed);
         service->serve(u"/api/v1/sites/site-1/deploys"_s, 200, netlifyDeploys("ready"));
         refresh();
         // A Vercel token does not stand in for Netlify's, and nothing is asked without one.
-        QCOMPARE(model.runtime(both.id).deploy, DeployStatus::tokenMissing());
-        QCOMPARE(model.runtime(vercelOnly.id).deploy, DeployStatus::buildFailed());
-        QCOMPARE(model.cards()[0].note, u"build selhal"_s); // Vercel gives no text of its own
-        QCOMPARE(model.runtime(none.id).deploy, DeployStatus::notConfigured());
-        QCOMPARE(service->requests().size(), 1);
-        QCOMPARE(service->requests()[0].query, u"projectId=prj-2&limit=8"_s);
-        QCOMPARE(service->requests()[0].headers.value("authorization"), "Bearer vercel-secret");
+        QCOMPARE(model.runtime().value(both.id).deploy, DeployStatus::tokenMissing());
+        QCOMPARE(model.runtime().value(vercelOnly.id).deploy, DeployStatus::buildFailed());
+        QCOMPARE(model.runtime().value(fake.id).deploy, DeployStatus::buildFailed());
+        QCOMPARE(model.runtime().value(none.id).deploy, DeployStatus::notConfigured());
+        QCOMPARE(service->requests().size(), 2);
+        for (const RecordedRequest &request : service->requests()) {
+            const bool vercel = request.path == u"/v6/deployments";
+            QCOMPARE(request.query, vercel ? u"projectId=prj-2&limit=8"_s : u"limit=8"_s);
+            QCOMPARE(request.headers.value("authorization"),
+                     vercel ? "Bearer vercel-secret" : "Bearer fp-secret");
+        }
+        // Neither names the failure: the fix card and notification have the table's words.
+        QCOMPARE(model.cards()[0].note, u"build selhal"_s);
+        QCOMPARE(model.cards()[1].note, u"sestavení selhalo"_s);
+        QCOMPARE(f->notifications[1].second, u"sestavení selhalo"_s);
 
-        model.saveToken(u"  netlify-secret \n"_s);
-        QCOMPARE(tokens.items.value(TokenServices::netlify()), u"netlify-secret"_s);
+        model.tokens().saveToken(netlify, u"  netlify-secret \n"_s);
+        QCOMPARE(tokens.items.value(netlifyItem), u"netlify-secret"_s);
         refresh();
-        QCOMPARE(model.runtime(both.id).deploy.kind, DeployStatus::Kind::Ready);
-        // Netlify wins: Vercel is only ever asked about the Vercel-only project.
-        QCOMPARE(requestsMentioning(u"prj-1"_s), 0);
-        QVERIFY(model.lastRefresh());
+        QCOMPARE(model.runtime().value(both.id).deploy.kind, DeployStatus::Kind::Ready);
+        // Netlify wins: the others are only ever asked about their own projects.
+        QCOMPARE(requestsMentioning(u"prj-1"_s) + requestsMentioning(u"fp-0"_s), 0);
+        QVERIFY(model.refreshes().lastRefresh());
     }
 
     void failedDeploymentOpensOneFixCardUntilItRecovers()
     {
         const ProjectConfig site = repository(u"site"_s, u"site-1"_s);
-        AppModel &model = open({site}, {{TokenServices::netlify(), u"t"_s}});
+        AppModel &model = open({site}, {{netlifyItem, u"t"_s}});
         const QString path = u"/api/v1/sites/site-1/deploys"_s;
         service->serve(path, 200, netlifyDeploys("error", "npm ERR! missing script"));
         refresh();
@@ -146,14 +179,14 @@ private Q_SLOTS:
         QCOMPARE(fix.column, KanbanColumn::Doing);
         QCOMPARE(f->notifications.size(), 1);
         QCOMPARE(f->notifications[0].first, u"site"_s);
-        QCOMPARE(model.attentionReason(site.id), u"Deploy selhal"_s);
-        QCOMPARE(model.worstStatus(), StatusColor::Red);
+        QCOMPARE(attentionReason(model, site.id), u"Deploy selhal"_s);
+        QCOMPARE(Attention::worstStatus(model.runtime()), StatusColor::Red);
 
         // A failed request keeps the list: the card stays, nothing new is posted.
         service->serve(path, 500, "oops");
         refresh();
-        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::error(u"HTTP 500"_s));
-        QCOMPARE(model.runtime(site.id).deploys.size(), 2);
+        QCOMPARE(model.runtime().value(site.id).deploy, DeployStatus::error(u"HTTP 500"_s));
+        QCOMPARE(model.runtime().value(site.id).deploys.size(), 2);
         QCOMPARE(openFixCards(site.id), 1);
 
         // Finishing the card while the build is still broken opens a new one.
@@ -170,8 +203,8 @@ private Q_SLOTS:
         bare.netlifySiteID.reset();
         model.updateProject(bare);
         refresh();
-        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::notConfigured());
-        QCOMPARE(model.runtime(site.id).deploys.size(), 2);
+        QCOMPARE(model.runtime().value(site.id).deploy, DeployStatus::notConfigured());
+        QCOMPARE(model.runtime().value(site.id).deploys.size(), 2);
         QCOMPARE(openFixCards(site.id), 1);
 
         // Recovery deletes the open card; the finished one stays.
@@ -180,14 +213,14 @@ private Q_SLOTS:
         refresh();
         QCOMPARE(openFixCards(site.id), 0);
         QCOMPARE(model.cards().size(), 1);
-        QCOMPARE(model.worstStatus(), StatusColor::Yellow);
+        QCOMPARE(Attention::worstStatus(model.runtime()), StatusColor::Yellow);
     }
 
     void passesOverlapAndRequestsCoalesce()
     {
         const ProjectConfig slow = repository(u"slow"_s, u"slow"_s),
                             quick = repository(u"quick"_s, u"quick"_s);
-        AppModel &model = open({slow, quick}, {{TokenServices::netlify(), u"t"_s}});
+        AppModel &model = open({slow, quick}, {{netlifyItem, u"t"_s}});
         service->serve(u"/api/v1/sites/slow/deploys"_s, 200, netlifyDeploys("ready"));
         service->serve(u"/api/v1/sites/quick/deploys"_s, 200, netlifyDeploys("ready"));
         refresh();
@@ -195,34 +228,34 @@ private Q_SLOTS:
         service->serve(u"/api/v1/sites/slow/deploys"_s,
                        {.body = netlifyDeploys("error"), .held = true});
         service->serve(u"/api/v1/sites/quick/deploys"_s, 200, netlifyDeploys("building"));
-        QSignalSpy refreshing(&model, &AppModel::isRefreshingChanged);
+        QSignalSpy refreshing(&model.refreshes(), &RefreshScheduler::isRefreshingChanged);
         // Each change names the project whose record changed (git's relative commit dates
         // may change any project's).
         RuntimeMap seen = model.runtime();
         QList<QUuid> changed, misnamed;
         const QObject listening; // ends with this function, before what the lambda captures
         connect(&model, &AppModel::runtimeChanged, &listening, [&](const QUuid &id) {
-            if (model.runtime(id) == seen.value(id))
+            if (model.runtime().value(id) == seen.value(id))
                 misnamed.append(id);
-            seen.insert(id, model.runtime(id));
+            seen.insert(id, model.runtime().value(id));
             changed.append(id);
         });
-        auto first = model.refreshAll();
+        auto first = model.refreshes().refreshAll();
         // The quick answer is applied while the slow one is still out.
-        QTRY_COMPARE(model.runtime(quick.id).deploy.kind, DeployStatus::Kind::Building);
-        QCOMPARE(model.runtime(slow.id).deploy.kind, DeployStatus::Kind::Ready);
+        QTRY_COMPARE(model.runtime().value(quick.id).deploy.kind, DeployStatus::Kind::Building);
+        QCOMPARE(model.runtime().value(slow.id).deploy.kind, DeployStatus::Kind::Ready);
         QVERIFY(changed.contains(quick.id));
         QVERIFY(misnamed.isEmpty());
 
         // A second pass is not ignored; ending first, it leaves the flag set for the other.
         service->serve(u"/api/v1/sites/slow/deploys"_s, 200, netlifyDeploys("error"));
-        QCoro::waitFor(model.refreshAll());
+        QCoro::waitFor(model.refreshes().refreshAll());
         QCOMPARE(requestsMentioning(u"/slow/"_s), 3);
-        QVERIFY(model.isRefreshing());
+        QVERIFY(model.refreshes().isRefreshing());
 
         // Requests while a pass runs wait for it and then make one pass together.
-        model.requestRefresh();
-        model.saveGitHubToken(u"gh"_s);
+        model.refreshes().requestRefresh();
+        model.tokens().saveToken(github, u"gh"_s);
         model.updateProject(quick);
         QTest::qWait(100);
         QCOMPARE(requestsMentioning(u"/slow/"_s), 3);
@@ -230,11 +263,11 @@ private Q_SLOTS:
         QCoro::waitFor(first);
         QTRY_COMPARE(refreshing.count(), 2);
         QCOMPARE(requestsMentioning(u"/slow/"_s), 4);
-        QVERIFY(!model.isRefreshing());
+        QVERIFY(!model.refreshes().isRefreshing());
 
         // Requests in one turn while nothing runs make one pass too.
-        model.requestRefresh();
-        model.requestRefresh();
+        model.refreshes().requestRefresh();
+        model.refreshes().requestRefresh();
         QTRY_COMPARE(refreshing.count(), 4);
         QTest::qWait(100);
         QCOMPARE(requestsMentioning(u"/slow/"_s), 5);
@@ -251,10 +284,10 @@ private Q_SLOTS:
             service->serve(u"/api/v1/sites/s%1/deploys"_s.arg(i), 200, netlifyDeploys("ready"));
             projects.append(project);
         }
-        AppModel &model = open(projects, {{TokenServices::netlify(), u"t"_s}});
+        AppModel &model = open(projects, {{netlifyItem, u"t"_s}});
         refresh();
         for (const ProjectConfig &project : std::as_const(projects))
-            QCOMPARE(model.runtime(project.id).deploy.kind, DeployStatus::Kind::Ready);
+            QCOMPARE(model.runtime().value(project.id).deploy.kind, DeployStatus::Kind::Ready);
         QCOMPARE(requestsMentioning(u"/deploys"_s), 30);
     }
 
@@ -266,27 +299,27 @@ private Q_SLOTS:
         QVERIFY(commitAhead(ahead.localPath, 2) && makeChanges(dirty.localPath, 4) &&
                 commitAhead(mixed.localPath, 2) && makeChanges(mixed.localPath, 3) &&
                 makeChanges(denied.localPath, 1));
-        AppModel &model = open({ahead, dirty, mixed, denied}, {{TokenServices::netlify(), u"t"_s}});
+        AppModel &model = open({ahead, dirty, mixed, denied}, {{netlifyItem, u"t"_s}});
         service->serve(u"/api/v1/sites/denied/deploys"_s, 401,
                        FakeService::fixture(u"github-error-401-bad-credentials.json"_s));
         refresh();
-        QCOMPARE(model.attentionReason(ahead.id), u"2 commitů nepushnuto"_s);
-        QCOMPARE(model.attentionReason(dirty.id), u"4 nezacommitovaných změn"_s);
-        QCOMPARE(model.attentionReason(mixed.id), u"3 změn · 2 nepushnuto"_s);
+        QCOMPARE(attentionReason(model, ahead.id), u"2 commitů nepushnuto"_s);
+        QCOMPARE(attentionReason(model, dirty.id), u"4 nezacommitovaných změn"_s);
+        QCOMPARE(attentionReason(model, mixed.id), u"3 změn · 2 nepushnuto"_s);
         // A rejected token on a dirty repository: the deployment's reason alone, and no fix
         // card, since no failed deployment is stored.
-        QCOMPARE(model.attentionReason(denied.id), u"Deploy selhal"_s);
-        QCOMPARE(model.projectsNeedingAttention().size(), 4);
+        QCOMPARE(attentionReason(model, denied.id), u"Deploy selhal"_s);
+        QCOMPARE(Attention::projectsNeedingAttention(model.projects(), model.runtime()).size(), 4);
         QCOMPARE(openFixCards(denied.id), 0);
         QVERIFY(f->notifications.isEmpty());
-        QCOMPARE(model.worstStatus(), StatusColor::Red);
+        QCOMPARE(Attention::worstStatus(model.runtime()), StatusColor::Red);
 
         // Clean but ahead is yellow; with no projects left, green.
         for (const ProjectConfig &project : {denied, dirty, mixed})
             model.removeProject(project);
-        QCOMPARE(model.worstStatus(), StatusColor::Yellow);
+        QCOMPARE(Attention::worstStatus(model.runtime()), StatusColor::Yellow);
         model.removeProject(ahead);
-        QCOMPARE(model.worstStatus(), StatusColor::Green);
+        QCOMPARE(Attention::worstStatus(model.runtime()), StatusColor::Green);
         QVERIFY(model.runtime().isEmpty());
     }
 
@@ -302,11 +335,11 @@ private Q_SLOTS:
             u"/repos/octo/hello/commits/main/check-runs"_s, 200,
             R"({"check_runs": [{"status": "queued"}, {"status": "completed", "conclusion": "failure"}]})");
         refresh();
-        QCOMPARE(model.runtime(repo.id).github,
+        QCOMPARE(model.runtime().value(repo.id).github,
                  (GitHubStatus{1, GitHubStatus::ChecksState::Pending}));
-        QCOMPARE(model.runtime(repo.id).commits.size(), 1);
-        QCOMPARE(model.runtime(plain.id).git, GitStatus::notAvailable());
-        QVERIFY(!model.runtime(plain.id).github);
+        QCOMPARE(model.runtime().value(repo.id).commits.size(), 1);
+        QCOMPARE(model.runtime().value(plain.id).git, GitStatus::notAvailable());
+        QVERIFY(!model.runtime().value(plain.id).github);
         QCOMPARE(requestsMentioning(u"plain"_s), 0);
         QVERIFY(!service->requests()[0].headers.contains("authorization"));
     }
@@ -323,8 +356,8 @@ private Q_SLOTS:
             projects.append(project);
         }
         AppModel &model = open(projects);
-        QCoro::waitFor(model.refreshGit());
-        auto pending = model.refreshGitHub();
+        QCoro::waitFor(model.refreshes().refreshGit());
+        auto pending = model.refreshes().refreshGitHub();
         QTRY_VERIFY(!service->requests().isEmpty());
         f->model.reset();
         for (int round = 0; round < 4; ++round) {
@@ -338,29 +371,19 @@ private Q_SLOTS:
     {
         const ProjectConfig site = repository(u"site"_s, u"s"_s);
         AppModel &model = open({site});
-        tokens.items.insert(TokenServices::formerNetlify(), u"old-token"_s);
+        tokens.items.insert(formerNetlifyItem, u"old-token"_s);
         service->serve(u"/api/v1/sites/s/deploys"_s, 200, "[]");
-        QSignalSpy refreshed(&model, &AppModel::lastRefreshChanged);
+        QSignalSpy refreshed(&model.refreshes(), &RefreshScheduler::lastRefreshChanged);
         model.start();
         QVERIFY(refreshed.wait(20'000));
-        QCOMPARE(model.token(), u"old-token"_s);
-        QCOMPARE(tokens.items.value(TokenServices::netlify()), u"old-token"_s);
-        QCOMPARE(model.runtime(site.id).deploy, DeployStatus::noDeploys());
+        QCOMPARE(model.tokens().token(netlify), u"old-token"_s);
+        QCOMPARE(tokens.items.value(netlifyItem), u"old-token"_s);
+        QCOMPARE(model.runtime().value(site.id).deploy, DeployStatus::noDeploys());
 
-        QSignalSpy changed(&model, &AppModel::tokenChanged);
-        model.saveToken(u" \n\t"_s);
+        // A blank token changes nothing; removal and refusal are tested through the screens.
+        QSignalSpy changed(&model.tokens(), &TokenRegistry::tokenChanged);
+        model.tokens().saveToken(netlify, u" \n\t"_s);
         QCOMPARE(changed.count(), 0);
-        model.removeToken();
-        QVERIFY(!model.token());
-        QVERIFY(tokens.items.isEmpty()); // both Netlify items, so it cannot come back
-
-        // Without a keychain service the token is reported as not kept, not claimed as saved.
-        tokens.refusesSaves = true;
-        QSignalSpy failed(&model, &AppModel::tokenSaveFailed);
-        model.saveVercelToken(u"v"_s);
-        QTRY_COMPARE(failed.count(), 1);
-        QCOMPARE(failed.first().first().toString(), TokenServices::vercel());
-        QVERIFY(!model.vercelToken());
     }
 };
 

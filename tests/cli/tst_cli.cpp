@@ -125,7 +125,7 @@ class CommandLineTest final : public QObject {
 private Q_SLOTS:
     void init() { env = std::make_unique<TestEnvironment>(); }
 
-    void addTracksAwkwardPathsRefusesRepeatsAndStatusReadsThem()
+    void addTracksAwkwardPathsAndStatusReadsThem()
     {
         const QString root = env->root() + u"/projects/"_s;
         const QStringList names{u"with space"_s, u"quote\"d 'x'"_s, u"new\nline"_s,
@@ -160,7 +160,13 @@ private Q_SLOTS:
         QCOMPARE(text(projects, u"3/commits/0/message"_s), u"first commit"_s);
         QCOMPARE(text(projects, u"4/git/state"_s), u"notAvailable"_s);
         QVERIFY(at(projects, u"4/git/branch"_s).isUndefined());
+    }
 
+    void addRefusesRepeatsAndWritesNothing()
+    {
+        const QString root = env->root() + u"/projects/"_s;
+        QDir().mkpath(root + u"plain"_s);
+        QCOMPARE(quaylin({u"add"_s, root + u"plain"_s, u"--name=Plain"_s}).exitCode, 0);
         // A refused add writes nothing; a link to a tracked folder is that folder.
         QVERIFY(QFile::link(root + u"plain"_s, env->root() + u"/alias"_s));
         const auto before = snapshot(env->root());
@@ -206,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(second.status, ProjectStatus::Done);
     }
 
-    void addWaitsBrieflyForTheLockAndReportsWhatFailed()
+    void addWaitsBrieflyForTheLockButNotForTheApplication()
     {
         const QString folder = env->root() + u"/folder"_s;
         QDir().mkpath(folder);
@@ -222,9 +228,11 @@ private Q_SLOTS:
         const Result locked = quaylin({u"add"_s, env->root()});
         QCOMPARE(locked.exitCode, 1);
         QVERIFY(locked.err.contains("application is running"));
-        lock.unlock();
+    }
 
-        // A save that fails is reported, and the data file stays as it was.
+    void addReportsASaveThatFailsAndKeepsTheDataFile()
+    {
+        // The project does not fit in a file of 32 KiB.
         const QByteArray big =
             R"({"didSeed": true, "projects": [{"name": "Big", "localPath": "/b", "siteURL": "BIG"}]})"_ba
                 .replace("BIG", QByteArray(64 * 1024, 'x'));
@@ -238,8 +246,12 @@ private Q_SLOTS:
         QCOMPARE(unsaved.exitCode, 1);
         QVERIFY(unsaved.err.startsWith("quaylin: the project was not added: "));
         QCOMPARE(readFile(dataFile()), big);
+    }
 
-        // A lock that cannot be made is not taken for a running application.
+    // A lock that cannot be made is not taken for a running application.
+    void addReportsALockFileItCannotMake()
+    {
+        QDir().mkpath(env->dataDir());
         if (::geteuid() != 0) {
             QVERIFY(QFile::setPermissions(env->dataDir(), QFile::ReadOwner | QFile::ExeOwner));
             const Result denied = quaylin({u"add"_s, env->root()});

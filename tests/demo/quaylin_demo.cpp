@@ -4,6 +4,7 @@
 // tokens to the keychain (a throw-away one: run inside scripts/with-keyring.sh), and then answers
 // as Netlify, Vercel, GitHub and the update server on loopback until it is stopped. Prints
 // "ready <base address>" once everything is in place.
+#include "app/standardservices.h"
 #include "model/recordjson.h"
 #include "model/store.h"
 #include "services/appversion.h"
@@ -405,9 +406,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     KeychainTokenStore keychain;
-    for (const QString &service :
-         {TokenServices::netlify(), TokenServices::vercel(), TokenServices::github()}) {
-        QCoro::Task<bool> saved = keychain.save(u"demo-token"_s, service);
+    for (const TokenService &service : StandardServices::table().tokenServices()) {
+        QCoro::Task<bool> saved = keychain.save(u"demo-token"_s, service.keychainItem);
         QCoro::waitFor(saved);
     }
 

@@ -17,6 +17,14 @@ using StringMap = QMap<QString, QString>;
 namespace {
 
 const QString secrets = u"org.freedesktop.secrets"_s;
+// The items the application reads: their names must never change, or tokens are lost.
+const QString current = u"app.quaylin.Quaylin.netlify-token"_s;
+const QString former = u"app.quaylin.menubar.netlify-token"_s;
+
+QCoro::Task<std::optional<QString>> loadNetlify(TokenStore &store, Tokens::Former mode)
+{
+    return Tokens::load(store, current, QStringList{former}, mode);
+}
 
 // Items of any schema whose "server" attribute (where QtKeychain keeps the service) matches,
 // asked of the Secret Service itself.
@@ -51,16 +59,18 @@ private slots:
     }
     void init()
     {
-        for (const QString &service : {TokenServices::netlify(), TokenServices::formerNetlify()})
+        for (const QString &service : {current, former})
             QCoro::waitFor(m_store.remove(service));
     }
 
     void storeAndNetlifyMigration()
     {
-        const QString current = TokenServices::netlify(), former = TokenServices::formerNetlify();
-        // Only the former item: found, copied to the current service, former left in place.
+        // Only the former item: read as it is when asked not to copy it (the command line)...
         QCoro::waitFor(m_store.save(u"old"_s, former));
-        QCOMPARE(QCoro::waitFor(Tokens::loadNetlify(m_store)), u"old"_s);
+        QCOMPARE(QCoro::waitFor(loadNetlify(m_store, Tokens::Former::Leave)), u"old"_s);
+        QCOMPARE(itemCount(current), 0);
+        // ... else copied to the current service, the former one left in place.
+        QCOMPARE(QCoro::waitFor(loadNetlify(m_store, Tokens::Former::Copy)), u"old"_s);
         QCOMPARE(QCoro::waitFor(m_store.read(current)), u"old"_s);
         QCOMPARE(itemCount(former), 1);
 
@@ -68,7 +78,7 @@ private slots:
         // current item wins over the former one.
         m_store.save(u"first"_s, current);
         m_store.save(u"new"_s, current);
-        QCOMPARE(QCoro::waitFor(Tokens::loadNetlify(m_store)), u"new"_s);
+        QCOMPARE(QCoro::waitFor(loadNetlify(m_store, Tokens::Former::Copy)), u"new"_s);
         QCOMPARE(itemCount(current), 1);
         QCoro::waitFor(m_store.save(QString(), current));
         QCOMPARE(QCoro::waitFor(m_store.read(current)), std::nullopt); // blank is no token
@@ -77,23 +87,20 @@ private slots:
         // come back at the next start.
         m_store.remove(current);
         m_store.remove(former);
-        QCOMPARE(QCoro::waitFor(Tokens::loadNetlify(m_store)), std::nullopt);
+        QCOMPARE(QCoro::waitFor(loadNetlify(m_store, Tokens::Former::Copy)), std::nullopt);
         QCOMPARE(itemCount(current), 0);
         QCOMPARE(itemCount(former), 0);
     }
 
     void environmentTokens()
     {
-        qputenv("NETLIFY_AUTH_TOKEN", " n\n");
-        qputenv("VERCEL_TOKEN", "\t "); // blank is unset
-        qputenv("GH_TOKEN", " ");
-        qputenv("GITHUB_TOKEN", "github");
-        const EnvironmentTokens tokens = EnvironmentTokens::read();
-        QCOMPARE(tokens.netlify, u"n"_s);
-        QCOMPARE(tokens.vercel, std::nullopt);
-        QCOMPARE(tokens.github, u"github"_s);
-        qputenv("GH_TOKEN", "gh"); // first when set
-        QCOMPARE(EnvironmentTokens::read().github, u"gh"_s);
+        qputenv("QUAYLIN_TEST_BLANK", "\t "); // blank is unset
+        qputenv("QUAYLIN_TEST_TOKEN", " token\n");
+        const QStringList both{u"QUAYLIN_TEST_BLANK"_s, u"QUAYLIN_TEST_TOKEN"_s};
+        QCOMPARE(EnvironmentTokens::first(both), u"token"_s);
+        QCOMPARE(EnvironmentTokens::first({u"QUAYLIN_TEST_BLANK"_s}), std::nullopt);
+        qputenv("QUAYLIN_TEST_BLANK", "first"); // the first set one wins
+        QCOMPARE(EnvironmentTokens::first(both), u"first"_s);
     }
 };
 

@@ -16,7 +16,9 @@ public:
         DesktopApplication::Options options;
         options.context.store = Store(env.dataDir());
         const QUrl nowhere(QStringLiteral("http://127.0.0.1:9"));
-        options.context.endpoints = {nowhere, nowhere, nowhere, nowhere};
+        options.context.endpoints = {nowhere, nowhere};
+        for (DeployService &service : options.context.services.deploys)
+            service.endpoint = nowhere;
         options.context.bus = QDBusConnection(QStringLiteral("no bus"));
         options.context.tokens = &tokens;
         options.hotKeys = std::move(hotKeys);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "uifixture.h"
 
+#include "app/cardqueries.h"
 #include "i18n/localization.h"
 #include "model/colornames.h"
 #include "ui/board/archivelist.h"
@@ -445,7 +446,8 @@ void TestBoard::rowsFollowAnySequenceOfChanges()
         for (KanbanColumn kind : KanbanColumns::all()) {
             QStringList expected;
             for (const TaskCard &card :
-                 CardOrder::visible(f->model().cards(project.id, kind), board->filter(), mode))
+                 CardOrder::visible(CardQueries::column(f->model().cards(), project.id, kind),
+                                    board->filter(), mode))
                 expected.append(card.title);
             QCOMPARE(titles(cards(kind)), expected);
         }
@@ -778,7 +780,7 @@ void TestBoard::archiveSheetRestoresAndDeletes()
     menu->findChild<QAction *>(u"archiveRestoreAction"_s)->trigger();
     menu->close();
     QVERIFY(sheet->findChild<QWidget *>(u"archiveEmptyText"_s)->isVisible());
-    QCOMPARE(f->model().archivedCards(project.id).size(), 0);
+    QCOMPARE(CardQueries::archived(f->model().cards(), project.id).size(), 0);
     QStringList doing = titles(cards(KanbanColumn::Doing));
     doing.sort();
     QCOMPARE(doing, QStringList({u"c"_s, u"d"_s}));

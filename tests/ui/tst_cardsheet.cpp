@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "uifixture.h"
 
+#include "app/cardqueries.h"
 #include "ui/card/carddetailsheet.h"
 #include "ui/card/timerrow.h"
 #include "ui/components/capsule.h"
@@ -245,7 +246,8 @@ void TestCardSheet::longTextsStayInsideTheSheet()
         for (int i = 0; i < 40; ++i)
             card.checklist.append({QUuid::createUuid(), QString(300, u'y'), i % 2 == 0});
     });
-    CardDetailSheet *sheet = open(f->model().cards(projectID, KanbanColumn::Idea)[0].id);
+    CardDetailSheet *sheet =
+        open(CardQueries::column(f->model().cards(), projectID, KanbanColumn::Idea)[0].id);
     QTest::qWait(20);
     QCOMPARE(sheet->size(), QSize(440, 560));
     auto *scroll = find<QScrollArea>(sheet, u"cardSheetScroll"_s);
@@ -260,7 +262,8 @@ void TestCardSheet::keyboardReachesEveryControlInOrder()
                           {QUuid::createUuid(), u"dvě"_s, true}};
         card.dueDate = QDateTime(QDate(2026, 12, 24), QTime(9, 0));
     });
-    CardDetailSheet *sheet = open(f->model().cards(projectID, KanbanColumn::Idea)[0].id);
+    CardDetailSheet *sheet =
+        open(CardQueries::column(f->model().cards(), projectID, KanbanColumn::Idea)[0].id);
     QVERIFY(QTest::qWaitForWindowExposed(sheet));
     QCOMPARE(unnamedControls(sheet), QStringList());
     QStringList names;

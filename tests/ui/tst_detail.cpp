@@ -128,7 +128,8 @@ void TestDetail::chips()
 
     StatusChipRow row;
     row.show();
-    row.setStatus(project, runtime, f->data.clock);
+    const ServiceTable services = StandardServices::table();
+    row.setStatus(services.deployServiceOf(project), runtime, f->data.clock);
     QCOMPARE(row.gitChip()->status(), git);
     QCOMPARE(row.gitChip()->title(), u"Git"_s);
     QCOMPARE(row.deployChip()->isVisible(), !deployTitle.isEmpty());

@@ -50,13 +50,14 @@ private Q_SLOTS:
         QFETCH(QString, typedSite);
         QFETCH(std::optional<QString>, site);
         ProjectConfig existing = makeProject(u"Old"_s, 7.5, QUuid::createUuid());
-        ProjectForm form = ProjectForm::from(existing);
+        const QList<DeployService> services = StandardServices::table().deploys;
+        ProjectForm form = ProjectForm::from(existing, services);
         form.name = u"  Nový\n"_s;
         form.emoji = typedEmoji;
         form.siteURL = typedSite;
         form.localPath = u" /tmp "_s;
         form.status = ProjectStatus::Parked;
-        const ProjectConfig built = form.build(existing);
+        const ProjectConfig built = form.build(existing, services);
         QCOMPARE(built.id, existing.id);
         QCOMPARE(built.folderID, existing.folderID); // folder and position stay
         QCOMPARE(built.sortIndex, 7.5);
@@ -65,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(built.siteURL, site);
         QCOMPARE(built.localPath, u"/tmp"_s);
         QCOMPARE(built.status, ProjectStatus::Parked);
-        const ProjectConfig fresh = form.build(std::nullopt);
+        const ProjectConfig fresh = form.build(std::nullopt, services);
         QVERIFY(!fresh.id.isNull() && fresh.id != existing.id);
         QCOMPARE(fresh.folderID, std::nullopt);
     }

@@ -167,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(view.findChildren<ProjectEditor *>().size(), 1);
         editor->reject();
 
-        QSignalSpy refreshed(&model, &AppModel::lastRefreshChanged);
+        QSignalSpy refreshed(&model.refreshes(), &RefreshScheduler::lastRefreshChanged);
         f.desktop.commands.requestRefresh();
         QVERIFY(refreshed.wait(20'000));
 
@@ -197,12 +197,12 @@ private Q_SLOTS:
         AppModel &model = f.open();
         MainView view(f.context());
         showView(view);
-        QVERIFY(!model.setAsidePath().isEmpty());
+        QVERIFY(!model.dataFile().setAsidePath().isEmpty());
         QVERIFY(shown(view, u"setAsideBanner"_s));
         const auto text = [&](const QString &banner) {
             return view.findChild<QWidget *>(banner)->findChild<QLabel *>(u"bannerText"_s)->text();
         };
-        QVERIFY(text(u"setAsideBanner"_s).contains(model.setAsidePath()));
+        QVERIFY(text(u"setAsideBanner"_s).contains(model.dataFile().setAsidePath()));
         view.findChild<QAbstractButton *>(u"setAsideCloseButton"_s)->click();
         QVERIFY(!shown(view, u"setAsideBanner"_s));
 
@@ -211,13 +211,13 @@ private Q_SLOTS:
         QFile::remove(f.data.dataFile());
         QVERIFY(QDir().mkpath(f.data.dataFile()));
         model.addFolder(u"A"_s);
-        model.waitForPendingSaves();
-        QVERIFY(model.saveError());
+        model.dataFile().waitForPendingSaves();
+        QVERIFY(model.dataFile().saveError());
         QVERIFY(shown(view, u"saveErrorBanner"_s));
-        QVERIFY(text(u"saveErrorBanner"_s).contains(model.dataFilePath()));
+        QVERIFY(text(u"saveErrorBanner"_s).contains(model.dataFile().path()));
         QVERIFY(QDir(f.data.dataFile()).removeRecursively());
         model.addFolder(u"B"_s);
-        model.waitForPendingSaves();
+        model.dataFile().waitForPendingSaves();
         QVERIFY(!shown(view, u"saveErrorBanner"_s));
     }
 

@@ -138,7 +138,7 @@ private Q_SLOTS:
         f.tokens.refusesSaves = false;
         QTest::keyClicks(field, u"secret"_s);
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(model.token(), u"secret"_s);
+        QCOMPARE(model.tokens().token(StandardServices::netlify().token), u"secret"_s);
         QVERIFY(!shown(view, u"tokenBanner"_s));
     }
 
@@ -165,7 +165,7 @@ private Q_SLOTS:
             return section->model()->index(0).data(AttentionModel::ReasonRole).toString();
         };
         QVERIFY(!shown(view, u"attentionSection"_s));
-        QCoro::waitFor(model.refreshGit());
+        QCoro::waitFor(model.refreshes().refreshGit());
         QTRY_VERIFY(shown(view, u"attentionSection"_s));
         QCOMPARE(rowIds(*section->model(), AttentionModel::ProjectIdRole),
                  QList<QUuid>({site.id})); // the one with changes only
@@ -173,7 +173,7 @@ private Q_SLOTS:
         // A new reason repaints the row it stands in.
         QSignalSpy reworded(section->model(), &QAbstractItemModel::dataChanged);
         QVERIFY(writeFile(path + u"/other.txt"_s, "y"));
-        QCoro::waitFor(model.refreshGit());
+        QCoro::waitFor(model.refreshes().refreshGit());
         QTRY_COMPARE(reworded.count(), 1);
         QCOMPARE(reworded.first().first().toModelIndex().row(), 0);
         QCOMPARE(reason(), u"2 nezacommitovaných změn"_s);

@@ -55,10 +55,12 @@ private Q_SLOTS:
         // Removing the application's keychain items is only safe in the throw-away keyring.
         QVERIFY2(qEnvironmentVariableIsSet("QUAYLIN_THROWAWAY_KEYRING"),
                  "run through dbus-run-session and scripts/with-keyring.sh");
+        const TokenService netlify = StandardServices::netlify().token;
+        const QString former = netlify.formerKeychainItems.value(0);
         KeychainTokenStore keychain;
-        for (const QString &service :
-             {TokenServices::netlify(), TokenServices::formerNetlify(), TokenServices::github()})
-            QCoro::waitFor(keychain.remove(service));
+        for (const QString &item :
+             {netlify.keychainItem, former, StandardServices::github().keychainItem})
+            QCoro::waitFor(keychain.remove(item));
         UiFixture f;
         AppModel &model = f.open({}, &keychain);
         SettingsSheet sheet(f.context());
@@ -69,15 +71,15 @@ private Q_SLOTS:
         saveToken(sheet, u"netlify"_s, u" secret "_s);
         QCOMPARE(statusText(sheet, u"netlify"_s), u"Token je uložen v Keychain"_s);
         QVERIFY(shown(sheet, u"netlifyTokenRemoveButton"_s));
-        QCOMPARE(QCoro::waitFor(keychain.read(TokenServices::netlify())), u"secret"_s);
+        QCOMPARE(QCoro::waitFor(keychain.read(netlify.keychainItem)), u"secret"_s);
         QVERIFY(!shown(sheet, u"netlifyTokenFailure"_s));
 
         // Removal takes the item left under the former identifier too.
-        QCoro::waitFor(keychain.save(u"old"_s, TokenServices::formerNetlify()));
+        QCoro::waitFor(keychain.save(u"old"_s, former));
         child<QPushButton>(sheet, u"netlifyTokenRemoveButton"_s)->click();
-        QVERIFY(!model.token());
-        QCOMPARE(QCoro::waitFor(keychain.read(TokenServices::netlify())), std::nullopt);
-        QCOMPARE(QCoro::waitFor(keychain.read(TokenServices::formerNetlify())), std::nullopt);
+        QVERIFY(!model.tokens().token(netlify));
+        QCOMPARE(QCoro::waitFor(keychain.read(netlify.keychainItem)), std::nullopt);
+        QCOMPARE(QCoro::waitFor(keychain.read(former)), std::nullopt);
         QCOMPARE(statusText(sheet, u"netlify"_s), u"Token není nastaven"_s);
     }
 
@@ -93,7 +95,7 @@ private Q_SLOTS:
         QTest::keyClick(child<QLineEdit>(sheet, u"vercelTokenField"_s), Qt::Key_Return);
         QVERIFY(sheet.isVisible());
         QTRY_VERIFY(shown(sheet, u"vercelTokenFailure"_s));
-        QVERIFY(!model.vercelToken());
+        QVERIFY(!model.tokens().token(StandardServices::vercel().token));
         QCOMPARE(statusText(sheet, u"vercel"_s), u"Token není nastaven"_s);
         QVERIFY(!shown(sheet, u"netlifyTokenFailure"_s));
     }

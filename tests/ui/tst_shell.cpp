@@ -3,6 +3,7 @@
 // over a model with a loopback deployment service. Run again on X11 and on Wayland, with a
 // fake panel on a private session bus, for the tray item that StatusNotifierItem hosts show.
 #include "app/modelfixture.h"
+#include "support/fakedeployservice.h"
 #include "support/fakedesktop.h"
 #include "support/fakehotkeybackend.h"
 #include "support/fakeservice.h"
@@ -58,14 +59,15 @@ public:
     explicit Shell(const QList<ProjectConfig> &projects = {})
     {
         writeDocument(env.dataDir() + u"/store.json"_s, projects);
-        tokens.items.insert(TokenServices::netlify(), u"token"_s);
+        tokens.items.insert(StandardServices::netlify().token.keychainItem, u"token"_s);
     }
 
     DesktopApplication &open(bool startedAtLogin = false)
     {
         DesktopApplication::Options options;
         options.context.store = Store(env.dataDir());
-        options.context.endpoints = {service.base(), service.base(), service.base(),
+        options.context.services = FakeDeployService::shippedAt(service.base());
+        options.context.endpoints = {service.base(),
                                      service.base().resolved(QUrl(u"/version.json"_s))};
         options.context.bus = QDBusConnection(u"no bus"_s);
         options.context.tokens = &tokens;
@@ -94,7 +96,7 @@ public:
                                         [](const RecordedRequest &request) {
                                             return request.path == u"/version.json";
                                         });
-            return checked && !model().isRefreshing();
+            return checked && !model().refreshes().isRefreshing();
         };
         QVERIFY(QTest::qWaitFor(settled, 20'000));
         QTest::qWait(50);
@@ -130,16 +132,17 @@ public:
     {
         started = true;
         app->start();
-        QTRY_VERIFY_WITH_TIMEOUT(model().lastRefresh() && !model().isRefreshing(), 20'000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            model().refreshes().lastRefresh() && !model().refreshes().isRefreshing(), 20'000);
     }
 
     // Runs a full refresh to its end.
     void refresh()
     {
-        QSignalSpy finished(&model(), &AppModel::lastRefreshChanged);
-        model().refreshAll();
+        QSignalSpy finished(&model().refreshes(), &RefreshScheduler::lastRefreshChanged);
+        model().refreshes().refreshAll();
         QVERIFY(finished.wait(20'000));
-        QTRY_VERIFY(!model().isRefreshing());
+        QTRY_VERIFY(!model().refreshes().isRefreshing());
     }
 
     TestEnvironment env;
@@ -329,7 +332,7 @@ void ShellTest::refreshTextAndSpinnerFollowTheRefresh()
     shell.started = true;
     shell.app->start();
     QTRY_VERIFY(!shell.service.requests().isEmpty());
-    QVERIFY(shell.model().isRefreshing());
+    QVERIFY(shell.model().refreshes().isRefreshing());
     // Hidden, nothing turns; shown during the refresh, the symbol turns until it ends.
     QVERIFY(!panel.isSpinning());
     shell.panel(); // opens it
@@ -338,10 +341,10 @@ void ShellTest::refreshTextAndSpinnerFollowTheRefresh()
     QVERIFY(animations().isEmpty());
     shell.panel(); // opens it
     QVERIFY(panel.isSpinning());
-    QSignalSpy finished(&shell.model(), &AppModel::lastRefreshChanged);
+    QSignalSpy finished(&shell.model().refreshes(), &RefreshScheduler::lastRefreshChanged);
     shell.service.release();
     QVERIFY(finished.wait(20'000));
-    QTRY_VERIFY(!shell.model().isRefreshing());
+    QTRY_VERIFY(!shell.model().refreshes().isRefreshing());
     QVERIFY(!panel.isSpinning());
     QVERIFY(animations().isEmpty());
     QVERIFY(shell.text("panelRefreshText").startsWith(u"Aktualizováno "_s));

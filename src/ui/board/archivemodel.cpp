@@ -2,6 +2,7 @@
 #include "ui/board/archivemodel.h"
 
 #include "app/appmodel.h"
+#include "app/cardqueries.h"
 #include "app/presentation.h"
 
 ArchiveModel::ArchiveModel(AppModel &model, const QUuid &projectID, QObject *parent)
@@ -15,7 +16,7 @@ ArchiveModel::ArchiveModel(AppModel &model, const QUuid &projectID, QObject *par
 
 void ArchiveModel::sync()
 {
-    const QList<TaskCard> cards = m_model.archivedCards(m_projectID);
+    const QList<TaskCard> cards = CardQueries::archived(m_model.cards(), m_projectID);
     QList<QUuid> rows;
     rows.reserve(cards.size());
     QHash<QUuid, Entry> entries;

@@ -2,6 +2,7 @@
 #include "ui/board/archivesheet.h"
 
 #include "app/appmodel.h"
+#include "app/cardqueries.h"
 #include "i18n/localization.h"
 #include "ui/board/archivelist.h"
 #include "ui/board/archivemodel.h"

@@ -2,6 +2,7 @@
 #include "ui/board/cardlistmodel.h"
 
 #include "app/appmodel.h"
+#include "app/cardqueries.h"
 #include "ui/board/cardorder.h"
 
 #include <QMimeData>
@@ -21,7 +22,8 @@ void CardListModel::setProject(const QUuid &projectID)
 {
     beginResetModel();
     m_projectID = projectID;
-    m_cards = CardOrder::visible(m_model.cards(m_projectID, m_column), m_filter, m_sortMode);
+    m_cards = CardOrder::visible(CardQueries::column(m_model.cards(), m_projectID, m_column),
+                                 m_filter, m_sortMode);
     endResetModel();
 }
 
@@ -52,7 +54,8 @@ int CardListModel::rowOf(const QUuid &cardID) const
 
 void CardListModel::reload()
 {
-    applyRows(CardOrder::visible(m_model.cards(m_projectID, m_column), m_filter, m_sortMode));
+    applyRows(CardOrder::visible(CardQueries::column(m_model.cards(), m_projectID, m_column),
+                                 m_filter, m_sortMode));
 }
 
 // Turns the current rows into `cards` by removing, moving and inserting rows, then reports the

@@ -111,14 +111,15 @@ void ProjectDetailView::refresh()
     m_content->setVisible(project.has_value());
     if (!project)
         return;
-    const ProjectRuntime runtime = m_context.model.runtime(m_projectID);
+    const ProjectRuntime runtime = m_context.model.runtime().value(m_projectID);
     const QDateTime now = m_context.model.now();
+    const DeployService *deploysTo = m_context.model.services().deployServiceOf(*project);
     m_header->setProject(*project);
-    m_chips->setStatus(*project, runtime, now);
+    m_chips->setStatus(deploysTo, runtime, now);
 
     if (runtime.deploys.isEmpty()) {
-        m_deploys->showEmpty(isPresent(project->netlifySiteID)
-                                 ? L(u"Žádná data — zkontroluj token."_s)
+        m_deploys->showEmpty(deploysTo && !deploysTo->emptyHistoryText.isEmpty()
+                                 ? L(deploysTo->emptyHistoryText)
                                  : L(u"Projekt nemá napojené Netlify."_s));
     } else {
         m_deploys->showRows(HistoryRows::deploys(runtime.deploys, now, palette()));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/detail/statuschiprow.h"
 
+#include "app/deployservice.h"
 #include "app/presentation.h"
 #include "ui/components/statuschip.h"
 
@@ -26,14 +27,15 @@ StatusChipRow::StatusChipRow(QWidget *parent)
     layout->addStretch(1);
 }
 
-void StatusChipRow::setStatus(const ProjectConfig &project, const ProjectRuntime &runtime,
+void StatusChipRow::setStatus(const DeployService *deploysTo, const ProjectRuntime &runtime,
                               const QDateTime &now)
 {
     m_git->setDetail(Presentation::gitLabel(runtime.git));
     m_git->setStatus(Presentation::gitColor(runtime.git));
 
-    m_deploy->setVisible(Presentation::hasDeployTarget(project));
-    m_deploy->setTitle(Presentation::deployServiceName(project));
+    m_deploy->setVisible(deploysTo != nullptr);
+    if (deploysTo)
+        m_deploy->setTitle(deploysTo->token.title);
     m_deploy->setDetail(Presentation::deployLabel(runtime.deploy, now));
     m_deploy->setStatus(Presentation::deployColor(runtime.deploy));
 

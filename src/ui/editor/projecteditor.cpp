@@ -31,7 +31,8 @@ namespace {
 constexpr int sheetWidth = 480;
 constexpr int emojiWidth = 44;
 
-enum Row { NameRow, FolderRow, WarningRow, SiteRow, GitHubRow, NetlifyRow, VercelRow, StatusRow };
+// The deploy services' id rows follow GitHub's, then comes the status.
+enum Row { NameRow, FolderRow, WarningRow, SiteRow, GitHubRow, FirstDeployRow };
 
 QLineEdit *field(const QString &objectName)
 {
@@ -57,8 +58,7 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     , m_pathWarning(new SymbolLabel(u"exclamationmark.triangle"_s))
     , m_site(field(u"editorSiteField"_s))
     , m_github(field(u"editorGitHubField"_s))
-    , m_netlify(field(u"editorNetlifyField"_s))
-    , m_vercel(field(u"editorVercelField"_s))
+    , m_deployServices(context.model.services().deploys)
     , m_status(new SegmentedControl)
     , m_remove(new QPushButton)
     , m_cancel(new QPushButton)
@@ -112,10 +112,15 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     m_grid->addWidget(m_pathWarning, WarningRow, 1);
     m_grid->addWidget(m_site, SiteRow, 1);
     m_grid->addWidget(m_github, GitHubRow, 1);
-    m_grid->addWidget(m_netlify, NetlifyRow, 1);
-    m_grid->addWidget(m_vercel, VercelRow, 1);
-    m_grid->addWidget(m_status, StatusRow, 1);
-    for (Row row : {NameRow, FolderRow, SiteRow, GitHubRow, NetlifyRow, VercelRow, StatusRow}) {
+    for (const DeployService &service : std::as_const(m_deployServices)) {
+        const QString key = service.token.key;
+        m_deployIDs.append(field(u"editor"_s + key.left(1).toUpper() + key.mid(1) + u"Field"_s));
+        m_grid->addWidget(m_deployIDs.last(), FirstDeployRow + int(m_deployIDs.size()) - 1, 1);
+    }
+    m_grid->addWidget(m_status, statusRow(), 1);
+    for (int row = NameRow; row <= statusRow(); ++row) {
+        if (row == WarningRow)
+            continue;
         auto *label = new QLabel;
         label->setObjectName(u"editorRowLabel"_s);
         m_grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
@@ -124,8 +129,8 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     rowLabel(FolderRow)->setBuddy(m_path);
     rowLabel(SiteRow)->setBuddy(m_site);
     rowLabel(GitHubRow)->setBuddy(m_github);
-    rowLabel(NetlifyRow)->setBuddy(m_netlify);
-    rowLabel(VercelRow)->setBuddy(m_vercel);
+    for (int i = 0; i < m_deployIDs.size(); ++i)
+        rowLabel(FirstDeployRow + i)->setBuddy(m_deployIDs[i]);
 
     auto *footer = new QHBoxLayout;
     footer->setSpacing(8);
@@ -142,17 +147,19 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     layout->addLayout(footer);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const ProjectForm initial = existing ? ProjectForm::from(*existing) : ProjectForm();
+    const ProjectForm initial =
+        existing ? ProjectForm::from(*existing, m_deployServices) : ProjectForm();
     m_name->setText(initial.name);
     m_emoji->setText(initial.emoji);
     m_path->setText(initial.localPath);
     m_site->setText(initial.siteURL);
     m_github->setText(initial.githubURL);
-    m_netlify->setText(initial.netlifySiteID);
-    m_vercel->setText(initial.vercelProjectID);
+    for (int i = 0; i < m_deployIDs.size(); ++i)
+        m_deployIDs[i]->setText(initial.deployIDs.value(m_deployServices[i].token.key));
     m_status->setCurrentIndex(int(ProjectStatuses::all().indexOf(initial.status)));
-    QList<QWidget *> chain{m_name, m_emoji,  m_path,    m_choose,
-                           m_site, m_github, m_netlify, m_vercel};
+    QList<QWidget *> chain{m_name, m_emoji, m_path, m_choose, m_site, m_github};
+    for (QLineEdit *id : std::as_const(m_deployIDs))
+        chain.append(id);
     for (int i = 0; i < m_status->count(); ++i)
         chain.append(m_status->segment(i));
     chain += {m_remove, m_cancel, m_save};
@@ -177,6 +184,11 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
 
 ProjectEditor::~ProjectEditor() = default;
 
+int ProjectEditor::statusRow() const
+{
+    return FirstDeployRow + int(m_deployServices.size());
+}
+
 QLabel *ProjectEditor::rowLabel(int row)
 {
     QLayoutItem *item = m_grid->itemAtPosition(row, 0);
@@ -196,8 +208,8 @@ ProjectForm ProjectEditor::form() const
     form.localPath = m_path->text();
     form.siteURL = m_site->text();
     form.githubURL = m_github->text();
-    form.netlifySiteID = m_netlify->text();
-    form.vercelProjectID = m_vercel->text();
+    for (int i = 0; i < m_deployIDs.size(); ++i)
+        form.deployIDs.insert(m_deployServices[i].token.key, m_deployIDs[i]->text());
     form.status =
         ProjectStatuses::all().value(m_status->currentIndex(), ProjectStatus::Development);
     return form;
@@ -219,9 +231,9 @@ void ProjectEditor::retranslate()
     rowLabel(FolderRow)->setText(L(u"Složka"_s));
     rowLabel(SiteRow)->setText(L(u"Web"_s));
     rowLabel(GitHubRow)->setText(u"GitHub"_s);
-    rowLabel(NetlifyRow)->setText(u"Netlify Site ID"_s);
-    rowLabel(VercelRow)->setText(u"Vercel Project ID"_s);
-    rowLabel(StatusRow)->setText(L(u"Stav"_s));
+    for (int i = 0; i < m_deployIDs.size(); ++i)
+        rowLabel(FirstDeployRow + i)->setText(m_deployServices[i].editorLabel);
+    rowLabel(statusRow())->setText(L(u"Stav"_s));
     m_name->setPlaceholderText(L(u"Můj projekt"_s));
     m_emoji->setToolTip(L(u"Emoji ikona projektu"_s));
     m_emoji->setAccessibleName(L(u"Emoji ikona projektu"_s));
@@ -230,8 +242,8 @@ void ProjectEditor::retranslate()
     m_pathWarning->setText(L(u"Složka neexistuje"_s));
     m_site->setPlaceholderText(L(u"https://… (volitelné)"_s));
     m_github->setPlaceholderText(u"https://github.com/…"_s + L(u" (volitelné)"_s));
-    m_netlify->setPlaceholderText(L(u"UUID webu z Netlify (volitelné)"_s));
-    m_vercel->setPlaceholderText(L(u"ID projektu z Vercelu (volitelné)"_s));
+    for (int i = 0; i < m_deployIDs.size(); ++i)
+        m_deployIDs[i]->setPlaceholderText(L(m_deployServices[i].editorPlaceholder));
     const QList<ProjectStatus> statuses = ProjectStatuses::all();
     for (int i = 0; i < statuses.size(); ++i)
         m_status->setSegmentText(i, Presentation::title(statuses[i]));
@@ -241,10 +253,11 @@ void ProjectEditor::retranslate()
     m_save->setText(m_existing ? L(u"Uložit"_s) : L(u"Přidat"_s));
     m_save->updateGeometry();
     // Accessible names for the fields from their row labels.
-    const QList<std::pair<Row, QWidget *>> named{{NameRow, m_name},       {FolderRow, m_path},
-                                                 {SiteRow, m_site},       {GitHubRow, m_github},
-                                                 {NetlifyRow, m_netlify}, {VercelRow, m_vercel}};
-    for (const auto &[row, widget] : named)
+    QList<std::pair<int, QWidget *>> named{
+        {NameRow, m_name}, {FolderRow, m_path}, {SiteRow, m_site}, {GitHubRow, m_github}};
+    for (int i = 0; i < m_deployIDs.size(); ++i)
+        named.append({FirstDeployRow + i, m_deployIDs[i]});
+    for (const auto &[row, widget] : std::as_const(named))
         widget->setAccessibleName(rowLabel(row)->text());
 }
 
@@ -290,7 +303,7 @@ void ProjectEditor::accept()
     std::optional<ProjectConfig> base = m_existing;
     if (m_existing)
         base = m_context.model.project(m_existing->id).value_or(*m_existing);
-    const ProjectConfig project = current.build(base);
+    const ProjectConfig project = current.build(base, m_deployServices);
     if (m_existing)
         m_context.model.updateProject(project);
     else

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/deployservice.h"
 #include "model/projectconfig.h"
 #include "ui/editor/projectform.h"
 
@@ -44,6 +45,7 @@ private:
     void chooseFolder();
     void askRemoval();
     QLabel *rowLabel(int row);
+    int statusRow() const;
 
     UiContext &m_context;
     std::optional<ProjectConfig> m_existing;
@@ -56,8 +58,9 @@ private:
     SymbolLabel *m_pathWarning;
     QLineEdit *m_site;
     QLineEdit *m_github;
-    QLineEdit *m_netlify;
-    QLineEdit *m_vercel;
+    // One id field per deploy service, in the table's order.
+    QList<DeployService> m_deployServices;
+    QList<QLineEdit *> m_deployIDs;
     SegmentedControl *m_status;
     QPushButton *m_remove;
     QPushButton *m_cancel;

@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-ProjectForm ProjectForm::from(const ProjectConfig &project)
+ProjectForm ProjectForm::from(const ProjectConfig &project, const QList<DeployService> &services)
 {
     ProjectForm form;
     form.name = project.name;
@@ -13,8 +13,8 @@ ProjectForm ProjectForm::from(const ProjectConfig &project)
     form.localPath = project.localPath;
     form.siteURL = project.siteURL.value_or(QString());
     form.githubURL = project.githubURL.value_or(QString());
-    form.netlifySiteID = project.netlifySiteID.value_or(QString());
-    form.vercelProjectID = project.vercelProjectID.value_or(QString());
+    for (const DeployService &service : services)
+        form.deployIDs.insert(service.token.key, (project.*service.projectID).value_or(QString()));
     form.status = project.status;
     return form;
 }
@@ -32,7 +32,8 @@ bool ProjectForm::isValid() const
     return !name.trimmed().isEmpty() && pathExists();
 }
 
-ProjectConfig ProjectForm::build(const std::optional<ProjectConfig> &existing) const
+ProjectConfig ProjectForm::build(const std::optional<ProjectConfig> &existing,
+                                 const QList<DeployService> &services) const
 {
     ProjectConfig project;
     if (existing) {
@@ -46,8 +47,8 @@ ProjectConfig ProjectForm::build(const std::optional<ProjectConfig> &existing) c
     project.localPath = localPath.trimmed();
     project.siteURL = ProjectInput::optionalText(siteURL);
     project.githubURL = ProjectInput::optionalText(githubURL);
-    project.netlifySiteID = ProjectInput::optionalText(netlifySiteID);
-    project.vercelProjectID = ProjectInput::optionalText(vercelProjectID);
+    for (const DeployService &service : services)
+        project.*service.projectID = ProjectInput::optionalText(deployIDs.value(service.token.key));
     project.status = status;
     return project;
 }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/deployservice.h"
 #include "model/projectconfig.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -16,11 +19,10 @@ struct ProjectForm {
     QString localPath;
     QString siteURL;
     QString githubURL;
-    QString netlifySiteID;
-    QString vercelProjectID;
+    QHash<QString, QString> deployIDs; // by the deploy service's key
     ProjectStatus status = ProjectStatus::Development;
 
-    static ProjectForm from(const ProjectConfig &project);
+    static ProjectForm from(const ProjectConfig &project, const QList<DeployService> &services);
 
     // Something exists at the path exactly as typed (a file counts; a trailing space does not
     // match the folder).
@@ -29,8 +31,10 @@ struct ProjectForm {
     bool showsPathWarning() const { return !localPath.isEmpty() && !pathExists(); }
     bool isValid() const;
 
-    // `existing` with the form's fields (its folder and position kept), or a fresh project.
-    ProjectConfig build(const std::optional<ProjectConfig> &existing) const;
+    // `existing` with the form's fields (its folder and position kept), or a fresh project; an
+    // id of each of `services` from deployIDs.
+    ProjectConfig build(const std::optional<ProjectConfig> &existing,
+                        const QList<DeployService> &services) const;
 
     bool operator==(const ProjectForm &) const = default;
 };

@@ -2,6 +2,8 @@
 #include "ui/main/attentionmodel.h"
 
 #include "app/appmodel.h"
+#include "app/attention.h"
+#include "app/presentation.h"
 
 #include <QTimer>
 
@@ -38,10 +40,13 @@ void AttentionModel::refresh()
     m_sinceRefresh.start();
     QList<QUuid> rows;
     QHash<QUuid, Entry> entries;
-    for (const ProjectConfig &project : m_model.projectsNeedingAttention()) {
+    const RuntimeMap runtime = m_model.runtime();
+    for (const ProjectConfig &project :
+         Attention::projectsNeedingAttention(m_model.projects(), runtime)) {
         if (entries.contains(project.id))
             continue;
-        if (const std::optional<QString> reason = m_model.attentionReason(project.id)) {
+        if (const std::optional<QString> reason =
+                Presentation::attentionText(runtime.value(project.id))) {
             rows.append(project.id);
             entries.insert(project.id, {project.emoji, project.name, *reason});
         }

@@ -81,7 +81,7 @@ MainView::MainView(UiContext &context, QWidget *parent)
     connect(context.desktop.commands, &AppCommands::newProjectRequested, this,
             &MainView::openNewProject);
     connect(context.desktop.commands, &AppCommands::refreshRequested, this,
-            [this] { m_context.model.requestRefresh(); });
+            [this] { m_context.model.refreshes().requestRefresh(); });
     setLocale(Formatters::interfaceLocale());
 }
 

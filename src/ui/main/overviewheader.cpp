@@ -46,8 +46,10 @@ OverviewHeader::OverviewHeader(UiContext &context, QWidget *parent)
     // Relative times move on by the minute; a few ticks a minute keep it honest.
     m_ticker.setInterval(20s);
     connect(&m_ticker, &QTimer::timeout, this, &OverviewHeader::updateRefreshed);
-    connect(&context.model, &AppModel::lastRefreshChanged, this, &OverviewHeader::updateRefreshed);
-    connect(m_refresh, &QPushButton::clicked, this, [this] { m_context.model.requestRefresh(); });
+    connect(&context.model.refreshes(), &RefreshScheduler::lastRefreshChanged, this,
+            &OverviewHeader::updateRefreshed);
+    connect(m_refresh, &QPushButton::clicked, this,
+            [this] { m_context.model.refreshes().requestRefresh(); });
     retranslate();
 }
 
@@ -67,7 +69,7 @@ void OverviewHeader::retranslate()
 
 void OverviewHeader::updateRefreshed()
 {
-    const std::optional<QDateTime> last = m_context.model.lastRefresh();
+    const std::optional<QDateTime> last = m_context.model.refreshes().lastRefresh();
     m_refreshed->setVisible(last.has_value());
     if (last)
         m_refreshed->setText(L(u"Aktualizováno"_s) + u' ' + Formatters::relative(*last));

@@ -74,7 +74,9 @@ OverviewModel::Card OverviewModel::card(const QModelIndex &index) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const QUuid &id = m_rows[index.row()];
-    return {m_projects.value(id), m_model.runtime(id), m_openTasks.value(id)};
+    const ProjectConfig project = m_projects.value(id);
+    return {project, m_model.runtime().value(id), m_openTasks.value(id),
+            m_model.services().deployServiceOf(project)};
 }
 
 QModelIndex OverviewModel::indexOf(const QUuid &projectID) const
@@ -98,11 +100,11 @@ QVariant OverviewModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return project.name;
     case Qt::AccessibleTextRole: {
-        const ProjectRuntime runtime = m_model.runtime(id);
+        const ProjectRuntime runtime = m_model.runtime().value(id);
         QString text =
             u"%1 %2, %3, %4"_s.arg(project.emoji, project.name, Presentation::title(project.status),
                                    Presentation::gitLabel(runtime.git));
-        if (Presentation::hasDeployTarget(project))
+        if (m_model.services().deployServiceOf(project))
             text += u", "_s + Presentation::deployLabel(runtime.deploy);
         return text;
     }

@@ -14,6 +14,7 @@
 #include <optional>
 
 class AppModel;
+struct DeployService;
 
 // The overview grid's cards: every project that passes the status filter, in sortIndex order
 // (folders play no part). Follows the application model by rows: a changed project, a changed
@@ -32,6 +33,7 @@ public:
         ProjectConfig project;
         ProjectRuntime runtime;
         int openTasks = 0;
+        const DeployService *deploysTo = nullptr; // a row of the model's service table
     };
 
     explicit OverviewModel(AppModel &model, QObject *parent = nullptr);

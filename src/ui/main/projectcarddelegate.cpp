@@ -95,7 +95,7 @@ ProjectCardDelegate::Layout ProjectCardDelegate::layout(const QRect &cell,
     result.name = QRectF(inner.left(), inner.top() + topLineHeight + 6, inner.width(), nameHeight);
     const int lineHeight = StatusLine::lineHeight(StatusLine::textFont());
     result.gitLine = QRectF(inner.left(), result.name.bottom() + 8, inner.width(), lineHeight);
-    if (Presentation::hasDeployTarget(card.project))
+    if (card.deploysTo)
         result.deployLine =
             QRectF(inner.left(), result.gitLine.bottom() + 3, inner.width(), lineHeight);
 

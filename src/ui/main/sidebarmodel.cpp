@@ -379,7 +379,7 @@ QVariant SidebarModel::projectData(const QUuid &id, int role) const
     case ProjectStatusRole:
         return int(project.status);
     case StatusColorRole:
-        return int(Presentation::combinedColor(m_model.runtime(id)));
+        return int(Presentation::combinedColor(m_model.runtime().value(id)));
     default:
         return {};
     }

@@ -2,6 +2,7 @@
 #include "ui/main/statsrow.h"
 
 #include "app/appmodel.h"
+#include "app/cardcounts.h"
 #include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/statchip.h"
@@ -53,8 +54,9 @@ void StatsRow::retranslate()
 void StatsRow::refresh()
 {
     const AppModel &model = m_context.model;
-    m_open->setValue(model.openCardsCount());
-    const int overdue = model.overdueCardsCount();
+    const QList<TaskCard> cards = model.cards();
+    m_open->setValue(CardCounts::open(cards));
+    const int overdue = CardCounts::overdue(cards, model.now());
     m_overdue->setValue(overdue);
     m_overdue->setVisible(overdue >= 1);
     m_projects->setValue(int(model.projects().size()));

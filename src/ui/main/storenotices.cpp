@@ -37,7 +37,8 @@ StoreNotices::StoreNotices(UiContext &context, QWidget *parent)
         m_setAsideClosed = true;
         refresh();
     });
-    connect(&context.model, &AppModel::saveErrorChanged, this, &StoreNotices::retranslate);
+    connect(&context.model.dataFile(), &DataFile::saveErrorChanged, this,
+            &StoreNotices::retranslate);
     retranslate();
 }
 
@@ -50,22 +51,22 @@ void StoreNotices::changeEvent(QEvent *event)
 
 void StoreNotices::retranslate()
 {
-    const AppModel &model = m_context.model;
+    const DataFile &file = m_context.model.dataFile();
     m_saveError->setTitle(L(u"Změny se nepodařilo uložit"_s));
     // The model's reason names the data file and what the system said.
-    m_saveError->setText(model.saveError().value_or(QString()) + u'\n' +
+    m_saveError->setText(file.saveError().value_or(QString()) + u'\n' +
                          L(u"Zkontroluj volné místo na disku a oprávnění ke složce."_s));
     m_setAside->setTitle(L(u"Datový soubor se nepodařilo přečíst"_s));
     m_setAside->setText(L(u"Quaylin začal s prázdnými daty. Původní soubor je uschovaný v:"_s) +
-                        u' ' + model.setAsidePath());
+                        u' ' + file.setAsidePath());
     m_closeSetAside->setHelp(L(u"Zavřít"_s));
     refresh();
 }
 
 void StoreNotices::refresh()
 {
-    const AppModel &model = m_context.model;
-    m_saveError->setVisible(model.saveError().has_value());
-    m_setAside->setVisible(!model.setAsidePath().isEmpty() && !m_setAsideClosed);
+    const DataFile &file = m_context.model.dataFile();
+    m_saveError->setVisible(file.saveError().has_value());
+    m_setAside->setVisible(!file.setAsidePath().isEmpty() && !m_setAsideClosed);
     setVisible(m_saveError->isVisibleTo(this) || m_setAside->isVisibleTo(this));
 }

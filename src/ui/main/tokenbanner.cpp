@@ -3,7 +3,6 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "sources/tokenstore.h"
 #include "ui/components/banner.h"
 #include "ui/components/colors.h"
 #include "ui/desktop/uicontext.h"
@@ -18,6 +17,7 @@ using namespace Qt::StringLiterals;
 TokenBanner::TokenBanner(UiContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
+    , m_service(context.model.services().bannerService())
     , m_banner(new Banner(u"key.fill"_s, Colors::named(u"orange"_s, palette())))
     , m_field(new QLineEdit)
     , m_save(new QPushButton)
@@ -38,9 +38,10 @@ TokenBanner::TokenBanner(UiContext &context, QWidget *parent)
             [this](const QString &text) { m_save->setEnabled(!text.isEmpty()); });
     connect(m_field, &QLineEdit::returnPressed, this, &TokenBanner::save);
     connect(m_save, &QPushButton::clicked, this, &TokenBanner::save);
-    connect(&context.model, &AppModel::tokenChanged, this, &TokenBanner::refresh);
-    connect(&context.model, &AppModel::tokenSaveFailed, this, [this](const QString &service) {
-        if (service != TokenServices::netlify())
+    TokenRegistry &tokens = context.model.tokens();
+    connect(&tokens, &TokenRegistry::tokenChanged, this, &TokenBanner::refresh);
+    connect(&tokens, &TokenRegistry::tokenSaveFailed, this, [this](const TokenService &failed) {
+        if (failed != m_service)
             return;
         m_saveFailed = true;
         retranslate();
@@ -57,28 +58,29 @@ void TokenBanner::changeEvent(QEvent *event)
 
 void TokenBanner::retranslate()
 {
-    m_banner->setTitle(L(u"Připoj Netlify"_s));
+    const QString title = m_service ? m_service->title : QString();
+    m_banner->setTitle(m_service ? L(m_service->bannerTitle) : QString());
     m_banner->setText(m_saveFailed ? L(u"Token se nepodařilo uložit do klíčenky systému."_s)
                                    : L(u"Zadej Personal Access Token pro sledování deployů. Uloží "
                                        u"se do Keychain."_s));
-    m_field->setPlaceholderText(u"Netlify token"_s);
-    m_field->setAccessibleName(u"Netlify token"_s);
+    m_field->setPlaceholderText(title + u" token"_s);
+    m_field->setAccessibleName(title + u" token"_s);
     m_save->setText(L(u"Uložit"_s));
     refresh();
 }
 
 void TokenBanner::refresh()
 {
-    setVisible(!m_context.model.token());
+    setVisible(m_service && !m_context.model.tokens().token(*m_service));
 }
 
 void TokenBanner::save()
 {
     const QString token = m_field->text();
-    if (token.isEmpty())
+    if (token.isEmpty() || !m_service)
         return;
     m_saveFailed = false;
-    m_context.model.saveToken(token);
+    m_context.model.tokens().saveToken(*m_service, token);
     m_field->clear();
     retranslate();
 }

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/tokenservice.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class Banner;
 class QLineEdit;
 class QPushButton;
 struct UiContext;
 
-// Asks for a Netlify token while none is stored: a masked field and "Uložit". Says so when the
-// keychain could not keep the token.
+// Asks for the token of the service the service table gives a banner (Netlify) while none is
+// stored: a masked field and "Uložit". Says so when the keychain could not keep the token.
+// Without such a service it stays hidden.
 class TokenBanner final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TokenBanner)
@@ -26,6 +31,7 @@ private:
     void save();
 
     UiContext &m_context;
+    std::optional<TokenService> m_service;
     Banner *m_banner;
     QLineEdit *m_field;
     QPushButton *m_save;

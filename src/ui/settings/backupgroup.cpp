@@ -2,6 +2,7 @@
 #include "ui/settings/backupgroup.h"
 
 #include "app/appmodel.h"
+#include "app/backupfiles.h"
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
 #include "ui/components/colors.h"
@@ -97,7 +98,7 @@ void BackupGroup::exportBackup()
     const auto chosen = [group = QPointer(this)](const QString &path) {
         if (!group)
             return;
-        const FileResult saved = group->m_context.model.exportBackup(path);
+        const FileResult saved = BackupFiles::exportBackup(group->m_context.model, path);
         group->setResult(saved.ok() ? u"Záloha uložena."_s : u"Zálohu se nepodařilo uložit."_s,
                          saved.error);
     };
@@ -122,7 +123,7 @@ void BackupGroup::confirmRestore(const QString &path)
     const auto restore = [group = QPointer(this), path] {
         if (!group)
             return;
-        const FileResult restored = group->m_context.model.importBackup(path);
+        const FileResult restored = BackupFiles::importBackup(group->m_context.model, path);
         group->setResult(restored.ok() ? u"Záloha obnovena."_s : u"Soubor se nepodařilo načíst."_s,
                          restored.error);
     };

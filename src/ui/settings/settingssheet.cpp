@@ -68,9 +68,8 @@ SettingsSheet::SettingsSheet(UiContext &context, QWidget *parent)
     column->setSpacing(12);
     column->addWidget(new LanguageGroup(context));
     column->addWidget(new UpdatesGroup(context));
-    column->addWidget(new TokenGroup(context, TokenGroup::Service::Netlify));
-    column->addWidget(new TokenGroup(context, TokenGroup::Service::Vercel));
-    column->addWidget(new TokenGroup(context, TokenGroup::Service::GitHub));
+    for (const TokenService &service : context.model.tokens().services())
+        column->addWidget(new TokenGroup(context, service));
     column->addWidget(new ShortcutGroup(context));
     column->addWidget(new AutostartGroup(context));
     column->addWidget(new AutoArchiveGroup(context));
@@ -109,7 +108,7 @@ void SettingsSheet::retranslate()
 {
     setWindowTitle(L(u"Nastavení"_s));
     m_title->setText(L(u"Nastavení"_s));
-    m_dataFolder->setText(L(u"Data v"_s) + u' ' + shownFolder(m_context.model.dataFilePath()));
+    m_dataFolder->setText(L(u"Data v"_s) + u' ' + shownFolder(m_context.model.dataFile().path()));
     m_done->setText(L(u"Hotovo"_s));
     m_done->updateGeometry();
 }

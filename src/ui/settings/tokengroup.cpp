@@ -3,7 +3,6 @@
 
 #include "app/appmodel.h"
 #include "i18n/localization.h"
-#include "sources/tokenstore.h"
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/symbollabel.h"
@@ -20,36 +19,10 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct ServiceEntry {
-    TokenGroup::Service service;
-    const char16_t *title;
-    const char16_t *objectPrefix;
-    QString (*keychainService)();
-};
-
-constexpr ServiceEntry services[] = {
-    {TokenGroup::Service::Netlify, u"Netlify", u"netlify", &TokenServices::netlify},
-    {TokenGroup::Service::Vercel, u"Vercel", u"vercel", &TokenServices::vercel},
-    {TokenGroup::Service::GitHub, u"GitHub", u"github", &TokenServices::github},
-};
-
-const ServiceEntry &entry(TokenGroup::Service service)
-{
-    for (const ServiceEntry &candidate : services) {
-        if (candidate.service == service)
-            return candidate;
-    }
-    return services[0];
-}
-
-} // namespace
-
-TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
+TokenGroup::TokenGroup(UiContext &context, TokenService service, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
-    , m_service(service)
+    , m_service(std::move(service))
     , m_box(new SectionBox)
     , m_explanation(new QLabel)
     , m_status(new SymbolLabel)
@@ -58,7 +31,7 @@ TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
     , m_save(new QPushButton)
     , m_remove(new QPushButton)
 {
-    const QString prefix = QString::fromUtf16(entry(service).objectPrefix);
+    const QString &prefix = m_service.key;
     setObjectName(prefix + u"TokenGroup"_s);
     m_status->setObjectName(prefix + u"TokenStatus"_s);
     m_failure->setObjectName(prefix + u"TokenFailure"_s);
@@ -67,7 +40,7 @@ TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
     m_remove->setObjectName(prefix + u"TokenRemoveButton"_s);
     m_explanation->setFont(Typography::font(11));
     m_explanation->setWordWrap(true);
-    m_explanation->setVisible(service == Service::GitHub);
+    m_explanation->setVisible(!m_service.explanation.isEmpty());
     Colors::setTextColor(*m_explanation, Colors::secondary(palette()));
     m_status->setFont(Typography::font(12));
     const QColor orange = Colors::named(u"orange"_s, palette());
@@ -105,13 +78,13 @@ TokenGroup::TokenGroup(UiContext &context, Service service, QWidget *parent)
     m_field->installEventFilter(this);
     connect(m_save, &QPushButton::clicked, this, &TokenGroup::save);
     connect(m_remove, &QPushButton::clicked, this, &TokenGroup::remove);
-    AppModel &model = context.model;
-    auto changed = service == Service::Netlify  ? &AppModel::tokenChanged
-                   : service == Service::Vercel ? &AppModel::vercelTokenChanged
-                                                : &AppModel::githubTokenChanged;
-    connect(&model, changed, this, &TokenGroup::retranslate);
-    connect(&model, &AppModel::tokenSaveFailed, this, [this](const QString &failed) {
-        if (failed != entry(m_service).keychainService())
+    TokenRegistry &tokens = context.model.tokens();
+    connect(&tokens, &TokenRegistry::tokenChanged, this, [this](const TokenService &changed) {
+        if (changed == m_service)
+            retranslate();
+    });
+    connect(&tokens, &TokenRegistry::tokenSaveFailed, this, [this](const TokenService &failed) {
+        if (failed != m_service)
             return;
         m_saveFailed = true;
         retranslate();
@@ -133,19 +106,6 @@ bool TokenGroup::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-std::optional<QString> TokenGroup::token() const
-{
-    switch (m_service) {
-    case Service::Netlify:
-        return m_context.model.token();
-    case Service::Vercel:
-        return m_context.model.vercelToken();
-    case Service::GitHub:
-        break;
-    }
-    return m_context.model.githubToken();
-}
-
 void TokenGroup::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -155,12 +115,11 @@ void TokenGroup::changeEvent(QEvent *event)
 
 void TokenGroup::retranslate()
 {
-    const bool held = token().has_value();
-    const bool optional = m_service == Service::GitHub;
+    const bool held = m_context.model.tokens().token(m_service).has_value();
+    const bool optional = m_service.optional;
     const QPalette &colors = palette();
-    m_box->setTitle(QString::fromUtf16(entry(m_service).title));
-    m_explanation->setText(L(u"Otevřené PR a CI stav aktuální větve. Bez tokenu funguje jen u "
-                             u"veřejných repozitářů a s nižším limitem dotazů."_s));
+    m_box->setTitle(m_service.title);
+    m_explanation->setText(L(m_service.explanation));
     if (held) {
         m_status->setSymbol(u"checkmark.circle.fill"_s);
         m_status->setSymbolColor(Colors::named(u"green"_s, colors));
@@ -188,32 +147,12 @@ void TokenGroup::save()
     if (typed.isEmpty())
         return;
     m_saveFailed = false;
-    switch (m_service) {
-    case Service::Netlify:
-        m_context.model.saveToken(typed);
-        break;
-    case Service::Vercel:
-        m_context.model.saveVercelToken(typed);
-        break;
-    case Service::GitHub:
-        m_context.model.saveGitHubToken(typed);
-        break;
-    }
+    m_context.model.tokens().saveToken(m_service, typed);
     m_field->clear();
     retranslate();
 }
 
 void TokenGroup::remove()
 {
-    switch (m_service) {
-    case Service::Netlify:
-        m_context.model.removeToken();
-        break;
-    case Service::Vercel:
-        m_context.model.removeVercelToken();
-        break;
-    case Service::GitHub:
-        m_context.model.removeGitHubToken();
-        break;
-    }
+    m_context.model.tokens().removeToken(m_service);
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
+#include "app/tokenservice.h"
 
-#include <optional>
+#include <QWidget>
 
 class QLabel;
 class QLineEdit;
@@ -19,9 +19,7 @@ class TokenGroup final : public QWidget {
     Q_DISABLE_COPY_MOVE(TokenGroup)
 
 public:
-    enum class Service { Netlify, Vercel, GitHub };
-
-    TokenGroup(UiContext &context, Service service, QWidget *parent = nullptr);
+    TokenGroup(UiContext &context, TokenService service, QWidget *parent = nullptr);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -31,10 +29,9 @@ private:
     void retranslate();
     void save();
     void remove();
-    std::optional<QString> token() const;
 
     UiContext &m_context;
-    Service m_service;
+    TokenService m_service;
     SectionBox *m_box;
     QLabel *m_explanation;
     SymbolLabel *m_status;

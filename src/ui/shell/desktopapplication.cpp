@@ -133,7 +133,7 @@ void DesktopApplication::quit()
 
 void DesktopApplication::finish()
 {
-    m_context->model().waitForPendingSaves();
+    m_context->model().dataFile().waitForPendingSaves();
 }
 
 int DesktopApplication::exec(int argc, char *argv[], bool atLogin)

@@ -114,10 +114,12 @@ MenuBarView::MenuBarView(UiContext &context, Presentation presentation, QWidget 
     AppModel &model = m_context.model;
     connect(&model, &AppModel::projectsChanged, this, &MenuBarView::syncRows);
     connect(&model, &AppModel::runtimeChanged, this, &MenuBarView::syncRow);
-    connect(&model, &AppModel::lastRefreshChanged, this, &MenuBarView::syncRefreshText);
+    connect(&model.refreshes(), &RefreshScheduler::lastRefreshChanged, this,
+            &MenuBarView::syncRefreshText);
     m_ticker.setInterval(std::chrono::seconds(20));
     connect(&m_ticker, &QTimer::timeout, this, &MenuBarView::syncRefreshText);
-    connect(&model, &AppModel::isRefreshingChanged, this, &MenuBarView::syncSpinner);
+    connect(&model.refreshes(), &RefreshScheduler::isRefreshingChanged, this,
+            &MenuBarView::syncSpinner);
 }
 
 MenuBarView::~MenuBarView() = default;
@@ -136,7 +138,8 @@ QWidget *MenuBarView::makeHeader()
 
     m_refresh = new IconButton(u"arrow.clockwise"_s);
     m_refresh->setObjectName(u"panelRefreshButton"_s);
-    connect(m_refresh, &IconButton::clicked, this, [this] { m_context.model.requestRefresh(); });
+    connect(m_refresh, &IconButton::clicked, this,
+            [this] { m_context.model.refreshes().requestRefresh(); });
 
     auto *header = new QWidget;
     auto *row = new QHBoxLayout(header);
@@ -235,7 +238,8 @@ void MenuBarView::rebuildRows()
         MenuProjectRow *row = m_rows.take(project.id);
         if (!row)
             row = new MenuProjectRow;
-        row->setProject(project, m_context.model.runtime(project.id));
+        row->setProject(project, m_context.model.runtime().value(project.id),
+                        m_context.model.services().deployServiceOf(project));
         if (m_rowsLayout->indexOf(row) != position) {
             m_rowsLayout->removeWidget(row);
             m_rowsLayout->insertWidget(position, row);
@@ -262,19 +266,20 @@ void MenuBarView::syncRow(const QUuid &projectID)
     if (!row || !isVisible())
         return;
     if (const std::optional<ProjectConfig> project = m_context.model.project(projectID))
-        row->setProject(*project, m_context.model.runtime(projectID));
+        row->setProject(*project, m_context.model.runtime().value(projectID),
+                        m_context.model.services().deployServiceOf(*project));
 }
 
 void MenuBarView::syncRefreshText()
 {
-    const std::optional<QDateTime> last = m_context.model.lastRefresh();
+    const std::optional<QDateTime> last = m_context.model.refreshes().lastRefresh();
     m_refreshText->setText(last ? L(u"Aktualizováno"_s) + u' ' + Formatters::relative(*last)
                                 : L(u"Zatím neaktualizováno"_s));
 }
 
 void MenuBarView::syncSpinner()
 {
-    const bool spin = isVisible() && m_context.model.isRefreshing();
+    const bool spin = isVisible() && m_context.model.refreshes().isRefreshing();
     if (spin == isSpinning())
         return;
     if (spin) {

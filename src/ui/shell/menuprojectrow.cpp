@@ -58,7 +58,8 @@ MenuProjectRow::MenuProjectRow(QWidget *parent)
     row->addWidget(m_deployDot);
 }
 
-void MenuProjectRow::setProject(const ProjectConfig &project, const ProjectRuntime &runtime)
+void MenuProjectRow::setProject(const ProjectConfig &project, const ProjectRuntime &runtime,
+                                const DeployService *deploysTo)
 {
     m_project = project;
     m_emoji->setText(project.emoji);
@@ -67,7 +68,7 @@ void MenuProjectRow::setProject(const ProjectConfig &project, const ProjectRunti
     m_git->setText(git);
     m_gitDot->setStatus(Presentation::gitColor(runtime.git));
     m_deployDot->setStatus(Presentation::deployColor(runtime.deploy));
-    m_deployDot->setVisible(Presentation::hasDeployTarget(project));
+    m_deployDot->setVisible(deploysTo != nullptr);
     setAccessibleName(ElidedLabel::singleLine(project.name));
     setAccessibleDescription(git);
 }

@@ -6,11 +6,12 @@
 
 #include <QWidget>
 
+struct DeployService;
 class ElidedLabel;
 class StatusDot;
 
 // One project in the tray panel: emoji, name over its git status, the git dot and, for a
-// project that deploys to Netlify or Vercel, the deploy dot. Informational: a click does
+// project that deploys to a service, the deploy dot. Informational: a click does
 // nothing. A screen reader reads the name and the git status.
 class MenuProjectRow final : public QWidget {
     Q_OBJECT
@@ -21,7 +22,9 @@ public:
 
     QUuid projectID() const { return m_project.id; }
     // Shows `project` with `runtime`; the texts are made now, in the current language.
-    void setProject(const ProjectConfig &project, const ProjectRuntime &runtime);
+    // `deploysTo`: the service the project deploys to, if any (its dot shows then).
+    void setProject(const ProjectConfig &project, const ProjectRuntime &runtime,
+                    const DeployService *deploysTo);
 
 protected:
     bool event(QEvent *event) override;

@@ -2,6 +2,7 @@
 #include "ui/shell/trayicon.h"
 
 #include "app/appmodel.h"
+#include "app/attention.h"
 #include "i18n/localization.h"
 #include "ui/components/appbadge.h"
 #include "ui/components/languagechange.h"
@@ -97,8 +98,9 @@ QIcon TrayIcon::iconFor(const QString &symbol)
 
 void TrayIcon::syncSymbol()
 {
-    const QString symbol =
-        m_context.model.worstStatus() == StatusColor::Red ? u"sailboat.fill"_s : u"sailboat"_s;
+    const QString symbol = Attention::worstStatus(m_context.model.runtime()) == StatusColor::Red
+                               ? u"sailboat.fill"_s
+                               : u"sailboat"_s;
     if (symbol == m_symbol)
         return;
     m_symbol = symbol;
