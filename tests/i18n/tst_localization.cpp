@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "i18n/localization.h"
+#include "i18n/plural.h"
 #include "i18n/translations.h"
 #include "services/languageswitch.h"
 #include "services/preferences.h"
@@ -136,6 +137,19 @@ private slots:
             QVERIFY2(!it.value().isEmpty() && !pair.contains(u'\\') && !pair.contains(u"..."),
                      qPrintable(pair));
         }
+    }
+
+    void countsAgreeWithTheirNoun()
+    {
+        const auto commits = [](qint64 n) {
+            return Plural::counted(n, u"commit"_s, u"commity"_s, u"commitů"_s);
+        };
+        QCOMPARE(commits(1), u"1 commit"_s);
+        QCOMPARE(commits(-1), u"-1 commit"_s);
+        for (const qint64 few : {2, 3, 4, -2})
+            QCOMPARE(commits(few), QString::number(few) + u" commity"_s);
+        for (const qint64 many : {0, 5, 11, 12, 21, 22, 100, 1000000})
+            QCOMPARE(commits(many), QString::number(many) + u" commitů"_s);
     }
 
 private:
