@@ -34,6 +34,9 @@ AppContext::AppContext(Options options, QObject *parent)
                                             const std::optional<QString> &message) {
         m_notifications.notifyDeployFailed(name, message);
     };
+    environment.notifyDeployFixed = [this](const QString &name) {
+        m_notifications.notifyDeployFixed(name);
+    };
     environment.loginName = Seeding::currentLoginName();
     environment.homeDir = QDir::homePath();
     m_model = std::make_unique<AppModel>(std::move(environment));

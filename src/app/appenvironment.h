@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -29,6 +30,10 @@ struct AppEnvironment {
     const Preferences *preferences = nullptr; // none: the defaults (no auto-archive)
     // Posts the deploy-failed notification (project name, error message).
     std::function<void(const QString &, const std::optional<QString> &)> notifyDeployFailed;
+    // Posts the notification that a project's production deploy works again (project name).
+    std::function<void(const QString &)> notifyDeployFixed;
+    // How often deployments on their way are read again.
+    std::chrono::milliseconds deployFollowUpInterval = std::chrono::seconds(20);
     QString loginName; // for first-run seeding
     QString homeDir;
 };

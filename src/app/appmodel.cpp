@@ -13,8 +13,9 @@ AppModel::AppModel(AppEnvironment environment, QObject *parent)
                [this] { m_refreshes.requestRefresh(); })
     , m_refreshes(
           std::make_shared<StatusRefresher>(*m_env.processRunner, *m_env.network, m_env.services,
-                                            m_env.endpoints.github),
-          refreshHooks(), [this] { afterRefresh(); }, m_env.now)
+                                            m_env.endpoints.github, m_env.now),
+          refreshHooks(), [this] { afterRefresh(); }, [this] { reconcileDeployFixCards(); },
+          m_env.now, m_env.deployFollowUpInterval)
 {
     const StartDocument::Opened opened =
         StartDocument::open(m_env.store, now(), m_env.loginName, m_env.homeDir);

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QUuid>
 
 #include <memory>
@@ -187,5 +188,8 @@ private:
     QList<CardLabel> m_labels;
     QList<ProjectFolder> m_folders;
     RuntimeMap m_runtime;
+    // Projects whose newest production deployment failed (or was on its way after a failure)
+    // when last seen, so its recovery is told once.
+    QSet<QUuid> m_failedProduction;
     std::optional<TaskCard> m_commitSuggestionCard;
 };

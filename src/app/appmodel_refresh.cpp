@@ -38,26 +38,41 @@ void AppModel::reconcileDeployFixCards()
         std::optional<QString> message;
     };
     QList<Failure> failures;
+    QStringList fixed;
 
     for (const ProjectConfig &project : std::as_const(m_projects)) {
         const auto isOpenFix = [&](const TaskCard &card) {
             return card.projectID == project.id && card.isDeployFix &&
                    card.column != KanbanColumn::Done && !card.archived;
         };
+        // The site's own deployments decide; a failed preview is the pull request's business.
         const auto entry = m_runtime.constFind(project.id);
-        const bool failed = entry != m_runtime.cend() && !entry->deploys.isEmpty() &&
-                            entry->deploys.first().state == u"error";
-        if (!failed) {
+        const DeployInfo *newest =
+            entry != m_runtime.cend() ? newestProduction(entry->deploys) : nullptr;
+        if (!newest || newest->state != u"error") {
+            // A failure episode (seen by this run, or left open on the board) ends when a
+            // production deployment succeeds; one on its way keeps it going.
+            const bool failedBefore = m_failedProduction.contains(project.id) ||
+                                      std::any_of(cards.cbegin(), cards.cend(), isOpenFix);
+            const DeployStatus::Kind state =
+                newest ? DeployStatus::from(entry->deploys).kind : DeployStatus::Kind::Unknown;
+            if (failedBefore && state == DeployStatus::Kind::Building) {
+                m_failedProduction.insert(project.id);
+            } else {
+                m_failedProduction.remove(project.id);
+                if (failedBefore && state == DeployStatus::Kind::Ready)
+                    fixed.append(project.name);
+            }
             cards.removeIf(isOpenFix);
             continue;
         }
+        m_failedProduction.insert(project.id);
         if (std::any_of(cards.cbegin(), cards.cend(), isOpenFix))
             continue;
 
         // A service that names no failure of its own has the table's word for it.
-        const DeployInfo &newest = entry->deploys.first();
         const DeployService *service = m_env.services.deployServiceOf(project);
-        std::optional<QString> message = newest.errorMessage;
+        std::optional<QString> message = newest->errorMessage;
         if (!message && service && !service->unnamedFailure.isEmpty())
             message = L(service->unnamedFailure);
         TaskCard card;
@@ -78,5 +93,9 @@ void AppModel::reconcileDeployFixCards()
     if (m_env.notifyDeployFailed) {
         for (const Failure &failure : std::as_const(failures))
             m_env.notifyDeployFailed(failure.projectName, failure.message);
+    }
+    if (m_env.notifyDeployFixed) {
+        for (const QString &name : std::as_const(fixed))
+            m_env.notifyDeployFixed(name);
     }
 }

@@ -172,13 +172,29 @@ bool showsGitHub(const std::optional<GitHubStatus> &status)
 
 DeployOutcome deployOutcome(const QString &state)
 {
-    static const QStringList running{u"building"_s, u"enqueued"_s,  u"processing"_s, u"uploading"_s,
-                                     u"uploaded"_s, u"preparing"_s, u"new"_s};
     if (state == u"ready" || state == u"current")
         return {L(u"Úspěch"_s), StatusColor::Green};
-    if (running.contains(state))
+    if (isInProgress(state))
         return {L(u"Běží"_s), StatusColor::Yellow};
     return {L(u"Selhal"_s), StatusColor::Red};
+}
+
+QString gitHubLimitText(const QDateTime &until)
+{
+    return L(u"GitHub: limit vyčerpán do"_s) + u' ' + Formatters::clockTime(until);
+}
+
+std::optional<QString> deployContextWord(DeployContext context)
+{
+    switch (context) {
+    case DeployContext::Production:
+        break;
+    case DeployContext::Preview:
+        return L(u"náhled"_s);
+    case DeployContext::Branch:
+        return L(u"větev"_s);
+    }
+    return std::nullopt;
 }
 
 QString title(ProjectStatus status)

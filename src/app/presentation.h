@@ -27,6 +27,8 @@ QString deployMessage(const DeployStatus &status);
 // "2 PR · CI OK"; empty when there is nothing to say.
 QString gitHubLabel(const GitHubStatus &status);
 QString attentionText(const AttentionReason &reason);
+// "GitHub: limit vyčerpán do 14:05": GitHub is not asked until then.
+QString gitHubLimitText(const QDateTime &until);
 std::optional<QString> attentionText(const ProjectRuntime &runtime);
 
 // Green when clean with nothing ahead; yellow when ahead or dirty; gray otherwise.
@@ -48,6 +50,9 @@ struct DeployOutcome {
     StatusColor color = StatusColor::Gray;
 };
 DeployOutcome deployOutcome(const QString &state);
+// How the deploy history marks a deployment that is not the site's own: "náhled" (a pull
+// request's preview), "větev" (a branch deploy); none for production.
+std::optional<QString> deployContextWord(DeployContext context);
 
 // Titles of the stored enumerations in the interface language.
 QString title(ProjectStatus status);

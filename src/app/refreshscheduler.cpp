@@ -4,13 +4,16 @@
 #include <QPointer>
 
 RefreshScheduler::RefreshScheduler(std::shared_ptr<StatusRefresher> refresher, RefreshHooks hooks,
-                                   std::function<void()> afterPass, std::function<QDateTime()> now,
-                                   QObject *parent)
+                                   std::function<void()> afterPass,
+                                   std::function<void()> afterDeploys,
+                                   std::function<QDateTime()> now,
+                                   std::chrono::milliseconds followUpInterval, QObject *parent)
     : QObject(parent)
     , m_refresher(std::move(refresher))
     , m_hooks(std::move(hooks))
     , m_afterPass(std::move(afterPass))
     , m_now(std::move(now))
+    , m_followUp(m_refresher, m_hooks, std::move(afterDeploys), m_now, followUpInterval)
 {
     m_timer.setInterval(autoRefreshSeconds * 1000);
     connect(&m_timer, &QTimer::timeout, this, &RefreshScheduler::requestRefresh);
@@ -48,8 +51,10 @@ QCoro::Task<> RefreshScheduler::refreshAll()
     co_await m_refresher->refreshAll(m_hooks);
     if (!guard)
         co_return;
+    takeGitHubLimit();
 
     m_afterPass();
+    m_followUp.update();
     const std::optional<QDateTime> finished = m_now();
     if (m_lastRefresh != finished) {
         m_lastRefresh = finished;
@@ -71,7 +76,19 @@ QCoro::Task<> RefreshScheduler::refreshGit()
 
 QCoro::Task<> RefreshScheduler::refreshGitHub()
 {
+    QPointer guard(this);
     co_await m_refresher->refreshGitHub(m_hooks);
+    if (guard)
+        takeGitHubLimit();
+}
+
+void RefreshScheduler::takeGitHubLimit()
+{
+    const std::optional<QDateTime> until = m_refresher->gitHubLimitedUntil();
+    if (m_gitHubLimitedUntil == until)
+        return;
+    m_gitHubLimitedUntil = until;
+    Q_EMIT gitHubLimitedUntilChanged();
 }
 
 void RefreshScheduler::setIsRefreshing(bool value)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/deployfollowup.h"
 #include "app/statusrefresher.h"
 
 #include <QCoroTask>
@@ -8,13 +9,15 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 
 // When full refreshes run and whether one is running: the ten-minute timer, requests from every
 // trigger coalesced into passes, overlapping passes counted so the flag stays set until the
-// last one ends, and the time the latest pass finished.
+// last one ends, and the time the latest pass finished; between passes, deployments on their
+// way are followed.
 class RefreshScheduler final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RefreshScheduler)
@@ -23,9 +26,12 @@ public:
     static constexpr int autoRefreshSeconds = 600;
 
     // Each pass reads and stores through `hooks`, then runs `afterPass` (the follow-up steps of
-    // a full refresh) before it stamps lastRefresh with `now`.
+    // a full refresh) before it stamps lastRefresh with `now`. Deployments on their way are read
+    // again every `followUpInterval`, each read followed by `afterDeploys`.
     RefreshScheduler(std::shared_ptr<StatusRefresher> refresher, RefreshHooks hooks,
-                     std::function<void()> afterPass, std::function<QDateTime()> now,
+                     std::function<void()> afterPass, std::function<void()> afterDeploys,
+                     std::function<QDateTime()> now,
+                     std::chrono::milliseconds followUpInterval = DeployFollowUp::defaultInterval,
                      QObject *parent = nullptr);
 
     // The first tick comes ten minutes from now.
@@ -44,20 +50,27 @@ public:
 
     bool isRefreshing() const { return m_isRefreshing; }
     std::optional<QDateTime> lastRefresh() const { return m_lastRefresh; }
+    // Until when GitHub's rate limit is spent, as the latest GitHub phase found it; the
+    // overview says so once instead of every project failing.
+    std::optional<QDateTime> gitHubLimitedUntil() const { return m_gitHubLimitedUntil; }
 
 Q_SIGNALS:
     void isRefreshingChanged();
     void lastRefreshChanged();
+    void gitHubLimitedUntilChanged();
 
 private:
     void setIsRefreshing(bool value);
+    void takeGitHubLimit();
 
     std::shared_ptr<StatusRefresher> m_refresher;
     RefreshHooks m_hooks;
     std::function<void()> m_afterPass;
     std::function<QDateTime()> m_now;
     QTimer m_timer;
+    DeployFollowUp m_followUp;
     std::optional<QDateTime> m_lastRefresh;
+    std::optional<QDateTime> m_gitHubLimitedUntil;
     bool m_isRefreshing = false;
     int m_passes = 0;         // full passes running now
     bool m_requested = false; // a request no running pass has covered yet

@@ -67,11 +67,12 @@ std::optional<ProjectRuntime> RefreshHooks::entryIn(const RuntimeMap &runtime, c
 }
 
 StatusRefresher::StatusRefresher(ProcessRunner &runner, QNetworkAccessManager &network,
-                                 const ServiceTable &services, const QUrl &github)
+                                 const ServiceTable &services, const QUrl &github,
+                                 std::function<QDateTime()> now)
     : m_fetcher(network)
     , m_git(runner)
     , m_services(services)
-    , m_github(m_fetcher, github)
+    , m_github(m_fetcher, github, std::move(now))
 {
     GitReader::configureRunner(runner);
     for (const DeployService &service : std::as_const(m_services.deploys))
@@ -83,7 +84,8 @@ QCoro::Task<> StatusRefresher::refreshAll(RefreshHooks hooks) const
     const auto keepAlive = shared_from_this();
     co_await refreshGit(hooks);
     co_await refreshGitHub(hooks);
-    co_await refreshDeploys(hooks);
+    const std::optional<QSet<QUuid>> everyProject;
+    co_await refreshDeploys(hooks, everyProject);
 }
 
 QCoro::Task<> StatusRefresher::refreshGit(RefreshHooks hooks) const
@@ -134,8 +136,12 @@ QCoro::Task<> StatusRefresher::gitHubChild(GitHubTarget target, std::optional<QS
                                            RefreshHooks hooks) const
 {
     const auto keepAlive = shared_from_this();
-    const auto status = co_await m_github.fetchStatus(target.githubURL, target.branch, token);
-    updateEntry(hooks, target.projectID, [&](ProjectRuntime &entry) { entry.github = status; });
+    const auto answer = co_await m_github.fetchStatus(target.githubURL, target.branch, token);
+    // While the rate limit is spent the project keeps what it showed, rather than "no CI".
+    const auto *status = std::get_if<std::optional<GitHubStatus>>(&answer);
+    if (!status)
+        co_return;
+    updateEntry(hooks, target.projectID, [&](ProjectRuntime &entry) { entry.github = *status; });
 }
 
 StatusRefresher::DeployPlan StatusRefresher::deployPlan(const ProjectConfig &project,
@@ -152,12 +158,15 @@ StatusRefresher::DeployPlan StatusRefresher::deployPlan(const ProjectConfig &pro
     return DeployRequest{client, *service->idOf(project), *token};
 }
 
-QCoro::Task<> StatusRefresher::refreshDeploys(RefreshHooks hooks) const
+QCoro::Task<> StatusRefresher::refreshDeploys(RefreshHooks hooks,
+                                              std::optional<QSet<QUuid>> only) const
 {
     const auto keepAlive = shared_from_this(); // as in refreshGitHub
     const TokenSet tokens = hooks.tokens();
     std::deque<Job> children;
     for (const ProjectConfig &project : hooks.projects()) {
+        if (only && !only->contains(project.id))
+            continue;
         const DeployPlan plan = deployPlan(project, tokens);
         if (const auto *known = std::get_if<DeployStatus>(&plan)) {
             // The stored list stays: a fix card for a failed newest deployment stays open.

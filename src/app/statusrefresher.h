@@ -12,7 +12,9 @@
 #include "sources/httpfetcher.h"
 
 #include <QCoroTask>
+#include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QUuid>
 
@@ -52,9 +54,15 @@ public:
     static constexpr int deployCount = 8;
 
     // One client per deploy service of the table, made by the service's row; `github`: the
-    // GitHub API's base.
-    StatusRefresher(ProcessRunner &runner, QNetworkAccessManager &network,
-                    const ServiceTable &services, const QUrl &github);
+    // GitHub API's base; `now`: the clock GitHub's rate-limit reset is compared with.
+    StatusRefresher(
+        ProcessRunner &runner, QNetworkAccessManager &network, const ServiceTable &services,
+        const QUrl &github,
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); });
+
+    // Until when GitHub is not asked because its rate limit is spent; projects keep the
+    // GitHub status they had meanwhile.
+    std::optional<QDateTime> gitHubLimitedUntil() const { return m_github.limitedUntil(); }
 
     // A whole pass: git, then GitHub (which needs the branch git found), then deployments.
     QCoro::Task<> refreshAll(RefreshHooks hooks) const;
@@ -63,9 +71,9 @@ public:
     // Pull requests and checks of every project with a GitHub address whose live git status
     // knows the branch; the others keep what they had.
     QCoro::Task<> refreshGitHub(RefreshHooks hooks) const;
-    // The latest deployments of every project; statuses known without a request (missing
-    // token, no ids) are stored first, in project order.
-    QCoro::Task<> refreshDeploys(RefreshHooks hooks) const;
+    // The latest deployments of every project (of those in `only`, when given); statuses known
+    // without a request (missing token, no ids) are stored first, in project order.
+    QCoro::Task<> refreshDeploys(RefreshHooks hooks, std::optional<QSet<QUuid>> only) const;
 
 private:
     struct DeployRequest {

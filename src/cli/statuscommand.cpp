@@ -112,6 +112,10 @@ QCoro::Task<int> run(Options options, ServiceTable services)
     }
     if (!options.json && all.isEmpty())
         err << "quaylin: no projects tracked yet; add one with `quaylin add [PATH]`\n";
+    // Said once, rather than leaving every project's GitHub column unexplained.
+    if (const std::optional<QDateTime> until = refresher->gitHubLimitedUntil())
+        err << "quaylin: GitHub rate limit reached until "
+            << until->toLocalTime().toString(Qt::ISODate) << "; GitHub status left out\n";
     co_return 0;
 }
 

@@ -67,6 +67,19 @@ QString deployState(DeployStatus::Kind kind)
     return u"unknown"_s;
 }
 
+QString contextWord(DeployContext context)
+{
+    switch (context) {
+    case DeployContext::Production:
+        break;
+    case DeployContext::Preview:
+        return u"preview"_s;
+    case DeployContext::Branch:
+        return u"branch"_s;
+    }
+    return u"production"_s;
+}
+
 QJsonObject deployObject(const ProjectRuntime &runtime)
 {
     QJsonObject object;
@@ -84,6 +97,7 @@ QJsonObject deployObject(const ProjectRuntime &runtime)
             {u"createdAt"_s, isoUtc(deploy.createdAt)},
             {u"errorMessage"_s, orNull(deploy.errorMessage)},
             {u"branch"_s, orNull(deploy.branch)},
+            {u"context"_s, contextWord(deploy.context)},
         });
     }
     object.insert(u"deploys", deploys);

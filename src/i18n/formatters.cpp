@@ -141,4 +141,9 @@ QString dayMonth(const QDateTime &date)
                                       english ? QStringLiteral("MMM d") : QStringLiteral("d. MMM"));
 }
 
+QString clockTime(const QDateTime &date)
+{
+    return interfaceLocale().toString(date.toLocalTime().time(), QLocale::ShortFormat);
+}
+
 } // namespace Formatters

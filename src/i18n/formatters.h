@@ -19,5 +19,7 @@ QLocale interfaceLocale();
 // A date as day and abbreviated month in local time, in the interface language: "Dec 5",
 // "5. pro".
 QString dayMonth(const QDateTime &date);
+// A time of day in local time, in the interface language's short form: "14:05", "2:05 PM".
+QString clockTime(const QDateTime &date);
 
 } // namespace Formatters

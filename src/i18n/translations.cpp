@@ -247,6 +247,14 @@ constexpr Pair pairs[] = {
     {u"Zatím žádné projekty.\nPřidej je v hlavním okně.", u"No projects yet.\nAdd them in the main window."},
     {u"Otevřít Quaylin", u"Open Quaylin"},
     {u"Ukončit", u"Quit"},
+    // Deploy history: previews and branch deploys apart from production
+    {u"náhled", u"preview"},
+    {u"větev", u"branch"},
+    // GitHub's rate limit
+    {u"GitHub: limit vyčerpán do", u"GitHub: rate limit reached until"},
+    // A production deploy that works again
+    {u"Deploy opraven", u"Deploy fixed"},
+    {u"Nejnovější nasazení do produkce zase prošlo.", u"The newest production deploy went through again."},
 };
 // clang-format on
 

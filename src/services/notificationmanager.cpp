@@ -54,6 +54,12 @@ void NotificationManager::notifyDeployFailed(const QString &projectName,
     post(title, body);
 }
 
+void NotificationManager::notifyDeployFixed(const QString &projectName)
+{
+    post(L(QStringLiteral("Deploy opraven")) + QStringLiteral(" — ") + projectName,
+         L(QStringLiteral("Nejnovější nasazení do produkce zase prošlo.")));
+}
+
 void NotificationManager::post(const QString &title, const QString &body)
 {
     if (!m_authorized)

@@ -8,7 +8,8 @@
 
 #include <optional>
 
-// Posts the deploy-failed desktop notification through org.freedesktop.Notifications.
+// Posts the deploy-failed and deploy-fixed desktop notifications through
+// org.freedesktop.Notifications.
 // "Authorised" means the notification service answered GetServerInformation at start; until
 // then, and when it never does, notifications are dropped, not queued.
 class NotificationManager final : public QObject {
@@ -23,6 +24,8 @@ public:
     // may drop it, the question still completes).
     QCoro::Task<> requestAuthorizationIfNeeded();
     void notifyDeployFailed(const QString &projectName, const std::optional<QString> &message);
+    // A production deploy succeeded after a failed one.
+    void notifyDeployFixed(const QString &projectName);
 
 Q_SIGNALS:
     void authorizationChanged(bool authorized);

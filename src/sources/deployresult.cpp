@@ -3,8 +3,12 @@
 
 #include "sources/httpfetcher.h"
 
-QCoro::Task<DeployResult> fetchDeployList(const HttpFetcher &fetcher, QUrl url, QString token,
-                                          DeployResult (*decode)(const QByteArray &))
+#include <algorithm>
+
+namespace {
+
+QCoro::Task<DeployResult> fetchOne(const HttpFetcher &fetcher, QUrl url, QString token,
+                                   DeployResult (*decode)(const QByteArray &))
 {
     if (!url.isValid())
         co_return FetchError{QStringLiteral("neplatné URL")};
@@ -13,4 +17,22 @@ QCoro::Task<DeployResult> fetchDeployList(const HttpFetcher &fetcher, QUrl url, 
     if (!body)
         co_return std::get<FetchError>(answer);
     co_return decode(*body);
+}
+
+} // namespace
+
+QCoro::Task<DeployResult> fetchDeployList(const HttpFetcher &fetcher, QUrl url, QUrl production,
+                                          QString token, DeployResult (*decode)(const QByteArray &))
+{
+    DeployResult result = co_await fetchOne(fetcher, std::move(url), token, decode);
+    auto *deploys = std::get_if<QList<DeployInfo>>(&result);
+    if (!deploys || deploys->isEmpty() || newestProduction(*deploys))
+        co_return result;
+    const DeployResult more = co_await fetchOne(fetcher, std::move(production), token, decode);
+    const auto *found = std::get_if<QList<DeployInfo>>(&more);
+    const DeployInfo *newest = found ? newestProduction(*found) : nullptr;
+    // Older than every preview read, or the list would have held it.
+    if (newest && std::ranges::find(*deploys, newest->id, &DeployInfo::id) == deploys->cend())
+        deploys->append(*newest);
+    co_return result;
 }

@@ -29,7 +29,8 @@ struct DeployStatus {
     static DeployStatus notConfigured() { return of(Kind::NotConfigured); }
     static DeployStatus building() { return of(Kind::Building); }
 
-    // Derived from the newest deployment of a list (newest first).
+    // Derived from the newest production deployment of a list (newest first); a list without
+    // one has no deploy.
     static DeployStatus from(const QList<DeployInfo> &deploys);
 
     friend bool operator==(const DeployStatus &, const DeployStatus &) = default;

@@ -27,63 +27,86 @@ QString repoPath(const QString &owner, const QString &repo)
            UrlPath::escapeSegment(repo);
 }
 
-// The body of a 200 answer, or nothing for any failure.
-QCoro::Task<std::optional<QByteArray>> fetchBody(const HttpFetcher &fetcher, QUrl url,
-                                                 std::optional<QString> token)
+using Outcome = GitHubGate::Outcome;
+using Decoder = std::optional<GitHubGate::Value> (*)(const QByteArray &);
+
+// One request through the gate: not sent while the limit is spent, sent with the last ETag.
+QCoro::Task<Outcome> ask(const HttpFetcher &fetcher, GitHubGate &gate, QUrl url,
+                         std::optional<QString> token, Decoder decode)
 {
     if (!url.isValid())
-        co_return std::nullopt;
-    const auto answer = co_await fetcher.get(url, requestHeaders(token));
-    const auto *response = std::get_if<HttpResponse>(&answer);
-    if (!response || response->statusCode != 200)
-        co_return std::nullopt;
-    co_return response->body;
+        co_return GitHubGate::Failed{};
+    if (gate.limitedUntil())
+        co_return GitHubGate::Limited{};
+    const HttpHeaders headers = requestHeaders(token) + gate.conditions(url);
+    const auto answer = co_await fetcher.get(url, headers);
+    co_return gate.take(url, answer, decode);
 }
 
-QCoro::Task<int> fetchOpenPRCount(const HttpFetcher &fetcher, QUrl base, QString owner,
-                                  QString repo, QString branch, std::optional<QString> token)
+template<typename T> T valueOr(const Outcome &outcome, T fallback)
 {
-    const QUrl url =
-        UrlPath::join(base, repoPath(owner, repo) + QStringLiteral("/pulls?state=open&head=") +
-                                UrlPath::escapeQueryValue(owner) + QLatin1Char(':') +
-                                UrlPath::escapeQueryValue(branch) + QStringLiteral("&per_page=20"));
-    const auto body = co_await fetchBody(fetcher, url, std::move(token));
-    co_return body ? GitHubClient::openPRCount(*body).value_or(0) : 0;
+    const auto *value = std::get_if<GitHubGate::Value>(&outcome);
+    return value ? std::get<T>(*value) : fallback;
 }
 
-QCoro::Task<ChecksState> fetchChecksState(const HttpFetcher &fetcher, QUrl base, QString owner,
-                                          QString repo, QString ref, std::optional<QString> token)
+std::optional<GitHubGate::Value> decodeCount(const QByteArray &body)
 {
-    const QUrl url = UrlPath::join(base, repoPath(owner, repo) + QStringLiteral("/commits/") +
-                                             UrlPath::escapeSegment(ref) +
-                                             QStringLiteral("/check-runs?per_page=30"));
-    const auto body = co_await fetchBody(fetcher, url, std::move(token));
-    co_return body ? GitHubClient::checksState(*body).value_or(ChecksState::None)
-                   : ChecksState::None;
+    return GitHubClient::openPRCount(body);
+}
+
+std::optional<GitHubGate::Value> decodeChecks(const QByteArray &body)
+{
+    return GitHubClient::checksState(body);
+}
+
+std::optional<GitHubGate::Value> decodeCombined(const QByteArray &body)
+{
+    return GitHubClient::combinedState(body);
 }
 
 } // namespace
 
-GitHubClient::GitHubClient(const HttpFetcher &fetcher, QUrl base)
+GitHubClient::GitHubClient(const HttpFetcher &fetcher, QUrl base, std::function<QDateTime()> now)
     : m_fetcher(fetcher)
     , m_base(std::move(base))
+    , m_gate(std::make_unique<GitHubGate>(std::move(now)))
 {
 }
 
-QCoro::Task<std::optional<GitHubStatus>>
-GitHubClient::fetchStatus(QString githubURL, QString branch, std::optional<QString> token) const
+QCoro::Task<GitHubClient::Answer> GitHubClient::fetchStatus(QString githubURL, QString branch,
+                                                            std::optional<QString> token) const
 {
     const auto slug = repoSlug(githubURL);
     if (!slug)
         co_return std::nullopt;
     const auto &[owner, repo] = *slug;
-    // Both tasks start (and send) at once; the awaits only collect them.
-    auto count = fetchOpenPRCount(m_fetcher, m_base, owner, repo, branch, token);
-    auto checks = fetchChecksState(m_fetcher, m_base, owner, repo, branch, token);
+    const QString path = repoPath(owner, repo);
+    const QString commit = path + QStringLiteral("/commits/") + UrlPath::escapeSegment(branch);
+    const QUrl pulls = UrlPath::join(
+        m_base, path + QStringLiteral("/pulls?state=open&head=") +
+                    UrlPath::escapeQueryValue(owner) + QLatin1Char(':') +
+                    UrlPath::escapeQueryValue(branch) + QStringLiteral("&per_page=20"));
+    const QUrl checkRuns =
+        UrlPath::join(m_base, commit + QStringLiteral("/check-runs?per_page=30"));
+    // Older CI services report to the commit's combined status instead.
+    const QUrl combined = UrlPath::join(m_base, commit + QStringLiteral("/status"));
+
+    // The three tasks start (and send) at once; the awaits only collect them.
+    auto countTask = ask(m_fetcher, *m_gate, pulls, token, &decodeCount);
+    auto checksTask = ask(m_fetcher, *m_gate, checkRuns, token, &decodeChecks);
+    auto combinedTask = ask(m_fetcher, *m_gate, combined, token, &decodeCombined);
+    const Outcome count = co_await countTask;
+    const Outcome checks = co_await checksTask;
+    const Outcome legacy = co_await combinedTask;
+    // Half an answer would read as no pull requests and no CI: better none at all.
+    for (const Outcome *outcome : {&count, &checks, &legacy}) {
+        if (std::holds_alternative<GitHubGate::Limited>(*outcome))
+            co_return GitHubGate::Limited{};
+    }
     GitHubStatus status;
-    status.openPRCount = co_await count;
-    status.checks = co_await checks;
-    co_return status;
+    status.openPRCount = valueOr(count, 0);
+    status.checks = merged(valueOr(checks, ChecksState::None), valueOr(legacy, ChecksState::None));
+    co_return std::optional(status);
 }
 
 std::optional<std::pair<QString, QString>> GitHubClient::repoSlug(const QString &address)
@@ -139,4 +162,31 @@ std::optional<GitHubStatus::ChecksState> GitHubClient::checksState(const QByteAr
     if (running)
         return ChecksState::Pending;
     return failed ? ChecksState::Failure : ChecksState::Success;
+}
+
+std::optional<GitHubStatus::ChecksState> GitHubClient::combinedState(const QByteArray &body)
+{
+    JsonFields json = JsonFields::parseObject(body);
+    const QString state = json.string("state"_L1, Required).value_or(QString());
+    const qint64 reports = json.integer("total_count"_L1, Required).value_or(0);
+    if (json.failed())
+        return std::nullopt;
+    if (reports == 0)
+        return ChecksState::None;
+    if (state == u"success")
+        return ChecksState::Success;
+    if (state == u"pending")
+        return ChecksState::Pending;
+    if (state == u"failure" || state == u"error")
+        return ChecksState::Failure;
+    return ChecksState::None; // a word GitHub does not use today says nothing
+}
+
+GitHubStatus::ChecksState GitHubClient::merged(ChecksState checkRuns, ChecksState combined)
+{
+    for (ChecksState state : {ChecksState::Failure, ChecksState::Pending, ChecksState::Success}) {
+        if (checkRuns == state || combined == state)
+            return state;
+    }
+    return ChecksState::None;
 }

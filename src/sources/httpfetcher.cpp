@@ -66,6 +66,15 @@ QString tooLargeMessage(qint64 maxBodyBytes)
 
 } // namespace
 
+std::optional<QByteArray> HttpResponse::header(const QByteArray &name) const
+{
+    for (const auto &[key, value] : headers) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return std::nullopt;
+}
+
 HttpFetcher::HttpFetcher(QNetworkAccessManager &network, HttpLimits limits)
     : m_network(&network)
     , m_limits(limits)
@@ -145,7 +154,7 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
         co_return FetchError{QStringLiteral("bez odpovědi")};
 
     if (transfer.refusedRedirectStatus)
-        co_return HttpResponse{*transfer.refusedRedirectStatus, {}};
+        co_return HttpResponse{*transfer.refusedRedirectStatus, {}, {}};
     if (transfer.tooLarge)
         co_return FetchError{tooLargeMessage(cap)};
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -162,7 +171,7 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
     transfer.body += reply->readAll();
     if (transfer.body.size() > cap)
         co_return FetchError{tooLargeMessage(cap)};
-    co_return HttpResponse{status.toInt(), std::move(transfer.body)};
+    co_return HttpResponse{status.toInt(), std::move(transfer.body), reply->rawHeaderPairs()};
 }
 
 QCoro::Task<std::variant<QByteArray, FetchError>> HttpFetcher::getWithBearer(QUrl url,

@@ -11,15 +11,20 @@
 #include <QUrl>
 
 #include <chrono>
+#include <optional>
 #include <utility>
 #include <variant>
+
+using HttpHeaders = QList<std::pair<QByteArray, QByteArray>>;
 
 struct HttpResponse {
     int statusCode = 0;
     QByteArray body;
-};
+    HttpHeaders headers; // as received
 
-using HttpHeaders = QList<std::pair<QByteArray, QByteArray>>;
+    // The value of the first header named `name` (in any case).
+    std::optional<QByteArray> header(const QByteArray &name) const;
+};
 
 // How long one request may take and how much it may bring. Running into a time limit reads as
 // a transport failure, the same for both.

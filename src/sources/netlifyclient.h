@@ -18,6 +18,8 @@ public:
 
     // The body of that request; an error carries the JSON reader's description.
     static DeployResult decode(const QByteArray &body, const QDateTime &now);
+    // A deploy's "context": "production" (or none), "deploy-preview", "branch-deploy".
+    static DeployContext context(const std::optional<QString> &word);
 
 private:
     const HttpFetcher &m_fetcher;

@@ -26,10 +26,14 @@ VercelClient::VercelClient(const HttpFetcher &fetcher, QUrl base)
 QCoro::Task<DeployResult> VercelClient::fetchDeploys(QString projectID, QString token,
                                                      int count) const
 {
-    const QUrl url = UrlPath::join(m_base, QStringLiteral("/v6/deployments?projectId=") +
-                                               UrlPath::escapeQueryValue(projectID) +
-                                               QStringLiteral("&limit=") + QString::number(count));
-    co_return co_await fetchDeployList(m_fetcher, url, std::move(token), &VercelClient::decode);
+    const QString deployments =
+        QStringLiteral("/v6/deployments?projectId=") + UrlPath::escapeQueryValue(projectID);
+    const QUrl url =
+        UrlPath::join(m_base, deployments + QStringLiteral("&limit=") + QString::number(count));
+    const QUrl production =
+        UrlPath::join(m_base, deployments + QStringLiteral("&target=production&limit=1"));
+    co_return co_await fetchDeployList(m_fetcher, url, production, std::move(token),
+                                       &VercelClient::decode);
 }
 
 DeployResult VercelClient::decode(const QByteArray &body)
@@ -45,6 +49,9 @@ DeployResult VercelClient::decode(const QByteArray &body)
         const auto readyState = item.string("readyState"_L1);
         const auto state = item.string("state"_L1);
         deploy.branch = item.object("meta"_L1).string("githubCommitRef"_L1);
+        // Vercel's target is "production" or null for a preview (custom environments too).
+        deploy.context = item.string("target"_L1) == u"production" ? DeployContext::Production
+                                                                   : DeployContext::Preview;
         if (!std::isfinite(created) || std::abs(created) > latestMilliseconds)
             item.fail("created"_L1, u"expected a date within range"_s);
         if (json.failed())

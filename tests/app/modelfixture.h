@@ -45,17 +45,19 @@ class ModelFixture final {
 public:
     AppEnvironment environment()
     {
-        return {.store = Store(environmentDir.dataDir()),
-                .now = [this] { return clock; },
-                .processRunner = &runner,
-                .network = &network,
-                .preferences = &preferences,
-                .notifyDeployFailed =
-                    [this](const QString &name, const std::optional<QString> &text) {
-                        notifications.append({name, text});
-                    },
-                .loginName = u"someone"_s,
-                .homeDir = environmentDir.root() + u"/home"_s};
+        return {
+            .store = Store(environmentDir.dataDir()),
+            .now = [this] { return clock; },
+            .processRunner = &runner,
+            .network = &network,
+            .preferences = &preferences,
+            .notifyDeployFailed =
+                [this](const QString &name, const std::optional<QString> &text) {
+                    notifications.append({name, text});
+                },
+            .notifyDeployFixed = [this](const QString &name) { fixedNotifications.append(name); },
+            .loginName = u"someone"_s,
+            .homeDir = environmentDir.root() + u"/home"_s};
     }
 
     // A fresh model; the previous one first finishes its saves and goes.
@@ -83,5 +85,6 @@ public:
     ProcessRunner runner;
     QNetworkAccessManager network;
     QList<std::pair<QString, std::optional<QString>>> notifications;
+    QStringList fixedNotifications;
     std::unique_ptr<AppModel> model;
 };

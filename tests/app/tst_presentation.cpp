@@ -37,12 +37,14 @@ private Q_SLOTS:
         const DeployStatus none = DeployStatus::noDeploys();
         const DeployStatus failed = DeployStatus::buildFailed();
         const GitHubStatus github{2, GitHubStatus::ChecksState::Success};
+        const QDateTime reset(QDate(2026, 12, 6), QTime(14, 5)); // local time
         QCOMPARE(Presentation::gitLabel(clean), u"main · čisto"_s);
         QCOMPARE(Presentation::gitLabel(ahead), u"main ↑2"_s);
         QCOMPARE(Presentation::gitLabel(dirty), u"main · 5 změn · ↑1 · ↓3"_s);
         QCOMPARE(Presentation::deployLabel(none), u"Chyba: žádný deploy"_s);
         QCOMPARE(Presentation::deployLabel(failed), u"Chyba: build selhal"_s);
         QCOMPARE(Presentation::gitHubLabel(github), u"2 PR · CI OK"_s);
+        QCOMPARE(Presentation::gitHubLimitText(reset), u"GitHub: limit vyčerpán do 14:05"_s);
 
         // The same records read in English after a switch: nothing translated was stored.
         m_preferences.setLanguage(AppLanguage::En);
@@ -56,6 +58,8 @@ private Q_SLOTS:
         QCOMPARE(Presentation::gitHubLabel({0, GitHubStatus::ChecksState::Pending}),
                  u"CI running"_s);
         QCOMPARE(Presentation::gitHubLabel({}), QString());
+        QCOMPARE(Presentation::gitHubLimitText(reset).replace(QChar(0x202f), u' '),
+                 u"GitHub: rate limit reached until 2:05 PM"_s);
     }
 
     void attentionReasons()

@@ -65,6 +65,7 @@ class RefreshTest final : public QObject {
     MemoryTokenStore tokens;
     std::unique_ptr<FakeService> service;
     std::unique_ptr<ModelFixture> f;
+    std::chrono::milliseconds followUpInterval = std::chrono::seconds(20);
 
     // A model started over a data file holding `projects`, with the tokens already read, so
     // no queued refresh runs beside the ones a test starts.
@@ -77,6 +78,7 @@ class RefreshTest final : public QObject {
         env.services = FakeDeployService::tableAt(service->base());
         env.endpoints.github = service->base();
         env.tokens = &tokens;
+        env.deployFollowUpInterval = followUpInterval;
         f->model = std::make_unique<AppModel>(env);
         QCoro::waitFor(f->model->tokens().load());
         return *f->model;
@@ -115,6 +117,7 @@ private Q_SLOTS:
     {
         f = std::make_unique<ModelFixture>();
         service = std::make_unique<FakeService>();
+        followUpInterval = std::chrono::seconds(20);
     }
 
     // Services are asked in table order, each with its own token. Fakeploy, known to the tests
@@ -133,7 +136,7 @@ private Q_SLOTS:
         AppModel &model = open({both, vercelOnly, fake, none},
                                {{vercelItem, u"vercel-secret"_s}, {fakeployItem, u"fp-secret"_s}});
         const QByteArray failed =
-            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "ERROR"}]})";
+            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "ERROR", "target": "production"}]})";
         service->serve(u"/v6/deployments"_s, 200, failed);
         service->serve(FakeDeployService::path(u"fp-1"_s), 200, failed);
         service->serve(u"/api/v1/sites/site-1/deploys"_s, 200, netlifyDeploys("ready"));
@@ -214,6 +217,67 @@ private Q_SLOTS:
         QCOMPARE(openFixCards(site.id), 0);
         QCOMPARE(model.cards().size(), 1);
         QCOMPARE(Attention::worstStatus(model.runtime()), StatusColor::Yellow);
+    }
+
+    void previewsNeverDecideTheSite()
+    {
+        const ProjectConfig site = repository(u"site"_s, u"site-1"_s);
+        AppModel &model = open({site}, {{netlifyItem, u"t"_s}});
+        service->serve(u"/api/v1/sites/site-1/deploys"_s, 200, R"([
+            {"id": "p2", "state": "error", "created_at": "2026-12-06T09:00:00Z",
+             "context": "deploy-preview", "branch": "feature", "error_message": "lint"},
+            {"id": "p1", "state": "ready", "created_at": "2026-12-05T09:00:00Z",
+             "context": "production", "branch": "main"}])");
+        refresh();
+        const ProjectRuntime runtime = model.runtime().value(site.id);
+        QCOMPARE(runtime.deploy.kind, DeployStatus::Kind::Ready);
+        QCOMPARE(runtime.deploys.size(), 2); // the failed preview stays in the history
+        QCOMPARE(runtime.deploys[0].context, DeployContext::Preview);
+        QCOMPARE(openFixCards(site.id), 0);
+        QVERIFY(f->notifications.isEmpty());
+        QVERIFY(!attentionReason(model, site.id));
+        QCOMPARE(Attention::worstStatus(model.runtime()), StatusColor::Green);
+        QCOMPARE(requestsMentioning(u"production=true"_s), 0);
+    }
+
+    void deploysOnTheirWayAreFollowedUntilFinal()
+    {
+        followUpInterval = std::chrono::milliseconds(50); // the 20 s, quicker
+        const ProjectConfig site = repository(u"site"_s, u"site-1"_s),
+                            calm = repository(u"calm"_s, u"calm"_s);
+        AppModel &model = open({site, calm}, {{netlifyItem, u"t"_s}});
+        const QString path = u"/api/v1/sites/site-1/deploys"_s;
+        service->serve(path, 200, netlifyDeploys("error", "exit 2"));
+        service->serve(u"/api/v1/sites/calm/deploys"_s, 200, netlifyDeploys("ready"));
+        refresh();
+        service->serve(path, 200, netlifyDeploys("building"));
+        refresh();
+        // Only the project with a deployment on its way is read again, without a full pass.
+        QTRY_VERIFY(requestsMentioning(u"/site-1/"_s) >= 4);
+        QCOMPARE(requestsMentioning(u"/calm/"_s), 2);
+        QVERIFY(f->fixedNotifications.isEmpty());
+
+        // Its outcome shows, the failure episode ends with one notice, and the reading stops.
+        service->serve(path, 200, netlifyDeploys("ready"));
+        QTRY_COMPARE(model.runtime().value(site.id).deploy.kind, DeployStatus::Kind::Ready);
+        QCOMPARE(openFixCards(site.id), 0);
+        QCOMPARE(f->fixedNotifications, QStringList{u"site"_s});
+        QTest::qWait(150);
+        const int settled = requestsMentioning(u"/site-1/"_s);
+        QTest::qWait(200);
+        QCOMPARE(requestsMentioning(u"/site-1/"_s), settled);
+
+        // A build stuck in the queue is followed for 30 minutes at most.
+        service->serve(path, 200, netlifyDeploys("enqueued"));
+        refresh();
+        QTRY_VERIFY(requestsMentioning(u"/site-1/"_s) >= settled + 3);
+        f->clock = f->clock.addSecs(31 * 60);
+        QTest::qWait(150);
+        const int stuck = requestsMentioning(u"/site-1/"_s);
+        QTest::qWait(200);
+        QCOMPARE(requestsMentioning(u"/site-1/"_s), stuck);
+        QCOMPARE(f->fixedNotifications.size(), 1);
+        QCOMPARE(f->notifications.size(), 1);
     }
 
     void passesOverlapAndRequestsCoalesce()
@@ -342,6 +406,61 @@ private Q_SLOTS:
         QVERIFY(!model.runtime().value(plain.id).github);
         QCOMPARE(requestsMentioning(u"plain"_s), 0);
         QVERIFY(!service->requests()[0].headers.contains("authorization"));
+    }
+
+    void gitHubIsAskedSparingly()
+    {
+        ProjectConfig one = repository(u"one"_s), two = repository(u"two"_s);
+        one.githubURL = u"https://github.com/octo/one"_s;
+        two.githubURL = u"https://github.com/octo/two"_s;
+        AppModel &model = open({one, two});
+        const QByteArray etag = R"(W/"c0ffee")";
+        for (const char *repo : {"one", "two"}) {
+            service->serve(u"/repos/octo/%1/pulls"_s.arg(repo),
+                           {.body = R"([{"head": {"ref": "main"}}])", .headers = {{"ETag", etag}}});
+        }
+        refresh();
+        const GitHubStatus known{1, GitHubStatus::ChecksState::None};
+        QCOMPARE(model.runtime().value(one.id).github, known);
+
+        // The next pass asks with the ETag; a 304 keeps the last answer.
+        service->serve(u"/repos/octo/one/pulls"_s, {.status = 304, .headers = {{"ETag", etag}}});
+        const qsizetype before = service->requests().size();
+        refresh();
+        const auto sent = service->requests().mid(before);
+        QVERIFY(std::ranges::any_of(sent, [&](const RecordedRequest &r) {
+            return r.path == u"/repos/octo/one/pulls" && r.headers.value("if-none-match") == etag;
+        }));
+        QCOMPARE(model.runtime().value(one.id).github, known);
+
+        // A spent limit: nothing is asked until the reset, every project keeps what it showed,
+        // and the limit is told once.
+        const QDateTime reset = f->clock.addSecs(30 * 60);
+        const QByteArray limited = FakeService::fixture(u"github-error-403-rate-limit.json"_s);
+        for (const char *repo : {"one", "two"}) {
+            service->serve(
+                u"/repos/octo/%1/pulls"_s.arg(repo),
+                {.status = 403,
+                 .body = limited,
+                 .headers = {{"X-RateLimit-Remaining", "0"},
+                             {"X-RateLimit-Reset", QByteArray::number(reset.toSecsSinceEpoch())}}});
+        }
+        QSignalSpy notice(&model.refreshes(), &RefreshScheduler::gitHubLimitedUntilChanged);
+        refresh();
+        QCOMPARE(model.refreshes().gitHubLimitedUntil(), reset);
+        QCOMPARE(model.runtime().value(two.id).github, known);
+        const qsizetype spent = service->requests().size();
+        f->clock = reset.addSecs(-60);
+        refresh();
+        QCOMPARE(service->requests().size(), spent);
+        QCOMPARE(notice.count(), 1);
+
+        f->clock = reset.addSecs(1);
+        service->serve(u"/repos/octo/one/pulls"_s, 200, "[]");
+        refresh();
+        QVERIFY(service->requests().size() > spent);
+        QVERIFY(!model.refreshes().gitHubLimitedUntil());
+        QCOMPARE(model.runtime().value(one.id).github, GitHubStatus{});
     }
 
     void aModelGoneWhileRequestsWaitInTheLanesCrashesNothing()

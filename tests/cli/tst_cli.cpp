@@ -401,9 +401,13 @@ private Q_SLOTS:
                       R"([{"id": "b1", "state": "error", "created_at": "2026-12-06T09:00:00Z"}])");
         service.serve(u"/api/v1/sites/denied/deploys"_s, 401,
                       FakeService::fixture(u"github-error-401-bad-credentials.json"_s));
+        // Only a failed preview among the latest: the newest production deployment is asked.
+        service.serve(u"/v6/deployments"_s, 200,
+                      R"({"deployments": [{"uid": "v2", "created": 2500, "readyState": "ERROR",
+                          "target": null, "meta": {"githubCommitRef": "feature"}}]})");
         service.serve(
-            u"/v6/deployments"_s, 200,
-            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "QUEUED"}]})");
+            u"/v6/deployments?projectId=prj&target=production&limit=1"_s, 200,
+            R"({"deployments": [{"uid": "v1", "created": 1500, "readyState": "QUEUED", "target": "production"}]})");
         service.serve(u"/repos/octo/hello/pulls"_s, 200,
                       R"([{"head": {"ref": "main"}}, {"head": {"ref": "main"}}])");
         service.serve(u"/repos/octo/hello/commits/main/check-runs"_s, 200,
@@ -427,13 +431,16 @@ private Q_SLOTS:
             {"0/deploy/state", "ready"},
             {"0/deploy/deployedAt", "2026-12-06T09:00:00.500Z"},
             {"0/deploy/deploys/0/branch", "main"},
+            {"0/deploy/deploys/0/context", "production"},
             {"0/deploy/deploys/1/createdAt", "2026-12-05T09:00:00.000Z"},
             {"1/deploy/state", "error"},
             {"1/deploy/label", "Chyba: build selhal"},
             {"1/attention", "Deploy selhal"},
             {"2/deploy/message", "HTTP 401"},
             {"3/deploy/state", "building"},
-            {"3/deploy/deploys/0/createdAt", "1970-01-01T00:00:01.500Z"},
+            {"3/deploy/deploys/0/context", "preview"},
+            {"3/deploy/deploys/1/context", "production"},
+            {"3/deploy/deploys/1/createdAt", "1970-01-01T00:00:01.500Z"},
             {"4/deploy/state", "notConfigured"},
             {"4/github/checks", "failure"},
             {"4/github/label", "2 PR · CI selhalo"}};
@@ -441,6 +448,7 @@ private Q_SLOTS:
             QCOMPARE(text(projects, path), value);
         QVERIFY(at(projects, u"0/deploy/deploys/1/branch"_s).isNull());
         QVERIFY(at(projects, u"0/github"_s).isNull());
+        QVERIFY(at(projects, u"3/attention"_s).isNull());
         for (const RecordedRequest &request : service.requests())
             QVERIFY(request.headers.value("authorization").startsWith("Bearer ") &&
                     request.headers.value("authorization").endsWith("-secret"));

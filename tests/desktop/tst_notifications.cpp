@@ -39,11 +39,14 @@ private slots:
         manager.notifyDeployFailed(u"Web"_s, u" \n"_s);
         m_preferences.setLanguage(AppLanguage::En);
         manager.notifyDeployFailed(u"Web"_s, u"exit code 2"_s);
+        manager.notifyDeployFixed(u"Web"_s);
         const QString fallback =
             u"Quaylin|0|Deploy selhal — Web|Zkontroluj appku Quaylin pro detaily."_s;
         QTRY_COMPARE(m_server.posted,
                      (QStringList{u"Quaylin|0|Deploy selhal — Web|exit code 2"_s, fallback,
-                                  fallback, u"Quaylin|0|Deploy failed — Web|exit code 2"_s}));
+                                  fallback, u"Quaylin|0|Deploy failed — Web|exit code 2"_s,
+                                  u"Quaylin|0|Deploy fixed — Web|The newest production deploy "
+                                  u"went through again."_s}));
     }
 
     void withoutServerStaysUnauthorised()

@@ -20,9 +20,11 @@ public:
 
     QCoro::Task<DeployResult> fetchDeploys(QString id, QString token, int count) const override
     {
-        const QUrl url = UrlPath::join(m_base, FakeDeployService::path(UrlPath::escapeSegment(id)) +
-                                                   u"?limit="_s + QString::number(count));
-        co_return co_await fetchDeployList(m_fetcher, url, std::move(token), &VercelClient::decode);
+        const QString builds = FakeDeployService::path(UrlPath::escapeSegment(id));
+        const QUrl url = UrlPath::join(m_base, builds + u"?limit="_s + QString::number(count));
+        const QUrl production = UrlPath::join(m_base, builds + u"?target=production&limit=1"_s);
+        co_return co_await fetchDeployList(m_fetcher, url, production, std::move(token),
+                                           &VercelClient::decode);
     }
 
 private:

@@ -42,6 +42,8 @@ void answer(QTcpSocket *socket, const FakeService::Reply &reply)
         head += "Location: " + reply.location + "\r\n";
     if (!reply.encoding.isEmpty())
         head += "Content-Encoding: " + reply.encoding + "\r\n";
+    for (const auto &[name, value] : reply.headers)
+        head += name + ": " + value + "\r\n";
     switch (reply.stream) {
     case Stream::Whole:
         if (!reply.endless)
@@ -146,7 +148,8 @@ bool FakeService::handleRequest(const QHttpServerRequest &request, QTcpSocket *s
     Reply reply;
     reply.status = 404;
     reply.body = R"({"message":"Not Found"})";
-    reply = m_replies.value(recorded.path, reply);
+    reply = m_replies.value(recorded.path + u'?' + recorded.query,
+                            m_replies.value(recorded.path, reply));
     if (reply.held)
         m_held.append({socket, reply});
     else if (reply.delay.count() > 0)

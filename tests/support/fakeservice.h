@@ -43,6 +43,7 @@ public:
         bool endless = false;  // no Content-Length, and the connection stays open as if more came
         QByteArray encoding{}; // sent as Content-Encoding
         Stream stream = Stream::Whole;
+        QList<std::pair<QByteArray, QByteArray>> headers{}; // further response headers
     };
 
     FakeService();
@@ -50,7 +51,8 @@ public:
     QUrl base() const; // http://127.0.0.1:<port>
     quint16 port() const { return m_port; }
 
-    // `path` is matched exactly as received (percent-encoded); unknown paths answer 404.
+    // `path` is matched exactly as received (percent-encoded), first with the query
+    // ("/p?a=1"), then without; unknown paths answer 404.
     void serve(const QString &path, const Reply &reply) { m_replies.insert(path, reply); }
     void serve(const QString &path, int status, const QByteArray &body);
     void redirect(const QString &path, const QUrl &target, int status = 302);

@@ -179,8 +179,8 @@ void TestDetail::historyRowsWordTheOutcome()
     const QPalette palette;
     const QDateTime now = f->data.clock;
     const QList<DeployInfo> deploys{{u"1"_s, u"current"_s, now, {}, u"main"_s},
-                                    {u"2"_s, u"enqueued"_s, now, {}, {}},
-                                    {u"3"_s, QString(), now, {}, {}},
+                                    {u"2"_s, u"enqueued"_s, now, {}, {}, DeployContext::Preview},
+                                    {u"3"_s, QString(), now, {}, {}, DeployContext::Branch},
                                     {u"4"_s, u"weird"_s, now, {}, {}}};
     RowsBox box(u"cloud"_s);
     box.showRows(HistoryRows::deploys(deploys, now, palette));
@@ -192,6 +192,11 @@ void TestDetail::historyRowsWordTheOutcome()
         words.append(word->text());
     QCOMPARE(words, (QStringList{u"Úspěch"_s, u"Běží"_s, u"Selhal"_s, u"Selhal"_s}));
     QCOMPARE(box.findChildren<ElidedLabel *>(u"deployBranch"_s).size(), 1);
+    // Previews and branch deploys say so; production rows carry no mark.
+    QStringList contexts;
+    for (auto *mark : box.findChildren<ElidedLabel *>(u"deployContext"_s))
+        contexts.append(mark->text());
+    QCOMPARE(contexts, (QStringList{u"náhled"_s, u"větev"_s}));
 
     box.showRows(
         HistoryRows::commits({{u"abc1234"_s, u"Fix the header"_s, u"2 hours ago"_s}}, palette));

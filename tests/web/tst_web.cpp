@@ -21,6 +21,7 @@ namespace {
 const QString sitePath = QStringLiteral("/api/v1/sites/site-1/deploys");
 const QString pullsPath = QStringLiteral("/repos/acme/site/pulls");
 const QString checksPath = QStringLiteral("/repos/acme/site/commits/main/check-runs");
+const QString combinedPath = QStringLiteral("/repos/acme/site/commits/main/status");
 
 QString message(const DeployResult &result)
 {
@@ -103,8 +104,8 @@ private Q_SLOTS:
         service.serve(checksPath, 200, FakeService::fixture("github-check-runs-mixed.json"));
         const GitHubClient client(m_fetcher, service.base());
         const auto ask = [&client](const std::optional<QString> &token) {
-            return QCoro::waitFor(
-                client.fetchStatus("https://github.com/acme/site", "main", token));
+            return std::get<std::optional<GitHubStatus>>(
+                QCoro::waitFor(client.fetchStatus("https://github.com/acme/site", "main", token)));
         };
         // Public repositories need no token: without one (or with an empty one) none is sent.
         for (const auto &token : {std::optional<QString>("gh-token"), std::optional(QString()),
@@ -112,7 +113,7 @@ private Q_SLOTS:
             QCOMPARE(ask(token), (GitHubStatus{1, Checks::Pending}));
         for (qsizetype i = 0; i < service.requests().size(); ++i)
             QCOMPARE(service.requests().at(i).headers.value("authorization", "none"),
-                     i < 2 ? "Bearer gh-token" : "none");
+                     i < 3 ? "Bearer gh-token" : "none");
 
         service.serve(pullsPath, 401, "{}"); // failures read as nothing
         service.serve(checksPath, 200, "not json");
@@ -121,6 +122,50 @@ private Q_SLOTS:
         QCOMPARE(GitHubClient::checksState(
                      R"({"check_runs":[{"status":"completed","conclusion":null}]})"),
                  std::optional(Checks::Success));
+    }
+
+    void ciJoinsCheckRunsAndTheCombinedStatus_data()
+    {
+        QTest::addColumn<QByteArray>("runs");
+        QTest::addColumn<QByteArray>("combined");
+        QTest::addColumn<Checks>("expected");
+        const QByteArray passed =
+            R"({"check_runs":[{"status":"completed","conclusion":"success"}]})";
+        const QByteArray failedRun =
+            R"({"check_runs":[{"status":"completed","conclusion":"failure"}]})";
+        const QByteArray noRuns = R"({"check_runs":[]})";
+        const QByteArray legacyFailed = FakeService::fixture("github-status-failure.json");
+        const QByteArray noneReported = FakeService::fixture("github-status-none.json");
+        const QByteArray legacyPending = R"({"state":"pending","total_count":1})";
+        const QByteArray legacyPassed = R"({"state":"success","total_count":1})";
+        QTest::newRow("legacy fails") << passed << legacyFailed << Checks::Failure;
+        QTest::newRow("legacy error")
+            << noRuns << QByteArray(R"({"state":"error","total_count":1})") << Checks::Failure;
+        QTest::newRow("run fails, legacy runs") << failedRun << legacyPending << Checks::Failure;
+        QTest::newRow("legacy runs") << passed << legacyPending << Checks::Pending;
+        QTest::newRow("run runs") << FakeService::fixture("github-check-runs-mixed.json")
+                                  << legacyPassed << Checks::Pending;
+        // Pending with total_count 0 is no legacy CI at all, not CI running.
+        QTest::newRow("none reported") << passed << noneReported << Checks::Success;
+        QTest::newRow("nothing anywhere") << noRuns << noneReported << Checks::None;
+        QTest::newRow("legacy only") << noRuns << legacyPassed << Checks::Success;
+        QTest::newRow("both agree") << passed << legacyPassed << Checks::Success;
+        QTest::newRow("legacy unreadable") << passed << QByteArray("{}") << Checks::Success;
+    }
+
+    void ciJoinsCheckRunsAndTheCombinedStatus()
+    {
+        QFETCH(QByteArray, runs);
+        QFETCH(QByteArray, combined);
+        FakeService service;
+        service.serve(pullsPath, 200, "[]");
+        service.serve(checksPath, 200, runs);
+        service.serve(combinedPath, 200, combined);
+        const auto status =
+            QCoro::waitFor(GitHubClient(m_fetcher, service.base())
+                               .fetchStatus("https://github.com/acme/site", "main", {}));
+        QTEST(std::get<std::optional<GitHubStatus>>(status).value_or(GitHubStatus{}).checks,
+              "expected");
     }
 
     void deployStatesFollowTheNewest()
@@ -134,7 +179,7 @@ private Q_SLOTS:
             for (const QString &state : states) {
                 const QByteArray newest =
                     (netlify ? R"({"id":"d","created_at":"1970-01-01T00:00:01.5Z",)"
-                             : R"({"uid":"u","created":1500,)") +
+                             : R"({"uid":"u","created":1500,"target":"production",)") +
                     (state.startsWith('"') ? state : field.arg(state)).toUtf8() + '}';
                 const DeployResult decoded =
                     netlify

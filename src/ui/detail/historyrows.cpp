@@ -56,6 +56,13 @@ QList<QWidget *> deploys(const QList<DeployInfo> &deploys, const QDateTime &now,
         word->setObjectName(u"deployOutcome"_s);
         word->setFixedWidth(wordWidth);
         QList<std::pair<QWidget *, int>> parts{{word, 0}};
+        // A preview's outcome is its own, not the site's: the row says whose it is.
+        if (const auto context = Presentation::deployContextWord(deploy.context)) {
+            ElidedLabel *tag = text(widget, *context, Typography::font(10.5, QFont::Medium),
+                                    Colors::secondary(palette));
+            tag->setObjectName(u"deployContext"_s);
+            parts.append({tag, 0});
+        }
         if (deploy.branch && !deploy.branch->isEmpty()) {
             ElidedLabel *branch = text(widget, *deploy.branch, Typography::monospace(10.5),
                                        Colors::secondary(palette));

@@ -14,7 +14,8 @@ class QWidget;
 // language.
 namespace HistoryRows {
 
-// Outcome word in its colour, branch, and how long ago.
+// Outcome word in its colour, whether it is a preview or a branch deploy, branch, and how
+// long ago.
 QList<QWidget *> deploys(const QList<DeployInfo> &deploys, const QDateTime &now,
                          const QPalette &palette);
 // Short id in blue, subject, and git's own relative date.

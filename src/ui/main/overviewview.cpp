@@ -9,6 +9,7 @@
 #include "ui/main/overviewheader.h"
 #include "ui/main/overviewmodel.h"
 #include "ui/main/projectgrid.h"
+#include "ui/main/ratelimitnotice.h"
 #include "ui/main/statsrow.h"
 #include "ui/main/tokenbanner.h"
 #include "ui/main/updatebanner.h"
@@ -34,6 +35,7 @@ OverviewView::OverviewView(UiContext &context, QWidget *parent)
     , m_update(new UpdateBanner(context))
     , m_stats(new StatsRow(context))
     , m_token(new TokenBanner(context))
+    , m_rateLimit(new RateLimitNotice(context))
     , m_attention(new AttentionSection(context))
     , m_welcome(new WelcomeView)
     , m_noMatch(new NoMatchView)
@@ -59,6 +61,7 @@ OverviewView::OverviewView(UiContext &context, QWidget *parent)
     column->addWidget(m_update);
     column->addWidget(m_stats);
     column->addWidget(m_token);
+    column->addWidget(m_rateLimit);
     column->addWidget(m_attention);
     column->addWidget(m_welcome);
     column->addWidget(m_noMatch);

@@ -13,6 +13,7 @@ class NoMatchView;
 class OverviewHeader;
 class OverviewModel;
 class ProjectGrid;
+class RateLimitNotice;
 class StatsRow;
 class TokenBanner;
 class UpdateBanner;
@@ -20,8 +21,8 @@ class WelcomeView;
 struct UiContext;
 
 // All projects at a glance, in one scrolling column: header, update banner, figures, token
-// banner, attention section, and then exactly one of the welcome screen (no projects), the
-// no-match note (none has the chosen status) or the grid of project cards.
+// banner, GitHub's rate-limit notice, attention section, and then exactly one of the welcome screen
+// (no projects), the no-match note (none has the chosen status) or the grid of project cards.
 class OverviewView final : public QScrollArea {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OverviewView)
@@ -53,6 +54,7 @@ private:
     UpdateBanner *m_update;
     StatsRow *m_stats;
     TokenBanner *m_token;
+    RateLimitNotice *m_rateLimit;
     AttentionSection *m_attention;
     WelcomeView *m_welcome;
     NoMatchView *m_noMatch;
