@@ -247,6 +247,18 @@ constexpr Pair pairs[] = {
     {u"Zatím žádné projekty.\nPřidej je v hlavním okně.", u"No projects yet.\nAdd them in the main window."},
     {u"Otevřít Quaylin", u"Open Quaylin"},
     {u"Ukončit", u"Quit"},
+    // Git states: a detached HEAD, an operation under way, a branch never pushed, stashes
+    {u"odpojený HEAD", u"detached HEAD"},
+    {u"Probíhá merge", u"Merge in progress"},
+    {u"Probíhá rebase", u"Rebase in progress"},
+    {u"Probíhá cherry-pick", u"Cherry-pick in progress"},
+    {u"Probíhá revert", u"Revert in progress"},
+    {u"Probíhá bisect", u"Bisect in progress"},
+    {u"bez upstreamu", u"no upstream"},
+    {u"Větev nikdy nepushnuta", u"Branch never pushed"},
+    {u"stash", u"stash"},
+    {u"stashe", u"stashes"},
+    {u"stashů", u"stashes"},
 };
 // clang-format on
 
