@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/appcontext.h"
 
+#include "app/livegit.h"
 #include "app/seeding.h"
 #include "services/appversion.h"
 #include "sources/keychaintokenstore.h"
+#include "sources/pathwatcher.h"
 
 #include <QDir>
 
@@ -51,4 +53,5 @@ void AppContext::start()
     m_updateChecker->checkForUpdate();
     m_notifications.requestAuthorizationIfNeeded();
     m_model->start();
+    m_liveGit = std::make_unique<LiveGit>(*m_model, std::make_unique<FileSystemPathWatcher>());
 }

@@ -18,6 +18,7 @@
 
 #include <memory>
 
+class LiveGit;
 class TokenStore;
 
 // What the desktop application keeps for its whole life, made in the order start-up needs:
@@ -43,7 +44,7 @@ public:
 
     // Checks for an update once, asks whether notifications may be shown, and starts the
     // model's refreshes (git at once, then the tokens and a full refresh, then every ten
-    // minutes). Nothing waits for them.
+    // minutes), and watches the repositories for changes in between. Nothing waits for them.
     void start();
 
     Preferences &preferences() { return *m_preferences; }
@@ -61,4 +62,5 @@ private:
     NotificationManager m_notifications;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<UpdateChecker> m_updateChecker;
+    std::unique_ptr<LiveGit> m_liveGit; // from start() on
 };

@@ -10,19 +10,23 @@ std::optional<AttentionReason> reason(const ProjectRuntime &runtime)
         return AttentionReason{DeployFailed};
 
     const GitStatus &git = runtime.git;
+    if (git.isRepository() && git.operation != GitOperation::None)
+        return AttentionReason{Operation, 0, 0, git.operation};
     switch (git.kind) {
     case GitStatus::Kind::Clean:
         if (git.ahead >= 1)
             return AttentionReason{Unpushed, 0, git.ahead};
-        return std::nullopt;
+        break;
     case GitStatus::Kind::Dirty:
         if (git.ahead == 0)
             return AttentionReason{Uncommitted, git.changes, 0};
         return AttentionReason{UncommittedAndUnpushed, git.changes, git.ahead};
     case GitStatus::Kind::Unknown:
     case GitStatus::Kind::NotAvailable:
-        break;
+        return std::nullopt;
     }
+    if (git.unpublished)
+        return AttentionReason{Unpublished};
     return std::nullopt;
 }
 
@@ -58,6 +62,8 @@ StatusColor gitColor(const GitStatus &status)
 {
     switch (status.kind) {
     case GitStatus::Kind::Clean:
+        if (status.operation != GitOperation::None || status.unpublished)
+            return StatusColor::Yellow;
         return status.ahead > 0 ? StatusColor::Yellow : StatusColor::Green;
     case GitStatus::Kind::Dirty:
         return StatusColor::Yellow;

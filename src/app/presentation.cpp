@@ -3,6 +3,7 @@
 
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
+#include "i18n/plural.h"
 
 #include <QStringList>
 
@@ -16,6 +17,25 @@ const QString separator = u" · "_s;
 
 } // namespace
 
+QString gitOperationText(GitOperation operation)
+{
+    switch (operation) {
+    case GitOperation::None:
+        break;
+    case GitOperation::Merge:
+        return L(u"Probíhá merge"_s);
+    case GitOperation::Rebase:
+        return L(u"Probíhá rebase"_s);
+    case GitOperation::CherryPick:
+        return L(u"Probíhá cherry-pick"_s);
+    case GitOperation::Revert:
+        return L(u"Probíhá revert"_s);
+    case GitOperation::Bisect:
+        return L(u"Probíhá bisect"_s);
+    }
+    return {};
+}
+
 QString gitLabel(const GitStatus &status)
 {
     switch (status.kind) {
@@ -28,7 +48,9 @@ QString gitLabel(const GitStatus &status)
         break;
     }
 
-    QStringList parts{status.branch};
+    const QString head =
+        status.detached ? L(u"odpojený HEAD"_s) % u' ' % status.branch : status.branch;
+    QStringList parts{head};
     if (status.kind == GitStatus::Kind::Dirty)
         parts.append(QString::number(status.changes) % u' ' % L(u"změn"_s));
     if (status.ahead >= 1)
@@ -36,11 +58,24 @@ QString gitLabel(const GitStatus &status)
     if (status.behind >= 1)
         parts.append(u"↓"_s % QString::number(status.behind));
 
+    QString label;
     if (status.kind == GitStatus::Kind::Dirty)
-        return parts.join(separator);
-    if (parts.size() >= 2)
-        return parts.join(u' ');
-    return status.branch % separator % L(u"čisto"_s);
+        label = parts.join(separator);
+    else if (parts.size() >= 2)
+        label = parts.join(u' ');
+    else
+        label = head % separator % L(u"čisto"_s);
+
+    // What needs finishing leads, so an elided line still shows it.
+    QStringList states;
+    if (status.operation != GitOperation::None)
+        states.append(gitOperationText(status.operation));
+    states.append(label);
+    if (status.unpublished)
+        states.append(L(u"bez upstreamu"_s));
+    if (status.stashes >= 1)
+        states.append(Plural::counted(status.stashes, u"stash"_s, u"stashe"_s, u"stashů"_s));
+    return states.join(separator);
 }
 
 QString deployMessage(const DeployStatus &status)
@@ -111,6 +146,10 @@ QString attentionText(const AttentionReason &reason)
         return changes % u' ' % L(u"nezacommitovaných změn"_s);
     case AttentionReason::Kind::UncommittedAndUnpushed:
         return changes % u' ' % L(u"změn"_s) % separator % ahead % u' ' % L(u"nepushnuto"_s);
+    case AttentionReason::Kind::Operation:
+        return gitOperationText(reason.operation);
+    case AttentionReason::Kind::Unpublished:
+        return L(u"Větev nikdy nepushnuta"_s);
     }
     return {};
 }
@@ -138,9 +177,7 @@ StatusColor combinedColor(const ProjectRuntime &runtime)
     const GitStatus &git = runtime.git;
     if (runtime.deploy.kind == DeployStatus::Kind::Error)
         return StatusColor::Red;
-    if (git.kind == GitStatus::Kind::Dirty)
-        return StatusColor::Yellow;
-    if (git.kind == GitStatus::Kind::Clean && git.ahead > 0)
+    if (gitColor(git) == StatusColor::Yellow)
         return StatusColor::Yellow;
     if (runtime.deploy.kind == DeployStatus::Kind::Building)
         return StatusColor::Yellow;

@@ -17,8 +17,12 @@
 // of that moment. The records keep only facts; the screens and the command line word them here.
 namespace Presentation {
 
-// "main · čisto", "main ↑2", "main · 5 změn · ↑1 · ↓3", "Načítám…", "Git nedostupný".
+// "main · čisto", "main ↑2", "main · 5 změn · ↑1 · ↓3", "Načítám…", "Git nedostupný";
+// an operation under way leads, a branch never pushed and the stashes follow:
+// "Probíhá rebase · odpojený HEAD 1a2b3c4 · 2 změn", "feature ↑0 · bez upstreamu · 2 stashe".
 QString gitLabel(const GitStatus &status);
+// "Probíhá rebase"; empty for none.
+QString gitOperationText(GitOperation operation);
 // "Nasazeno před 5 min", "Chyba: …", "Načítám…", "Čeká na token", "Bez nasazení", "Nasazuje se…".
 QString deployLabel(const DeployStatus &status,
                     const QDateTime &now = QDateTime::currentDateTimeUtc());

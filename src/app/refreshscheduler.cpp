@@ -74,6 +74,17 @@ QCoro::Task<> RefreshScheduler::refreshGit()
     co_await m_refresher->refreshGit(m_hooks);
 }
 
+QCoro::Task<> RefreshScheduler::refreshGitOf(QUuid projectID)
+{
+    RefreshHooks one = m_hooks;
+    one.projects = [all = m_hooks.projects, projectID] {
+        QList<ProjectConfig> projects = all();
+        projects.removeIf([&](const ProjectConfig &project) { return project.id != projectID; });
+        return projects;
+    };
+    co_await m_refresher->refreshGit(std::move(one));
+}
+
 QCoro::Task<> RefreshScheduler::refreshGitHub()
 {
     QPointer guard(this);

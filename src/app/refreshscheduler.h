@@ -41,6 +41,8 @@ public:
     // interleave); isRefreshing stays true until the last running pass has finished.
     QCoro::Task<> refreshAll();
     QCoro::Task<> refreshGit();
+    // The git state and commits of one project, for a change seen in its repository.
+    QCoro::Task<> refreshGitOf(QUuid projectID);
     QCoro::Task<> refreshGitHub();
     // What every trigger calls (project edits, token saves, restores, the timer, the menu);
     // the caller does not wait. Requests made while no pass runs start one pass on the next

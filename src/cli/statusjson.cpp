@@ -2,6 +2,7 @@
 #include "cli/statusjson.h"
 
 #include "app/presentation.h"
+#include "i18n/formatters.h"
 #include "model/recordjson.h"
 
 #include <QJsonArray>
@@ -19,6 +20,32 @@ QJsonValue orNull(const std::optional<QString> &text)
 QString isoUtc(const QDateTime &date)
 {
     return date.toUTC().toString(Qt::ISODateWithMs);
+}
+
+// The local time with its offset from UTC, as git itself writes dates.
+QString isoWithOffset(const QDateTime &date)
+{
+    const QDateTime local = date.toLocalTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QJsonValue operationWord(GitOperation operation)
+{
+    switch (operation) {
+    case GitOperation::None:
+        break;
+    case GitOperation::Merge:
+        return u"merge"_s;
+    case GitOperation::Rebase:
+        return u"rebase"_s;
+    case GitOperation::CherryPick:
+        return u"cherry-pick"_s;
+    case GitOperation::Revert:
+        return u"revert"_s;
+    case GitOperation::Bisect:
+        return u"bisect"_s;
+    }
+    return QJsonValue::Null;
 }
 
 QJsonObject gitObject(const GitStatus &git)
@@ -39,11 +66,15 @@ QJsonObject gitObject(const GitStatus &git)
         object.insert(u"state", u"notAvailable"_s);
         break;
     }
-    if (git.hasBranch()) {
-        object.insert(u"branch", git.branch);
+    if (git.isRepository()) {
+        object.insert(git.detached ? u"commit" : u"branch", git.branch);
         object.insert(u"ahead", git.ahead);
         object.insert(u"behind", git.behind);
     }
+    object.insert(u"stashes", git.stashes);
+    object.insert(u"upstream", orNull(git.upstream));
+    object.insert(u"detached", git.detached);
+    object.insert(u"operation", operationWord(git.operation));
     object.insert(u"label", Presentation::gitLabel(git));
     return object;
 }
@@ -141,7 +172,8 @@ QJsonObject project(const ProjectReport &report)
     for (const CommitInfo &commit : report.runtime.commits) {
         commits.append(QJsonObject{{u"id"_s, commit.id},
                                    {u"message"_s, commit.message},
-                                   {u"relativeDate"_s, commit.relativeDate}});
+                                   {u"relativeDate"_s, Formatters::relative(commit.date)},
+                                   {u"date"_s, isoWithOffset(commit.date)}});
     }
     return QJsonObject{
         {u"id"_s, RecordJson::uuidText(project.id)},

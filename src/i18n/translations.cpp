@@ -255,6 +255,18 @@ constexpr Pair pairs[] = {
     // A production deploy that works again
     {u"Deploy opraven", u"Deploy fixed"},
     {u"Nejnovější nasazení do produkce zase prošlo.", u"The newest production deploy went through again."},
+    // Git states: a detached HEAD, an operation under way, a branch never pushed, stashes
+    {u"odpojený HEAD", u"detached HEAD"},
+    {u"Probíhá merge", u"Merge in progress"},
+    {u"Probíhá rebase", u"Rebase in progress"},
+    {u"Probíhá cherry-pick", u"Cherry-pick in progress"},
+    {u"Probíhá revert", u"Revert in progress"},
+    {u"Probíhá bisect", u"Bisect in progress"},
+    {u"bez upstreamu", u"no upstream"},
+    {u"Větev nikdy nepushnuta", u"Branch never pushed"},
+    {u"stash", u"stash"},
+    {u"stashe", u"stashes"},
+    {u"stashů", u"stashes"},
 };
 // clang-format on
 

@@ -9,16 +9,28 @@ namespace {
 
 constexpr QChar unitSeparator(u'\x1f');
 
+bool asciiDigits(QStringView text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 // A plain decimal integer: an optional sign and ASCII digits, nothing else (no spaces).
 std::optional<int> decimal(QStringView text)
 {
-    const QStringView digits = text.startsWith(u'+') || text.startsWith(u'-') ? text.mid(1) : text;
-    if (digits.isEmpty() ||
-        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    if (!asciiDigits(text.startsWith(u'+') || text.startsWith(u'-') ? text.mid(1) : text))
         return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// `%ct`: ASCII digits only, wide enough for times past 2038.
+std::optional<qint64> epochSeconds(QStringView text)
+{
+    bool ok = false;
+    const qint64 value = asciiDigits(text) ? text.toLongLong(&ok, 10) : 0;
+    return ok ? std::optional<qint64>(value) : std::nullopt;
 }
 
 // A count written with its sign in front ("+2", "-0").
@@ -95,26 +107,56 @@ std::pair<int, int> behindAhead(const QString &output)
 
 std::optional<GitStatus> statusSummary(const QString &output)
 {
+    constexpr QStringView oidHeader = u"# branch.oid ";
     constexpr QStringView headHeader = u"# branch.head ";
+    constexpr QStringView upstreamHeader = u"# branch.upstream ";
     constexpr QStringView countsHeader = u"# branch.ab ";
+    constexpr QStringView stashHeader = u"# stash ";
     std::optional<QString> head;
+    QString oid;
+    std::optional<QString> upstream;
     std::pair<int, int> behindAhead(0, 0);
     int changes = 0;
+    int stashes = 0;
     for (const QStringView line : QStringView(output).split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(headHeader))
+        if (line.startsWith(oidHeader))
+            oid = line.sliced(oidHeader.size()).trimmed().toString();
+        else if (line.startsWith(headHeader))
             head = branch(line.sliced(headHeader.size()).toString());
+        else if (line.startsWith(upstreamHeader))
+            upstream = branch(line.sliced(upstreamHeader.size()).toString());
         else if (line.startsWith(countsHeader))
             behindAhead = behindAheadHeader(line.sliced(countsHeader.size()));
+        else if (line.startsWith(stashHeader))
+            stashes = std::max(0, decimal(line.sliced(stashHeader.size()).trimmed()).value_or(0));
         else if (!line.startsWith(u'#'))
             ++changes;
     }
     if (!head)
         return std::nullopt;
-    if (*head == u"(detached)")
+    const bool detached = *head == u"(detached)";
+    const bool hasCommits = !oid.isEmpty() && oid != u"(initial)";
+    if (detached && !hasCommits)
         return GitStatus::notAvailable();
-    if (changes > 0)
-        return GitStatus::dirty(*head, changes, behindAhead.second, behindAhead.first);
-    return GitStatus::clean(*head, behindAhead.second, behindAhead.first);
+    return summarised(detached ? oid : *head, detached, changes, behindAhead, upstream, hasCommits,
+                      stashes);
+}
+
+GitStatus summarised(const QString &head, bool detached, int changes,
+                     std::pair<int, int> behindAhead, const std::optional<QString> &upstream,
+                     bool hasCommits, int stashes)
+{
+    GitStatus status = changes > 0
+                           ? GitStatus::dirty(head, changes, behindAhead.second, behindAhead.first)
+                           : GitStatus::clean(head, behindAhead.second, behindAhead.first);
+    status.detached = detached;
+    if (detached)
+        status.branch = head.left(shortCommitLength);
+    // Before its first commit a branch has nothing to compare with its upstream yet.
+    status.upstream = detached || !hasCommits ? std::nullopt : upstream;
+    status.unpublished = !detached && hasCommits && !upstream;
+    status.stashes = stashes;
+    return status;
 }
 
 QList<CommitInfo> commits(const QString &output)
@@ -122,8 +164,11 @@ QList<CommitInfo> commits(const QString &output)
     QList<CommitInfo> result;
     for (const QStringView line : QStringView(output).split(u'\n', Qt::SkipEmptyParts)) {
         const QList<QStringView> fields = commitFields(line);
-        if (fields.size() == 3)
-            result.append({fields[0].toString(), fields[1].toString(), fields[2].toString()});
+        const std::optional<qint64> seconds =
+            fields.size() == 3 ? epochSeconds(fields[2]) : std::nullopt;
+        if (seconds)
+            result.append({fields[0].toString(), fields[1].toString(),
+                           QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC)});
     }
     return result;
 }

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "sources/gitreader.h"
 
+#include "sources/gitdirectory.h"
 #include "sources/gitoutput.h"
 #include "sources/processrunner.h"
 
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcessEnvironment>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -47,7 +50,21 @@ QStringList statusArguments()
 
 QStringList summaryArguments()
 {
-    return {QStringLiteral("status"), QStringLiteral("--porcelain=v2"), QStringLiteral("--branch")};
+    return {QStringLiteral("status"), QStringLiteral("--porcelain=v2"), QStringLiteral("--branch"),
+            QStringLiteral("--show-stash")};
+}
+
+QStringList commitArguments()
+{
+    return {QStringLiteral("rev-parse"), QStringLiteral("-q"), QStringLiteral("--verify"),
+            QStringLiteral("HEAD")};
+}
+
+// The configured upstream, like the summary's header: named even when its ref is gone.
+QStringList upstreamArguments(const QString &branch)
+{
+    return {QStringLiteral("for-each-ref"), QStringLiteral("--format=%(upstream:short)"),
+            u"refs/heads/"_s + branch};
 }
 
 QStringList countArguments()
@@ -59,27 +76,48 @@ QStringList countArguments()
 QStringList logArguments(int count)
 {
     return {QStringLiteral("log"), QStringLiteral("-n"), QString::number(count),
-            QStringLiteral("--pretty=%h%x1f%s%x1f%cr")};
+            QStringLiteral("--pretty=%h%x1f%s%x1f%ct")};
 }
 
-// The status from three commands: the branch, the changes, then ahead and behind.
-QCoro::Task<GitStatus> separateStatus(QPointer<ProcessRunner> runner, QString path)
+// The status from separate commands, for a git without the summary's headers: the branch or
+// commit, the changes, the upstream, then ahead and behind. The stashes come from the stash's
+// reflog.
+QCoro::Task<GitStatus> separateStatus(QPointer<ProcessRunner> runner, QString path,
+                                      std::optional<GitDirectory> directory)
 {
     const auto head = co_await git(runner, path, headArguments());
     const std::optional<QString> branch = head ? GitOutput::branch(*head) : std::nullopt;
-    if (!branch)
+    const auto commit = co_await git(runner, path, commitArguments());
+    const QString oid = commit.value_or(QString()).trimmed();
+    if (!branch && oid.isEmpty())
         co_return GitStatus::notAvailable();
 
     const auto porcelain = co_await git(runner, path, statusArguments());
     const int changes = GitOutput::changeCount(porcelain.value_or(QString()));
 
-    const auto counts = co_await git(runner, path, countArguments());
-    const std::pair<int, int> behindAhead =
-        counts ? GitOutput::behindAhead(*counts) : std::pair(0, 0);
+    std::optional<QString> upstream;
+    std::pair<int, int> behindAhead(0, 0);
+    if (branch && !oid.isEmpty()) {
+        const auto named = co_await git(runner, path, upstreamArguments(*branch));
+        upstream = named ? GitOutput::branch(*named) : std::nullopt;
+        const auto counts = co_await git(runner, path, countArguments());
+        behindAhead = counts ? GitOutput::behindAhead(*counts) : std::pair(0, 0);
+    }
+    const int stashes = directory ? directory->stashCount() : 0;
+    co_return GitOutput::summarised(branch.value_or(oid), !branch, changes, behindAhead, upstream,
+                                    !oid.isEmpty(), stashes);
+}
 
-    if (changes > 0)
-        co_return GitStatus::dirty(*branch, changes, behindAhead.second, behindAhead.first);
-    co_return GitStatus::clean(*branch, behindAhead.second, behindAhead.first);
+// What only the git directory tells: the operation under way, and whether a branch that was
+// never pushed has anywhere to go.
+GitStatus withDirectoryFacts(GitStatus status, const std::optional<GitDirectory> &directory)
+{
+    if (!status.isRepository())
+        return status;
+    status.operation = directory ? directory->operation() : GitOperation::None;
+    if (status.unpublished)
+        status.unpublished = directory && directory->hasRemote();
+    return status;
 }
 
 } // namespace
@@ -106,11 +144,13 @@ QCoro::Task<GitStatus> GitReader::status(QString path) const
     if (!hasRepository(path))
         co_return GitStatus::notAvailable();
 
-    // One process instead of three where git can give it all at once.
+    const std::optional<GitDirectory> directory = GitDirectory::locate(path);
+    // One process instead of five where git can give it all at once.
     const auto summary = co_await git(runner, path, summaryArguments());
     if (const auto status = summary ? GitOutput::statusSummary(*summary) : std::nullopt)
-        co_return *status;
-    co_return co_await separateStatus(runner, std::move(path));
+        co_return withDirectoryFacts(*status, directory);
+    co_return withDirectoryFacts(co_await separateStatus(runner, std::move(path), directory),
+                                 directory);
 }
 
 QCoro::Task<QList<CommitInfo>> GitReader::recentCommits(QString path, int count) const

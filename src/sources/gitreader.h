@@ -23,8 +23,8 @@ public:
     // Adds the environment every git child needs.
     static void configureRunner(ProcessRunner &runner);
 
-    // One `git status --porcelain=v2 --branch`; where that fails, the same answer from
-    // `symbolic-ref`, `status --porcelain` and `rev-list`.
+    // One `git status --porcelain=v2 --branch --show-stash` and the git directory's files;
+    // where that command fails, the same answer from separate older commands.
     QCoro::Task<GitStatus> status(QString path) const;
     QCoro::Task<QList<CommitInfo>> recentCommits(QString path, int count) const;
 

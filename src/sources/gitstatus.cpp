@@ -5,10 +5,25 @@
 
 GitStatus GitStatus::clean(QString branch, int ahead, int behind)
 {
-    return {Kind::Clean, std::move(branch), 0, ahead, behind};
+    GitStatus status;
+    status.kind = Kind::Clean;
+    status.branch = std::move(branch);
+    status.ahead = ahead;
+    status.behind = behind;
+    return status;
 }
 
 GitStatus GitStatus::dirty(QString branch, int changes, int ahead, int behind)
 {
-    return {Kind::Dirty, std::move(branch), changes, ahead, behind};
+    GitStatus status = clean(std::move(branch), ahead, behind);
+    status.kind = Kind::Dirty;
+    status.changes = changes;
+    return status;
+}
+
+GitStatus GitStatus::notAvailable()
+{
+    GitStatus status;
+    status.kind = Kind::NotAvailable;
+    return status;
 }

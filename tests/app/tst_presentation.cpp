@@ -13,6 +13,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A dirty detached HEAD stopped in a rebase, with stashes.
+GitStatus trippedOver(int stashes)
+{
+    GitStatus git = GitStatus::dirty(u"1a2b3c4"_s, 2, 0, 0);
+    git.detached = true;
+    git.operation = GitOperation::Rebase;
+    git.stashes = stashes;
+    return git;
+}
+
+GitStatus unpublished()
+{
+    GitStatus git = GitStatus::clean(u"feature"_s, 0, 0);
+    git.unpublished = true;
+    return git;
+}
+
 ProjectRuntime runtimeOf(const GitStatus &git, const DeployStatus &deploy = {})
 {
     ProjectRuntime runtime;
@@ -45,6 +62,10 @@ private Q_SLOTS:
         QCOMPARE(Presentation::deployLabel(failed), u"Chyba: build selhal"_s);
         QCOMPARE(Presentation::gitHubLabel(github), u"2 PR · CI OK"_s);
         QCOMPARE(Presentation::gitHubLimitText(reset), u"GitHub: limit vyčerpán do 14:05"_s);
+        QCOMPARE(Presentation::gitLabel(trippedOver(3)),
+                 u"Probíhá rebase · odpojený HEAD 1a2b3c4 · 2 změn · 3 stashe"_s);
+        QCOMPARE(Presentation::gitLabel(trippedOver(5)).right(8), u"5 stashů"_s);
+        QCOMPARE(Presentation::gitLabel(unpublished()), u"feature · čisto · bez upstreamu"_s);
 
         // The same records read in English after a switch: nothing translated was stored.
         m_preferences.setLanguage(AppLanguage::En);
@@ -60,6 +81,9 @@ private Q_SLOTS:
         QCOMPARE(Presentation::gitHubLabel({}), QString());
         QCOMPARE(Presentation::gitHubLimitText(reset).replace(QChar(0x202f), u' '),
                  u"GitHub: rate limit reached until 2:05 PM"_s);
+        QCOMPARE(Presentation::gitLabel(trippedOver(1)),
+                 u"Rebase in progress · detached HEAD 1a2b3c4 · 2 changes · 1 stash"_s);
+        QCOMPARE(Presentation::gitLabel(unpublished()), u"feature · clean · no upstream"_s);
     }
 
     void attentionReasons()
@@ -75,6 +99,21 @@ private Q_SLOTS:
              {runtimeOf(GitStatus::clean(u"m"_s, 0, 5), DeployStatus::building()),
               runtimeOf(GitStatus::notAvailable(), DeployStatus::tokenMissing()), ProjectRuntime{}})
             QCOMPARE(Attention::reason(calm), std::nullopt);
+        // An operation stopped half-way comes before the changes it left; a branch never
+        // pushed after them; stashes and a detached HEAD alone are no reason.
+        QCOMPARE(Attention::reason(runtimeOf(trippedOver(0))),
+                 (AttentionReason{Operation, 0, 0, GitOperation::Rebase}));
+        QCOMPARE(Attention::reason(runtimeOf(unpublished())), AttentionReason{Unpublished});
+        GitStatus dirtyUnpublished = unpublished();
+        dirtyUnpublished.kind = GitStatus::Kind::Dirty;
+        dirtyUnpublished.changes = 1;
+        QCOMPARE(Attention::reason(runtimeOf(dirtyUnpublished))->kind, Uncommitted);
+        GitStatus parked = GitStatus::clean(u"1a2b3c4"_s, 0, 0);
+        parked.detached = true;
+        parked.stashes = 2;
+        QCOMPARE(Attention::reason(runtimeOf(parked)), std::nullopt);
+        QCOMPARE(Presentation::attentionText(*Attention::reason(runtimeOf(unpublished()))),
+                 u"Větev nikdy nepushnuta"_s);
 
         m_preferences.setLanguage(AppLanguage::En);
         QCOMPARE(Presentation::attentionText(AttentionReason{DeployFailed}), u"Deploy failed"_s);
@@ -92,6 +131,7 @@ private Q_SLOTS:
             {GitStatus::dirty(u"m"_s, 1, 0, 0), ready, Yellow},
             {GitStatus::clean(u"m"_s, 1, 0), ready, Yellow},
             {GitStatus::clean(u"m"_s, 0, 0), DeployStatus::building(), Yellow},
+            {unpublished(), ready, Yellow},
             {GitStatus::clean(u"m"_s, 0, 3), DeployStatus::notConfigured(), Green},
             {GitStatus::notAvailable(), ready, Green},
             {GitStatus::unknown(), DeployStatus::tokenMissing(), Gray},

@@ -162,6 +162,45 @@ private Q_SLOTS:
         QVERIFY(at(projects, u"4/git/branch"_s).isUndefined());
     }
 
+    // The states of the git reader's table that --json adds, on real repositories, and the
+    // commits' times in the interface language.
+    void statusReportsTheGitStatesAndCommitTimes()
+    {
+        QVERIFY(gitScript(env->root(), uR"(tracking
+GIT_COMMITTER_DATE='2026-01-02T03:04:05+01:00' git -C work commit -q --allow-empty -m dated
+git -C work push -q origin main; echo x >>work/README; git -C work stash -q
+repo plain; git -C plain checkout -q --detach; git -C plain bisect start
+git clone -q up.git fresh; git -C fresh checkout -qb feature; commits fresh 1
+mkdir r; cd r; conflict; git checkout -q side; ! git rebase -q main 2>/dev/null)"_s));
+        for (const char *name : {"work", "plain", "fresh", "r/work"})
+            QCOMPARE(quaylin({u"add"_s, env->root() + u'/' + QLatin1String(name)}).exitCode, 0);
+        QSettings(u"Quaylin"_s, u"Quaylin"_s)
+            .setValue(QLatin1String(Preferences::languageKey), u"en"_s);
+        const QJsonValue projects = status();
+        const QList<std::pair<const char *, QJsonValue>> expected{
+            {"0/git/stashes", 1},
+            {"0/git/upstream", u"origin/main"_s},
+            {"0/git/detached", false},
+            {"0/git/operation", QJsonValue::Null},
+            {"1/git/detached", true},
+            {"1/git/operation", u"bisect"_s},
+            {"1/git/upstream", QJsonValue::Null},
+            {"2/git/upstream", QJsonValue::Null},
+            {"2/attention", u"Branch never pushed"_s},
+            {"3/git/operation", u"rebase"_s},
+            {"3/git/detached", true},
+            {"3/attention", u"Rebase in progress"_s},
+            {"0/commits/0/message", u"dated"_s}};
+        for (const auto &[path, value] : expected)
+            QCOMPARE(at(projects, QLatin1String(path)), value);
+        QCOMPARE(text(projects, u"1/git/commit"_s).size(), 7);
+        const QString date = text(projects, u"0/commits/0/date"_s);
+        QCOMPARE(QDateTime::fromString(date, Qt::ISODate),
+                 QDateTime(QDate(2026, 1, 2), QTime(2, 4, 5), Qt::UTC));
+        QVERIFY(date.endsWith(u'Z') || date.at(date.size() - 3) == u':');
+        QVERIFY(text(projects, u"0/commits/0/relativeDate"_s).endsWith(u" ago"_s));
+    }
+
     void addRefusesRepeatsAndWritesNothing()
     {
         const QString root = env->root() + u"/projects/"_s;

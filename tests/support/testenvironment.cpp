@@ -87,3 +87,26 @@ bool makeRepository(const QString &dir)
            runGit(dir, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"),
                         QStringLiteral("first commit")});
 }
+
+bool gitScript(const QString &dir, const QString &script)
+{
+    static const QString helpers = QStringLiteral(R"(set -e
+export GIT_AUTHOR_NAME=T GIT_AUTHOR_EMAIL=t@example.com GIT_COMMITTER_NAME=T
+export GIT_COMMITTER_EMAIL=t@example.com
+repo() { git init -q -b main "$1"; echo hello >"$1/README"; git -C "$1" add .; git -C "$1" commit -qm first; }
+commits() { for i in $(seq "$2"); do git -C "$1" commit -q --allow-empty -m "$1 $i"; done; }
+tracking() { repo origin; git clone -q --bare origin up.git; git clone -q up.git work; }
+conflict() { repo work; cd work; git checkout -qb side; echo a >README; git commit -qam a
+  git checkout -q main; echo b >README; git commit -qam b; }
+)");
+    QDir().mkpath(dir);
+    QProcess process;
+    process.setWorkingDirectory(dir);
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), helpers + script});
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        qWarning() << script << process.readAllStandardError();
+        return false;
+    }
+    return true;
+}

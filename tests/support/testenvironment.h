@@ -32,3 +32,8 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 bool runGit(const QString &dir, const QStringList &arguments);
 // A fresh repository with one commit on branch "main", configured with a test identity.
 bool makeRepository(const QString &dir);
+// Runs a shell script in `dir` with helpers for building repositories: `repo D` (one commit on
+// main), `commits D N`, `tracking` (origin, its bare copy up.git, and work, a clone of up.git
+// tracking main) and `conflict` (work on main, whose branch side changes README the other way;
+// leaves the script inside work).
+bool gitScript(const QString &dir, const QString &script);

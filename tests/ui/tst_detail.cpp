@@ -13,6 +13,7 @@
 #include "ui/detail/rowsbox.h"
 #include "ui/detail/statuschiprow.h"
 
+#include <QCoroTask>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void commitMessage();
     void commitSuggestionCopiesAndClears();
     void followsTheModel();
+    void relativeTimesAdvanceWhileShown();
     void pageFollowsTheKeyboardThroughTheBoard();
 };
 
@@ -198,9 +200,11 @@ void TestDetail::historyRowsWordTheOutcome()
         contexts.append(mark->text());
     QCOMPARE(contexts, (QStringList{u"náhled"_s, u"větev"_s}));
 
-    box.showRows(
-        HistoryRows::commits({{u"abc1234"_s, u"Fix the header"_s, u"2 hours ago"_s}}, palette));
+    // A commit's time is worded from its date, in the interface language.
+    box.showRows(HistoryRows::commits({{u"abc1234"_s, u"Fix the header"_s, now.addSecs(-300)}}, now,
+                                      palette));
     QCOMPARE(box.findChild<ElidedLabel *>(u"commitId"_s)->text(), u"abc1234"_s);
+    QVERIFY(box.findChild<ElidedLabel *>(u"commitWhen"_s)->text().startsWith(u"před 5"_s));
     QCOMPARE(box.findChildren<QWidget *>(u"rowDivider"_s).size(), 0);
 }
 
@@ -312,6 +316,25 @@ void TestDetail::followsTheModel()
     QCOMPARE(view->findChild<ElidedLabel *>(u"projectName"_s)->text(), u"Nový název"_s);
     f->model().removeProject(*f->model().project(project.id));
     QVERIFY(!view->findChild<ElidedLabel *>(u"projectName"_s)->isVisible());
+}
+
+void TestDetail::relativeTimesAdvanceWhileShown()
+{
+    const QString repo = existingFolder(*f, u"web"_s);
+    QVERIFY(makeRepository(repo));
+    const ProjectConfig project = add([&](ProjectConfig &p) { p.localPath = repo; });
+    QCoro::waitFor(f->model().refreshes().refreshGit());
+    view->setProject(project.id);
+    view->show();
+    auto *ticker = view->findChild<QTimer *>(u"relativeTimeTicker"_s);
+    QVERIFY(ticker->isActive());
+    const auto when = [&] { return view->findChild<ElidedLabel *>(u"commitWhen"_s)->text(); };
+    const QString before = when();
+    f->data.clock = f->data.clock.addDays(400);
+    ticker->setInterval(1);
+    QTRY_VERIFY(when() != before);
+    view->hide();
+    QVERIFY(!ticker->isActive());
 }
 
 void TestDetail::pageFollowsTheKeyboardThroughTheBoard()

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "uifixture.h"
 
+#include "app/livegit.h"
+#include "app/presentation.h"
 #include "model/recordjson.h"
+#include "sources/pathwatcher.h"
 #include "ui/components/iconbutton.h"
 #include "ui/main/sidebar.h"
 #include "ui/main/sidebarmodel.h"
 #include "ui/main/sidebarview.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoroTask>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -247,6 +251,88 @@ private Q_SLOTS:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(sidebar.model()->overviewIndex()).center());
         QCOMPARE(selected.last().first().value<std::optional<QUuid>>(), std::nullopt);
+    }
+
+    // Changes in a tracked repository show by themselves, within a second; a clone into a
+    // missing folder is picked up; no git process runs while nothing changes.
+    void gitChangesShowWithoutARefresh()
+    {
+        UiFixture f;
+        const QString repo = existingFolder(f, u"live"_s);
+        const QString later = f.data.environmentDir.root() + u"/projects/later/clone"_s;
+        QVERIFY(makeRepository(repo));
+        const ProjectConfig tracked = makeProject(u"Live"_s, 1, {}, repo);
+        const ProjectConfig missing = makeProject(u"Later"_s, 2, {}, later);
+        AppModel &model = f.open({tracked, missing});
+        QCoro::waitFor(model.refreshes().refreshGit());
+        LiveGit live(model, std::make_unique<FileSystemPathWatcher>());
+        QVERIFY(live.isLive(tracked.id));
+        SidebarModel sidebar(model);
+        const auto shows = [&](const QUuid &id, const GitStatus &git) {
+            return sidebar.projectIndex(id)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .endsWith(u'\n' + Presentation::gitLabel(git));
+        };
+        QVERIFY(shows(tracked.id, GitStatus::clean(u"main"_s, 0, 0)));
+        QSignalSpy runs(&f.data.runner, &ProcessRunner::slotReleased);
+        QTest::qWait(300);
+        QCOMPARE(runs.count(), 0);
+
+        QVERIFY(writeFile(repo + u"/new"_s, "x"));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(tracked.id, GitStatus::dirty(u"main"_s, 1, 0, 0)), 1000);
+        // A commit on a branch whose ref lives in a subfolder of refs/heads.
+        QVERIFY(runGit(repo, {u"checkout"_s, u"-qb"_s, u"feature/x"_s}) &&
+                runGit(repo, {u"add"_s, u"new"_s}) &&
+                runGit(repo, {u"commit"_s, u"-qm"_s, u"second"_s}));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(tracked.id, GitStatus::clean(u"feature/x"_s, 0, 0)), 1000);
+        QVERIFY(runGit(repo, {u"commit"_s, u"-q"_s, u"--allow-empty"_s, u"-m"_s, u"third"_s}));
+        QTRY_COMPARE_WITH_TIMEOUT(model.runtime().value(tracked.id).commits.size(), 3, 1000);
+
+        QVERIFY(runGit(repo, {u"clone"_s, u"-q"_s, repo, later}));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(missing.id, GitStatus::clean(u"feature/x"_s, 0, 0)), 2000);
+        QTRY_VERIFY(live.isLive(missing.id));
+
+        QTest::qWait(2 * int(LiveGit::longest.count()));
+        runs.clear();
+        QTest::qWait(500);
+        QCOMPARE(runs.count(), 0);
+    }
+
+    // Where the system cannot tell of changes, the periodic refresh covers the project.
+    void unwatchableFoldersAreLeftToThePeriodicRefresh()
+    {
+        struct Watcher final : PathWatcher {
+            bool full = false, network = false;
+            QStringList watched;
+            QStringList watch(const QStringList &paths) override
+            {
+                if (full)
+                    return paths;
+                watched.append(paths);
+                return {};
+            }
+            void unwatch(const QStringList &paths) override
+            {
+                for (const QString &path : paths)
+                    watched.removeOne(path);
+            }
+            bool notifies(const QString &) const override { return !network; }
+        };
+        UiFixture f;
+        const QString repo = existingFolder(f, u"repo"_s);
+        QVERIFY(makeRepository(repo));
+        AppModel &model = f.open();
+        for (const auto &[full, network] : {std::pair(true, false), std::pair(false, true)}) {
+            auto *watcher = new Watcher;
+            watcher->full = full;
+            watcher->network = network;
+            LiveGit live(model, std::unique_ptr<PathWatcher>(watcher));
+            model.addProject(makeProject(u"R"_s, 1, {}, repo));
+            QVERIFY(!live.isLive(model.projects().constLast().id));
+            QCOMPARE(watcher->watched, QStringList());
+            model.removeProject(model.projects().constLast());
+        }
     }
 };
 

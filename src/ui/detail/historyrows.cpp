@@ -79,7 +79,8 @@ QList<QWidget *> deploys(const QList<DeployInfo> &deploys, const QDateTime &now,
     return rows;
 }
 
-QList<QWidget *> commits(const QList<CommitInfo> &commits, const QPalette &palette)
+QList<QWidget *> commits(const QList<CommitInfo> &commits, const QDateTime &now,
+                         const QPalette &palette)
 {
     QList<QWidget *> rows;
     for (const CommitInfo &commit : commits) {
@@ -89,8 +90,9 @@ QList<QWidget *> commits(const QList<CommitInfo> &commits, const QPalette &palet
             text(widget, commit.id, Typography::monospace(10.5), Colors::named(u"blue"_s, palette));
         id->setObjectName(u"commitId"_s);
         ElidedLabel *message = text(widget, commit.message, Typography::font(11.5), QColor());
-        ElidedLabel *when =
-            text(widget, commit.relativeDate, Typography::font(10.5), Colors::tertiary(palette));
+        ElidedLabel *when = text(widget, Formatters::relative(commit.date, now),
+                                 Typography::font(10.5), Colors::tertiary(palette));
+        when->setObjectName(u"commitWhen"_s);
         rows.append(row({{id, 0}, {message, 1}, {when, 0}}, widget));
     }
     return rows;

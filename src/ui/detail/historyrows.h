@@ -18,7 +18,8 @@ namespace HistoryRows {
 // long ago.
 QList<QWidget *> deploys(const QList<DeployInfo> &deploys, const QDateTime &now,
                          const QPalette &palette);
-// Short id in blue, subject, and git's own relative date.
-QList<QWidget *> commits(const QList<CommitInfo> &commits, const QPalette &palette);
+// Short id in blue, subject, and how long ago it was committed.
+QList<QWidget *> commits(const QList<CommitInfo> &commits, const QDateTime &now,
+                         const QPalette &palette);
 
 } // namespace HistoryRows

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 ProjectDetailView::ProjectDetailView(UiContext &context, QWidget *parent)
     : QWidget(parent)
@@ -32,6 +33,7 @@ ProjectDetailView::ProjectDetailView(UiContext &context, QWidget *parent)
     , m_board(new KanbanView(context, m_content))
     , m_deploys(new RowsBox(u"cloud"_s, m_content))
     , m_commits(new RowsBox(u"arrow.triangle.branch"_s, m_content))
+    , m_ticker(new QTimer(this))
 {
     setObjectName(u"projectDetailView"_s);
     m_scroll->setObjectName(u"projectDetailScroll"_s);
@@ -68,6 +70,10 @@ ProjectDetailView::ProjectDetailView(UiContext &context, QWidget *parent)
         if (projectID == m_projectID)
             refresh();
     });
+    // "před 25 min" in the chips, the deploy history and the commits keeps up while shown.
+    m_ticker->setObjectName(u"relativeTimeTicker"_s);
+    m_ticker->setInterval(30s);
+    connect(m_ticker, &QTimer::timeout, this, &ProjectDetailView::refresh);
     connect(&context.model, &AppModel::commitSuggestionCardChanged, this,
             &ProjectDetailView::scheduleSuggestion);
     retranslate();
@@ -127,13 +133,22 @@ void ProjectDetailView::refresh()
     if (runtime.commits.isEmpty())
         m_commits->showEmpty(L(u"Žádné commity — repo je prázdné nebo bez gitu."_s));
     else
-        m_commits->showRows(HistoryRows::commits(runtime.commits, palette()));
+        m_commits->showRows(HistoryRows::commits(runtime.commits, now, palette()));
 }
 
 void ProjectDetailView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // What passed while the page was hidden shows at once, then minute by minute.
+    refresh();
+    m_ticker->start();
     scheduleSuggestion();
+}
+
+void ProjectDetailView::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_ticker->stop();
 }
 
 // Presented from the event loop, not from inside the operation that raised it (a drop, a menu).

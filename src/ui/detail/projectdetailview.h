@@ -10,6 +10,7 @@ class CommitSuggestionSheet;
 class DetailHeader;
 class KanbanView;
 class QScrollArea;
+class QTimer;
 class RowsBox;
 class StatusChipRow;
 
@@ -38,6 +39,7 @@ Q_SIGNALS:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void retranslate();
@@ -56,4 +58,5 @@ private:
     RowsBox *m_commits;
     QPointer<CommitSuggestionSheet> m_suggestion;
     bool m_suggestionScheduled = false;
+    QTimer *m_ticker; // re-words the relative times while shown
 };

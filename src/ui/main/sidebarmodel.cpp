@@ -184,7 +184,7 @@ void SidebarModel::onRuntimeChanged(const QUuid &projectID)
 {
     const QModelIndex row = projectIndex(projectID);
     if (row.isValid())
-        Q_EMIT dataChanged(row, row, {StatusColorRole});
+        Q_EMIT dataChanged(row, row, {StatusColorRole, Qt::ToolTipRole});
 }
 
 int SidebarModel::sectionRow(quintptr tag) const
@@ -371,7 +371,9 @@ QVariant SidebarModel::projectData(const QUuid &id, int role) const
     case Qt::AccessibleTextRole:
         return u"%1 %2, %3"_s.arg(project.emoji, project.name, Presentation::title(project.status));
     case Qt::ToolTipRole:
-        return project.name;
+        // The git state on hover, without opening the page.
+        return QString(project.name % u'\n' %
+                       Presentation::gitLabel(m_model.runtime().value(id).git));
     case ProjectIdRole:
         return project.id;
     case EmojiRole:
