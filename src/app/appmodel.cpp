@@ -16,6 +16,7 @@ AppModel::AppModel(AppEnvironment environment, QObject *parent)
                                             m_env.endpoints.github, m_env.now),
           refreshHooks(), [this] { afterRefresh(); }, [this] { reconcileDeployFixCards(); },
           m_env.now, m_env.deployFollowUpInterval)
+    , m_history(historyTarget())
 {
     const StartDocument::Opened opened =
         StartDocument::open(m_env.store, now(), m_env.loginName, m_env.homeDir);
@@ -84,8 +85,31 @@ StoreData AppModel::snapshot() const
     return {m_projects, m_cards, true, m_labels, m_folders};
 }
 
+EditHistory::Target AppModel::historyTarget()
+{
+    return {
+        .read =
+            [this] {
+                return EditHistory::State{snapshot(), m_commitSuggestionCard};
+            },
+        .write = [this](const EditHistory::State &state) { applyHistory(state); },
+        .now = m_env.now,
+    };
+}
+
+void AppModel::applyHistory(const EditHistory::State &state)
+{
+    setProjects(state.document.projects);
+    setCards(state.document.cards);
+    setLabels(state.document.labels);
+    setFolders(state.document.folders);
+    persist();
+    setCommitSuggestionCard(state.suggestion);
+}
+
 void AppModel::restore(const StoreData &document)
 {
+    m_history.clear();
     adopt(document);
     persist();
     m_refreshes.requestRefresh();

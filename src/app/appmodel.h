@@ -3,6 +3,7 @@
 
 #include "app/appenvironment.h"
 #include "app/datafile.h"
+#include "app/edithistory.h"
 #include "app/projectruntime.h"
 #include "app/recordlookup.h"
 #include "app/refreshscheduler.h"
@@ -22,9 +23,9 @@
 // The one model of the application: owns every persisted list and the live status of each
 // project, and applies every operation on them. Every operation that changes persisted data
 // hands a snapshot of the whole document to the data file at its end and returns. Change
-// signals are emitted only when a value really differs. The tokens, the refresh schedule and
-// the data file are parts of it with their own signals, reached through tokens(), refreshes()
-// and dataFile().
+// signals are emitted only when a value really differs. The tokens, the refresh schedule, the
+// data file and the undo history of the user's edits are parts of it with their own signals,
+// reached through tokens(), refreshes(), dataFile() and history().
 class AppModel final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AppModel)
@@ -64,8 +65,10 @@ public:
     TokenRegistry &tokens() { return m_tokens; }
     RefreshScheduler &refreshes() { return m_refreshes; }
     DataFile &dataFile() { return *m_dataFile; }
+    EditHistory &history() { return m_history; }
 
     // Replaces every list with the document's (a restored backup), saves and starts a refresh.
+    // The undo history starts afresh.
     void restore(const StoreData &document);
 
     // Projects and folders.
@@ -116,6 +119,9 @@ private:
     void adopt(const StoreData &document);
     // The persisted document as the data file gets it.
     StoreData snapshot() const;
+    EditHistory::Target historyTarget();
+    // An undo or redo written back: lists and commit suggestion, saved as one edit.
+    void applyHistory(const EditHistory::State &state);
     // Hands the current document to the data file; returns at once.
     void persist();
 
@@ -192,4 +198,5 @@ private:
     // when last seen, so its recovery is told once.
     QSet<QUuid> m_failedProduction;
     std::optional<TaskCard> m_commitSuggestionCard;
+    EditHistory m_history;
 };

@@ -20,6 +20,7 @@ double AppModel::nextSortIndex(const QList<TaskCard> &cards, const QUuid &projec
 void AppModel::addCard(const QUuid &projectID, const QString &title, const QString &note,
                        KanbanColumn column)
 {
+    const auto step = m_history.record(EditAction::AddCard);
     // Archived cards count too, so a restored card cannot collide with a new one at the top.
     QList<double> indices;
     for (const TaskCard &card : std::as_const(m_cards)) {
@@ -40,6 +41,7 @@ void AppModel::addCard(const QUuid &projectID, const QString &title, const QStri
 
 void AppModel::moveCard(const QUuid &id, KanbanColumn column, const std::optional<QUuid> &before)
 {
+    const auto step = m_history.record(EditAction::MoveCard);
     QList<TaskCard> cards = m_cards;
     TaskCard *card = findById(cards, id);
     if (!card)
@@ -63,11 +65,13 @@ void AppModel::moveCard(const QUuid &id, KanbanColumn column, const std::optiona
 
 void AppModel::archiveCard(const QUuid &id)
 {
+    const auto step = m_history.record(EditAction::ArchiveCard);
     editCard(id, [](TaskCard &card) { card.archived = true; });
 }
 
 void AppModel::unarchiveCard(const QUuid &id)
 {
+    const auto step = m_history.record(EditAction::UnarchiveCard);
     QList<TaskCard> cards = m_cards;
     TaskCard *card = findById(cards, id);
     if (!card)
@@ -80,6 +84,7 @@ void AppModel::unarchiveCard(const QUuid &id)
 
 void AppModel::deleteCard(const QUuid &id)
 {
+    const auto step = m_history.record(EditAction::DeleteCard);
     QList<TaskCard> cards = m_cards;
     cards.removeIf([&](const TaskCard &card) { return card.id == id; });
     setCards(std::move(cards));
@@ -88,11 +93,25 @@ void AppModel::deleteCard(const QUuid &id)
 
 void AppModel::updateCard(const TaskCard &card)
 {
+    // Named by the one text it changes, so typing into a field undoes as one step.
+    EditAction action = EditAction::EditCard;
+    if (const std::optional<TaskCard> existing = this->card(card.id)) {
+        TaskCard retitled = *existing;
+        retitled.title = card.title;
+        TaskCard renoted = *existing;
+        renoted.note = card.note;
+        if (retitled == card)
+            action = EditAction::EditTitle;
+        else if (renoted == card)
+            action = EditAction::EditNote;
+    }
+    const auto step = m_history.record(action, card.id);
     editCard(card.id, [&](TaskCard &existing) { existing = card; });
 }
 
 void AppModel::toggleLabel(const QUuid &labelID, const QUuid &cardID)
 {
+    const auto step = m_history.record(EditAction::ToggleLabel);
     editCard(cardID, [&](TaskCard &card) {
         if (!card.labelIDs.removeOne(labelID))
             card.labelIDs.append(labelID);
@@ -101,21 +120,25 @@ void AppModel::toggleLabel(const QUuid &labelID, const QUuid &cardID)
 
 void AppModel::setDueDate(const std::optional<QDateTime> &date, const QUuid &cardID)
 {
+    const auto step = m_history.record(EditAction::SetDueDate);
     editCard(cardID, [&](TaskCard &card) { card.dueDate = date; });
 }
 
 void AppModel::setCoverColor(const std::optional<QString> &colorName, const QUuid &cardID)
 {
+    const auto step = m_history.record(EditAction::SetCoverColor);
     editCard(cardID, [&](TaskCard &card) { card.coverColorName = colorName; });
 }
 
 void AppModel::setPriority(const std::optional<CardPriority> &priority, const QUuid &cardID)
 {
+    const auto step = m_history.record(EditAction::SetPriority);
     editCard(cardID, [&](TaskCard &card) { card.priority = priority; });
 }
 
 void AppModel::addChecklistItem(const QString &text, const QUuid &cardID)
 {
+    const auto step = m_history.record(EditAction::AddChecklistItem);
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return;
@@ -126,6 +149,7 @@ void AppModel::addChecklistItem(const QString &text, const QUuid &cardID)
 
 void AppModel::toggleChecklistItem(const QUuid &itemID, const QUuid &cardID)
 {
+    const auto step = m_history.record(EditAction::ToggleChecklistItem);
     QList<TaskCard> cards = m_cards;
     TaskCard *card = findById(cards, cardID);
     ChecklistItem *item = card ? findById(card->checklist, itemID) : nullptr;
@@ -138,6 +162,7 @@ void AppModel::toggleChecklistItem(const QUuid &itemID, const QUuid &cardID)
 
 void AppModel::removeChecklistItem(const QUuid &itemID, const QUuid &cardID)
 {
+    const auto step = m_history.record(EditAction::RemoveChecklistItem);
     editCard(cardID, [&](TaskCard &card) {
         card.checklist.removeIf([&](const ChecklistItem &item) { return item.id == itemID; });
     });
@@ -166,12 +191,17 @@ void AppModel::stopTimer(const QUuid &cardID)
 
 void AppModel::addLabel(const QString &name, const QString &colorName)
 {
+    const auto step = m_history.record(EditAction::AddLabel);
     setLabels(m_labels + QList<CardLabel>{{QUuid::createUuid(), name, colorName}});
     persist();
 }
 
 void AppModel::renameLabel(const QUuid &id, const QString &name, const QString &colorName)
 {
+    const auto found = std::ranges::find(std::as_const(m_labels), id, &CardLabel::id);
+    const bool renamed = found != m_labels.cend() && found->name != name;
+    const auto step =
+        m_history.record(renamed ? EditAction::RenameLabel : EditAction::RecolorLabel, id);
     editRecord(&AppModel::m_labels, &AppModel::labelsChanged, id, [&](CardLabel &label) {
         label.name = name;
         label.colorName = colorName;
@@ -180,6 +210,7 @@ void AppModel::renameLabel(const QUuid &id, const QString &name, const QString &
 
 void AppModel::deleteLabel(const QUuid &id)
 {
+    const auto step = m_history.record(EditAction::DeleteLabel);
     QList<CardLabel> labels = m_labels;
     labels.removeIf([&](const CardLabel &label) { return label.id == id; });
     setLabels(std::move(labels));

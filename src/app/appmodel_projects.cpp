@@ -37,6 +37,7 @@ void AppModel::removeProject(const ProjectConfig &project)
 
 void AppModel::addFolder(const QString &name)
 {
+    const auto step = m_history.record(EditAction::AddFolder);
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
         return;
@@ -50,11 +51,13 @@ void AppModel::addFolder(const QString &name)
 
 void AppModel::renameFolder(const QUuid &id, const QString &name)
 {
+    const auto step = m_history.record(EditAction::RenameFolder, id);
     editFolder(id, [&](ProjectFolder &folder) { folder.name = name.trimmed(); });
 }
 
 void AppModel::deleteFolder(const QUuid &id)
 {
+    const auto step = m_history.record(EditAction::DeleteFolder);
     QList<ProjectFolder> folders = m_folders;
     folders.removeIf([&](const ProjectFolder &folder) { return folder.id == id; });
     setFolders(std::move(folders));
@@ -106,11 +109,13 @@ void AppModel::placeProject(const QUuid &id, const std::optional<QUuid> &folderI
 
 void AppModel::moveProject(const QUuid &id, const std::optional<QUuid> &folderID)
 {
+    const auto step = m_history.record(EditAction::MoveProject);
     placeProject(id, folderID, std::nullopt, std::nullopt);
 }
 
 void AppModel::reorderProject(const QUuid &id, const std::optional<QUuid> &before,
                               const std::optional<QUuid> &folderID)
 {
+    const auto step = m_history.record(EditAction::MoveProject);
     placeProject(id, folderID, before, id);
 }

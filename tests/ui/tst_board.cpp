@@ -22,6 +22,7 @@
 #include "ui/components/iconbutton.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +103,8 @@ private Q_SLOTS:
     void quickAdd();
     void contextMenuMovesArchivesAndDeletes();
     void keyboardOpensAndDeletes();
+    void keyboardMovesLandWhereDropsDo_data();
+    void keyboardMovesLandWhereDropsDo();
     void headerStoresSortModeAndCompactFlag();
     void searchFieldFocusesAndClears();
     void archiveSheetRestoresAndDeletes();
@@ -673,6 +676,85 @@ void TestBoard::keyboardOpensAndDeletes()
     QTest::keyClick(list, Qt::Key_Delete);
     answerDeletion(board.get(), "confirmDeleteButton");
     QCOMPARE(titles(cards(KanbanColumn::Idea)), QStringList{u"druhý"_s});
+}
+
+// Doing holds a, b, c and done x; ideas are empty. Each move matches a drop onto a card (or
+// onto a column's empty area), and both leave the card with the same column and index.
+void TestBoard::keyboardMovesLandWhereDropsDo_data()
+{
+    QTest::addColumn<QString>("moved");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<KanbanColumn>("target");
+    QTest::addColumn<QString>("onto"); // empty: the column's empty area
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<QString>("told");
+
+    QTest::newRow("right, to the top")
+        << u"b"_s << int(Qt::Key_Right) << KanbanColumn::Done << u"x"_s
+        << QStringList{u"b"_s, u"x"_s} << u"Přesunuto do sloupce Hotovo, na místo 1 z 2"_s;
+    QTest::newRow("left, into an empty column")
+        << u"b"_s << int(Qt::Key_Left) << KanbanColumn::Idea << QString() << QStringList{u"b"_s}
+        << u"Přesunuto do sloupce Nápady, na místo 1 z 1"_s;
+    QTest::newRow("up") << u"b"_s << int(Qt::Key_Up) << KanbanColumn::Doing << u"a"_s
+                        << QStringList{u"b"_s, u"a"_s, u"c"_s}
+                        << u"Přesunuto do sloupce Dělám, na místo 1 z 3"_s;
+    QTest::newRow("down") << u"a"_s << int(Qt::Key_Down) << KanbanColumn::Doing << u"c"_s
+                          << QStringList{u"b"_s, u"a"_s, u"c"_s}
+                          << u"Přesunuto do sloupce Dělám, na místo 2 z 3"_s;
+    QTest::newRow("down, to the end")
+        << u"b"_s << int(Qt::Key_Down) << KanbanColumn::Doing << QString()
+        << QStringList{u"a"_s, u"c"_s, u"b"_s} << u"Přesunuto do sloupce Dělám, na místo 3 z 3"_s;
+    QTest::newRow("up from the top")
+        << u"a"_s << int(Qt::Key_Up) << KanbanColumn::Doing << QString()
+        << QStringList{u"a"_s, u"b"_s, u"c"_s} << QString();
+    QTest::newRow("right from the last column")
+        << u"x"_s << int(Qt::Key_Right) << KanbanColumn::Done << QString() << QStringList{u"x"_s}
+        << QString();
+}
+
+void TestBoard::keyboardMovesLandWhereDropsDo()
+{
+    QFETCH(QString, moved);
+    QFETCH(int, key);
+    QFETCH(KanbanColumn, target);
+    QFETCH(QString, onto);
+    QFETCH(QStringList, order);
+    QFETCH(QString, told);
+
+    for (const QString &title : {u"c"_s, u"b"_s, u"a"_s})
+        f->addCard(project.id, title, KanbanColumn::Doing);
+    f->addCard(project.id, u"x"_s, KanbanColumn::Done);
+    board->show();
+    QVERIFY(QTest::qWaitForWindowExposed(board.get()));
+    const TaskCard before = card(moved);
+    CardListView *list = board->column(before.column)->listView();
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(cards(before.column)->rowOf(before.id), 0));
+    QTest::keyClick(list, Qt::Key(key), Qt::ControlModifier);
+
+    QCOMPARE(titles(cards(target)), order);
+    const TaskCard byKey = card(moved);
+    if (told.isEmpty()) {
+        QCOMPARE(byKey, before);
+        return;
+    }
+    // The keyboard is on the card where it went, and the screen reader heard where that is.
+    CardListView *now = board->column(target)->listView();
+    QVERIFY(now->hasFocus());
+    QCOMPARE(now->currentCard(), before.id);
+    QAccessibleInterface *item =
+        QAccessible::queryAccessibleInterface(now)->child(cards(target)->rowOf(before.id));
+    QCOMPARE(item->text(QAccessible::Description), told);
+
+    f->model().history().undo();
+    QCOMPARE(card(moved), before);
+    CardListModel *destination = cards(target);
+    auto data = std::make_unique<QMimeData>();
+    data->setText(before.id.toString());
+    const QModelIndex on =
+        onto.isEmpty() ? QModelIndex() : destination->index(destination->rowOf(idOf(onto)));
+    QVERIFY(destination->dropMimeData(data.get(), Qt::MoveAction, -1, -1, on));
+    QCOMPARE(card(moved), byKey);
 }
 
 void TestBoard::headerStoresSortModeAndCompactFlag()

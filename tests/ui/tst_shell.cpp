@@ -503,9 +503,27 @@ void ShellTest::menuStaysCzechAndReachesCommandsAndTheFocusedField()
     QCOMPARE(titles,
              (QStringList{u"Quaylin"_s, u"O aplikaci Quaylin "_s, u"Ukončit Quaylin Ctrl+Q"_s,
                           u"Projekt"_s, u"Nový projekt Ctrl+N"_s, u"Obnovit Ctrl+R"_s,
-                          u"Hledat úkoly Ctrl+F"_s, u"Úpravy"_s, u"Vyjmout Ctrl+X"_s,
-                          u"Kopírovat Ctrl+C"_s, u"Vložit Ctrl+V"_s, u"Vybrat vše Ctrl+A"_s,
-                          u"Okno"_s, u"Zavřít Ctrl+W"_s, u"Minimalizovat Ctrl+M"_s}));
+                          u"Hledat úkoly Ctrl+F"_s, u"Úpravy"_s, u"Undo Ctrl+Z"_s,
+                          u"Redo Ctrl+Shift+Z"_s, u"Vyjmout Ctrl+X"_s, u"Kopírovat Ctrl+C"_s,
+                          u"Vložit Ctrl+V"_s, u"Vybrat vše Ctrl+A"_s, u"Okno"_s, u"Zavřít Ctrl+W"_s,
+                          u"Minimalizovat Ctrl+M"_s}));
+
+    // Undo and redo name their step in the interface language and take it back and forth.
+    AppModel &model = shell.app->context().model();
+    model.addFolder(u"Folder"_s);
+    auto *undo = window->findChild<QAction *>(u"undoAction"_s);
+    auto *redo = window->findChild<QAction *>(u"redoAction"_s);
+    QCOMPARE(undo->text(), u"Undo Add Folder"_s);
+    QVERIFY(!redo->isEnabled());
+    undo->trigger();
+    QVERIFY(model.folders().isEmpty());
+    QCOMPARE(redo->text(), u"Redo Add Folder"_s);
+    QVERIFY(!undo->isEnabled());
+    shell.app->context().preferences().setLanguage(AppLanguage::Cs);
+    deliverLanguageChange();
+    QCOMPARE(redo->text(), u"Znovu: Přidat složku"_s);
+    redo->trigger();
+    QCOMPARE(model.folders().size(), 1);
 
     AppCommands &commands = shell.desktop.commands;
     QSignalSpy newProject(&commands, &AppCommands::newProjectRequested);

@@ -9,6 +9,7 @@
 #include "ui/card/carddeletion.h"
 #include "ui/components/sheet.h"
 #include "ui/components/typography.h"
+#include "ui/components/undoactions.h"
 #include "ui/desktop/uicontext.h"
 
 #include <QEvent>
@@ -29,6 +30,7 @@ ArchiveSheet::ArchiveSheet(UiContext &context, const QUuid &projectID, QWidget *
     , m_list(new ArchiveList(*m_model, this))
 {
     Sheet::setUp(*this, u"archiveSheet"_s);
+    new UndoActions(context.model.history(), this);
     resize(420, 420);
     Sheet::makeTitle(*m_title, 16);
     m_close->setObjectName(u"closeArchiveButton"_s);

@@ -164,6 +164,8 @@ QVariant CardListModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return card.title;
     case Qt::AccessibleDescriptionRole:
+        if (m_announcement && m_announcement->first == card.id)
+            return m_announcement->second;
         return card.note;
     case CardRole:
         return QVariant::fromValue(card);
@@ -240,6 +242,25 @@ bool CardListModel::dropMimeData(const QMimeData *data, Qt::DropAction action, i
         return false; // onto itself: it stays where it is
     m_model.moveCard(id, m_column, before);
     return true;
+}
+
+void CardListModel::announce(const QUuid &cardID, const QString &text)
+{
+    clearAnnouncement();
+    m_announcement = {cardID, text};
+    const int row = rowOf(cardID);
+    if (row >= 0)
+        Q_EMIT dataChanged(index(row), index(row), {Qt::AccessibleDescriptionRole});
+}
+
+void CardListModel::clearAnnouncement()
+{
+    if (!m_announcement)
+        return;
+    const int row = rowOf(m_announcement->first);
+    m_announcement.reset();
+    if (row >= 0)
+        Q_EMIT dataChanged(index(row), index(row), {Qt::AccessibleDescriptionRole});
 }
 
 bool CardListModel::removeRows(int, int, const QModelIndex &)

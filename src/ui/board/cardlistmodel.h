@@ -60,6 +60,11 @@ public:
     // The card id a drop carries: the first text, when it is a UUID.
     static std::optional<QUuid> droppedCardID(const QMimeData *data);
 
+    // Where a card just went, said by a screen reader as the card's description until the
+    // next announcement or clearAnnouncement.
+    void announce(const QUuid &cardID, const QString &text);
+    void clearAnnouncement();
+
 private:
     void reload();
     void applyRows(const QList<TaskCard> &cards);
@@ -72,4 +77,5 @@ private:
     KanbanSortMode m_sortMode = KanbanSortMode::Manual;
     QList<TaskCard> m_cards;
     QList<CardLabel> m_labels; // as last seen, to tell which cards a label change touches
+    std::optional<std::pair<QUuid, QString>> m_announcement;
 };

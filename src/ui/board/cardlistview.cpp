@@ -127,6 +127,20 @@ void CardListView::scrollTo(const QModelIndex &index, ScrollHint)
 void CardListView::keyPressEvent(QKeyEvent *event)
 {
     const std::optional<QUuid> card = currentCard();
+    if (card && event->modifiers() == Qt::ControlModifier) {
+        static constexpr std::pair<int, CardShift> shifts[] = {
+            {Qt::Key_Left, CardShift::Left},
+            {Qt::Key_Right, CardShift::Right},
+            {Qt::Key_Up, CardShift::Up},
+            {Qt::Key_Down, CardShift::Down},
+        };
+        for (const auto &[key, shift] : shifts) {
+            if (event->key() == key) {
+                Q_EMIT shiftRequested(*card, shift);
+                return;
+            }
+        }
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -147,6 +161,13 @@ void CardListView::keyPressEvent(QKeyEvent *event)
         break;
     }
     QListView::keyPressEvent(event);
+}
+
+void CardListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QListView::currentChanged(current, previous);
+    // A move's announcement is for the moment the card arrives, not for later visits.
+    m_model->clearAnnouncement();
 }
 
 void CardListView::contextMenuEvent(QContextMenuEvent *event)
@@ -176,5 +197,6 @@ void CardListView::focusInEvent(QFocusEvent *event)
 void CardListView::focusOutEvent(QFocusEvent *event)
 {
     QListView::focusOutEvent(event);
+    m_model->clearAnnouncement();
     viewport()->update();
 }

@@ -9,11 +9,15 @@
 class CardDelegate;
 class CardListModel;
 
+// Where Ctrl and an arrow key move the selected card: to the neighbouring column, or one place
+// up or down in its own.
+enum class CardShift { Left, Right, Up, Down };
+
 // The tiles of one column. It never scrolls itself: it is as tall as its tiles and the page
 // around it scrolls (wheel events pass up; keyboard moves bring the current tile into the
 // page's view). Cards are dragged from here; drops are the column's business. A click, Return
 // or Space opens a card; Delete asks to delete it; the context menu key or a right click asks
-// for its menu.
+// for its menu; Ctrl and an arrow key ask to move it.
 class CardListView final : public QListView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CardListView)
@@ -40,8 +44,10 @@ Q_SIGNALS:
     void cardOpened(const QUuid &cardID);
     void deleteRequested(const QUuid &cardID);
     void menuRequested(const QUuid &cardID, const QPoint &globalPos);
+    void shiftRequested(const QUuid &cardID, CardShift shift);
 
 protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;

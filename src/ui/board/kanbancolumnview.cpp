@@ -109,6 +109,7 @@ KanbanColumnView::KanbanColumnView(AppModel &model, KanbanColumn column, QWidget
     connect(m_list, &CardListView::cardOpened, this, &KanbanColumnView::cardOpened);
     connect(m_list, &CardListView::deleteRequested, this, &KanbanColumnView::deleteRequested);
     connect(m_list, &CardListView::menuRequested, this, &KanbanColumnView::menuRequested);
+    connect(m_list, &CardListView::shiftRequested, this, &KanbanColumnView::shiftRequested);
     connect(m_cards, &QAbstractItemModel::rowsInserted, this, &KanbanColumnView::updateContent);
     connect(m_cards, &QAbstractItemModel::rowsRemoved, this, &KanbanColumnView::updateContent);
     connect(m_cards, &QAbstractItemModel::modelReset, this, &KanbanColumnView::updateContent);

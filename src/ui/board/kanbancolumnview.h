@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/kanbancolumn.h"
+#include "ui/board/cardlistview.h"
 
 #include <QUuid>
 #include <QVariantAnimation>
@@ -13,7 +14,6 @@ class AppModel;
 class Capsule;
 class CardDelegate;
 class CardListModel;
-class CardListView;
 class ColumnPlaceholder;
 class EdgeScroller;
 class IconButton;
@@ -48,6 +48,7 @@ Q_SIGNALS:
     void cardOpened(const QUuid &cardID);
     void deleteRequested(const QUuid &cardID);
     void menuRequested(const QUuid &cardID, const QPoint &globalPos);
+    void shiftRequested(const QUuid &cardID, CardShift shift);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -24,10 +24,12 @@
 #include "ui/desktop/appcommands.h"
 #include "ui/desktop/uicontext.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QSet>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -92,6 +94,7 @@ KanbanView::KanbanView(UiContext &context, QWidget *parent)
         connect(column, &KanbanColumnView::cardOpened, this, &KanbanView::openCard);
         connect(column, &KanbanColumnView::deleteRequested, this, &KanbanView::askToDelete);
         connect(column, &KanbanColumnView::menuRequested, this, &KanbanView::showCardMenu);
+        connect(column, &KanbanColumnView::shiftRequested, this, &KanbanView::shiftCard);
         columns->addWidget(column, 1);
         m_columns.append(column);
     }
@@ -270,6 +273,60 @@ void KanbanView::showCardMenu(const QUuid &cardID, const QPoint &globalPos)
     remove->setObjectName(u"deleteCardAction"_s);
     connect(remove, &QAction::triggered, this, [this, cardID] { askToDelete(cardID); });
     menu->popup(globalPos);
+}
+
+void KanbanView::shiftCard(const QUuid &cardID, CardShift shift)
+{
+    const auto holds = [&](const KanbanColumnView *column) {
+        return column->cardModel()->rowOf(cardID) >= 0;
+    };
+    const qsizetype at = std::ranges::find_if(std::as_const(m_columns), holds) - m_columns.cbegin();
+    if (at == m_columns.size())
+        return;
+    KanbanColumnView *to = m_columns[at];
+    const int row = to->cardModel()->rowOf(cardID);
+    const int count = to->cardModel()->rowCount();
+    int before = -1; // the row the card is dropped before; -1 is the end
+    switch (shift) {
+    case CardShift::Left:
+    case CardShift::Right: {
+        const qsizetype next = at + (shift == CardShift::Left ? -1 : 1);
+        if (next < 0 || next >= m_columns.size())
+            return;
+        to = m_columns[next];
+        before = to->cardModel()->rowCount() > 0 ? 0 : -1;
+        break;
+    }
+    case CardShift::Up:
+        if (row == 0)
+            return;
+        before = row - 1;
+        break;
+    case CardShift::Down:
+        if (row + 1 >= count)
+            return;
+        before = row + 2 < count ? row + 2 : -1;
+        break;
+    }
+    QMimeData dragged;
+    dragged.setText(cardID.toString(QUuid::WithoutBraces).toUpper());
+    if (!to->cardModel()->dropMimeData(&dragged, Qt::MoveAction, before, 0, {}))
+        return;
+
+    CardListModel *cards = to->cardModel();
+    const int now = cards->rowOf(cardID);
+    if (now < 0)
+        return;
+    CardListView *list = to->listView();
+    list->setFocus(Qt::OtherFocusReason);
+    list->setCurrentIndex(cards->index(now));
+    cards->announce(cardID, L(u"Přesunuto do sloupce %1, na místo %2 z %3"_s)
+                                .arg(Presentation::title(to->column()))
+                                .arg(now + 1)
+                                .arg(cards->rowCount()));
+    QAccessibleEvent described(list, QAccessible::DescriptionChanged);
+    described.setChild(now);
+    QAccessible::updateAccessibility(&described);
 }
 
 void KanbanView::openArchive()

@@ -3,6 +3,7 @@
 
 #include "model/kanbancolumn.h"
 #include "ui/board/cardfilter.h"
+#include "ui/board/cardlistview.h"
 
 #include <QList>
 #include <QPointer>
@@ -43,6 +44,10 @@ public:
     void openCard(const QUuid &cardID);
     void askToDelete(const QUuid &cardID);
     void showCardMenu(const QUuid &cardID, const QPoint &globalPos);
+    // Moves a shown card as the matching drop would: into the neighbouring column at the top,
+    // or past its neighbour in its own. The keyboard follows it, and a screen reader hears
+    // where it went.
+    void shiftCard(const QUuid &cardID, CardShift shift);
     void openArchive();
     void openLabelManager();
 

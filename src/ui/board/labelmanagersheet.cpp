@@ -8,6 +8,7 @@
 #include "ui/components/sheet.h"
 #include "ui/components/taborder.h"
 #include "ui/components/typography.h"
+#include "ui/components/undoactions.h"
 #include "ui/desktop/uicontext.h"
 
 #include <QEvent>
@@ -33,6 +34,7 @@ LabelManagerSheet::LabelManagerSheet(UiContext &context, QWidget *parent)
     , m_add(new QPushButton(this))
 {
     Sheet::setUp(*this, u"labelManagerSheet"_s);
+    new UndoActions(context.model.history(), this);
     resize(420, 460);
     Sheet::makeTitle(*m_title, 16);
     m_done->setObjectName(u"labelManagerDoneButton"_s);

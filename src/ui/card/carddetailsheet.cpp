@@ -15,6 +15,7 @@
 #include "ui/components/elidedlabel.h"
 #include "ui/components/sheet.h"
 #include "ui/components/typography.h"
+#include "ui/components/undoactions.h"
 #include "ui/desktop/uicontext.h"
 
 #include <QEvent>
@@ -39,6 +40,7 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
     , m_deleted(new QLabel(this))
 {
     Sheet::setUp(*this, u"cardDetailSheet"_s);
+    new UndoActions(context.model.history(), this);
     setFixedSize(440, 560);
 
     m_deleted->setObjectName(u"cardDeletedText"_s);
@@ -65,14 +67,6 @@ CardDetailSheet::CardDetailSheet(UiContext &context, const QUuid &cardID, QWidge
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
-
-    // Title and description come from the card once; the user's typing is what they hold then.
-    if (const std::optional<TaskCard> card = context.model.card(cardID)) {
-        m_title->setText(card->title);
-        m_title->setCursorPosition(0);
-        const QSignalBlocker block(m_note->editor());
-        m_note->editor()->setPlainText(card->note);
-    }
 
     connect(&context.model, &AppModel::cardsChanged, this, &CardDetailSheet::refresh);
     connect(&context.model, &AppModel::labelsChanged, this, &CardDetailSheet::refresh);
@@ -135,11 +129,13 @@ QWidget *CardDetailSheet::buildContent()
     AppModel &appModel = m_context.model;
     const QUuid id = m_cardID;
     connect(m_title, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_shownTitle = text;
         edit([&](TaskCard &card) { card.title = text; });
         updateWindowTitle();
     });
     connect(m_note->editor(), &QPlainTextEdit::textChanged, this, [this] {
         const QString note = m_note->editor()->toPlainText();
+        m_shownNote = note;
         edit([&](TaskCard &card) { card.note = note; });
     });
     connect(m_cover, &CoverPicker::chosen, this,
@@ -221,6 +217,22 @@ void CardDetailSheet::refresh()
         m_pages->setCurrentWidget(m_deleted);
         m_timer->hide(); // stops its ticking
         return;
+    }
+    m_pages->setCurrentIndex(0); // back after an undo of its deletion
+    m_timer->show();
+    // The user's typing is what the fields hold; only a text that changed elsewhere (an undo)
+    // replaces it. Compared with what the sheet wrote, as the editor gives some characters
+    // back differently than it took them.
+    if (!m_shownTitle || *m_shownTitle != card->title) {
+        m_shownTitle = card->title;
+        m_title->setText(card->title);
+        m_title->setCursorPosition(m_title->hasFocus() ? int(card->title.size()) : 0);
+        updateWindowTitle();
+    }
+    if (!m_shownNote || *m_shownNote != card->note) {
+        m_shownNote = card->note;
+        const QSignalBlocker block(m_note->editor());
+        m_note->editor()->setPlainText(card->note);
     }
     m_cover->setColor(card->coverColorName);
     m_priority->setPriority(card->priority);

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QString>
 #include <QUuid>
 
 #include <functional>
@@ -24,8 +25,8 @@ class TimerRow;
 
 // One card in full, edited in place: every control writes to the model at once, there is no
 // save step. The sheet holds only the card's id and shows the model's current record; title and
-// description are loaded once when it opens. If the card disappears meanwhile, the sheet says
-// so and offers nothing else.
+// description are loaded when it opens and again only when they change elsewhere (an undo). If
+// the card disappears meanwhile, the sheet says so and offers nothing else.
 class CardDetailSheet final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CardDetailSheet)
@@ -70,4 +71,7 @@ private:
     QPushButton *m_archive;
     QPushButton *m_delete;
     QPushButton *m_done;
+    // The texts the fields were last given or typed, to tell a change made elsewhere.
+    std::optional<QString> m_shownTitle;
+    std::optional<QString> m_shownNote;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/appmenu.h"
 
+#include "ui/components/undoactions.h"
 #include "ui/desktop/appcommands.h"
 
 #include <QApplication>
@@ -39,7 +40,8 @@ QAction *add(QMenu *menu, const QString &title, const QString &name, const QKeyS
 
 namespace AppMenu {
 
-void install(QMainWindow &window, AppCommands &commands, const Actions &actions)
+void install(QMainWindow &window, AppCommands &commands, EditHistory &history,
+             const Actions &actions)
 {
     auto *bar = new QMenuBar(&window);
     bar->setObjectName(u"appMenuBar"_s);
@@ -62,6 +64,8 @@ void install(QMainWindow &window, AppCommands &commands, const Actions &actions)
                      &QAction::triggered, &commands, &AppCommands::requestFocusSearch);
 
     QMenu *edit = bar->addMenu(u"Úpravy"_s);
+    new UndoActions(history, edit);
+    edit->addSeparator();
     const struct {
         const char16_t *title;
         const char16_t *name;

@@ -4,6 +4,7 @@
 #include <functional>
 
 class AppCommands;
+class EditHistory;
 class QMainWindow;
 
 // The main window's menu bar. Its titles are fixed Czech names, the same in every interface
@@ -15,8 +16,10 @@ struct Actions {
     std::function<void()> quit;
 };
 
-// Replaces `window`'s menu bar. "Projekt" raises `commands`; "Úpravy" acts on the widget
-// with the keyboard; "Okno" closes (hides) or minimises `window`.
-void install(QMainWindow &window, AppCommands &commands, const Actions &actions);
+// Replaces `window`'s menu bar. "Projekt" raises `commands`; "Úpravy" undoes and redoes the
+// steps of `history` and passes the rest to the widget with the keyboard; "Okno" closes
+// (hides) or minimises `window`.
+void install(QMainWindow &window, AppCommands &commands, EditHistory &history,
+             const Actions &actions);
 
 } // namespace AppMenu

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/mainwindow.h"
 
+#include "app/appmodel.h"
 #include "services/appversion.h"
 #include "services/preferences.h"
 #include "ui/components/appbadge.h"
@@ -26,7 +27,7 @@ MainWindow::MainWindow(UiContext &context, QWidget *parent)
     setWindowTitle(u"Quaylin"_s);
     setCentralWidget(m_view);
     setMinimumSize(smallestSize);
-    AppMenu::install(*this, *context.desktop.commands,
+    AppMenu::install(*this, *context.desktop.commands, context.model.history(),
                      {
                          .about = [this] { showAbout(); },
                          .quit = [this] { Q_EMIT quitRequested(); },
