@@ -61,7 +61,7 @@ private Q_SLOTS:
         QCOMPARE(Presentation::deployLabel(failed), u"Chyba: build selhal"_s);
         QCOMPARE(Presentation::gitHubLabel(github), u"2 PR · CI OK"_s);
         QCOMPARE(Presentation::gitLabel(trippedOver(3)),
-                 u"Probíhá rebase · odpojený HEAD 1a2b3c4 · 2 změn · 3 stashe"_s);
+                 u"Probíhá rebase · 1a2b3c4 · 2 změn · 3 stashe"_s);
         QCOMPARE(Presentation::gitLabel(trippedOver(5)).right(8), u"5 stashů"_s);
         QCOMPARE(Presentation::gitLabel(unpublished()), u"feature · čisto · bez upstreamu"_s);
 
@@ -78,7 +78,10 @@ private Q_SLOTS:
                  u"CI running"_s);
         QCOMPARE(Presentation::gitHubLabel({}), QString());
         QCOMPARE(Presentation::gitLabel(trippedOver(1)),
-                 u"Rebase in progress · detached HEAD 1a2b3c4 · 2 changes · 1 stash"_s);
+                 u"Rebase in progress · 1a2b3c4 · 2 changes · 1 stash"_s);
+        GitStatus parked = GitStatus::clean(u"1a2b3c4"_s, 0, 0);
+        parked.detached = true;
+        QCOMPARE(Presentation::gitLabel(parked), u"detached HEAD 1a2b3c4 · clean"_s);
         QCOMPARE(Presentation::gitLabel(unpublished()), u"feature · clean · no upstream"_s);
     }
 
