@@ -13,7 +13,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-all_shots=(welcome overview panel editor settings shortcut board board-compact card archive labels)
+all_shots=(welcome overview panel editor settings shortcut board board-compact card archive labels
+    gitstates)
 # Shots of the café's board, taken in an application of their own that opens on that project.
 board_shots=(board card archive labels)
 
@@ -62,6 +63,7 @@ for _ in $(seq 300); do
 done
 base="$(sed -n 's/^ready //p' "$scratch/demo.out")"
 board_id="$(sed -n 's/^board //p' "$scratch/demo.out")"
+gitstates_id="$(sed -n 's/^gitstates //p' "$scratch/demo.out")"
 [ -n "$base" ] || { echo "screenshots: the demo services did not start" >&2; exit 1; }
 export QUAYLIN_NETLIFY_API="$base" QUAYLIN_VERCEL_API="$base" QUAYLIN_GITHUB_API="$base"
 export QUAYLIN_UPDATE_URL="$base/version.json"
@@ -232,7 +234,7 @@ shot_labels() {
 
 is_board_shot() { # shot
     local shot
-    for shot in "${board_shots[@]}" board-compact; do [ "$shot" = "$1" ] && return 0; done
+    for shot in "${board_shots[@]}" board-compact gitstates; do [ "$shot" = "$1" ] && return 0; done
     return 1
 }
 
@@ -261,6 +263,12 @@ for lang in cs en; do
         start_app "$current_data" "$lang" "Quaylin.lastSelection=$board_id"
         board="$(board_window)"
         for shot in "${wanted[@]}"; do "shot_$shot" "$board"; done
+        stop_app
+    fi
+    # The playground's page: a rebase stopped half-way, a detached HEAD and stashes.
+    if wants gitstates; then
+        start_app "$current_data" "$lang" "Quaylin.lastSelection=$gitstates_id"
+        save_window "$(board_window)" gitstates
         stop_app
     fi
     if wants board-compact; then

@@ -48,8 +48,10 @@ QString gitLabel(const GitStatus &status)
         break;
     }
 
+    // An operation under way has detached HEAD on purpose: its commit alone says enough.
+    const bool saysDetached = status.detached && status.operation == GitOperation::None;
     const QString head =
-        status.detached ? L(u"odpojený HEAD"_s) % u' ' % status.branch : status.branch;
+        saysDetached ? L(u"odpojený HEAD"_s) % u' ' % status.branch : status.branch;
     QStringList parts{head};
     if (status.kind == GitStatus::Kind::Dirty)
         parts.append(QString::number(status.changes) % u' ' % L(u"změn"_s));

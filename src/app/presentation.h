@@ -19,7 +19,8 @@ namespace Presentation {
 
 // "main · čisto", "main ↑2", "main · 5 změn · ↑1 · ↓3", "Načítám…", "Git nedostupný";
 // an operation under way leads, a branch never pushed and the stashes follow:
-// "Probíhá rebase · odpojený HEAD 1a2b3c4 · 2 změn", "feature ↑0 · bez upstreamu · 2 stashe".
+// "Probíhá rebase · 1a2b3c4 · 2 změn", "odpojený HEAD 1a2b3c4 · čisto",
+// "feature · čisto · bez upstreamu · 2 stashe".
 QString gitLabel(const GitStatus &status);
 // "Probíhá rebase"; empty for none.
 QString gitOperationText(GitOperation operation);

@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(Presentation::gitHubLabel(github), u"2 PR · CI OK"_s);
         QCOMPARE(Presentation::gitHubLimitText(reset), u"GitHub: limit vyčerpán do 14:05"_s);
         QCOMPARE(Presentation::gitLabel(trippedOver(3)),
-                 u"Probíhá rebase · odpojený HEAD 1a2b3c4 · 2 změn · 3 stashe"_s);
+                 u"Probíhá rebase · 1a2b3c4 · 2 změn · 3 stashe"_s);
         QCOMPARE(Presentation::gitLabel(trippedOver(5)).right(8), u"5 stashů"_s);
         QCOMPARE(Presentation::gitLabel(unpublished()), u"feature · čisto · bez upstreamu"_s);
 
@@ -82,7 +82,10 @@ private Q_SLOTS:
         QCOMPARE(Presentation::gitHubLimitText(reset).replace(QChar(0x202f), u' '),
                  u"GitHub: rate limit reached until 2:05 PM"_s);
         QCOMPARE(Presentation::gitLabel(trippedOver(1)),
-                 u"Rebase in progress · detached HEAD 1a2b3c4 · 2 changes · 1 stash"_s);
+                 u"Rebase in progress · 1a2b3c4 · 2 changes · 1 stash"_s);
+        GitStatus parked = GitStatus::clean(u"1a2b3c4"_s, 0, 0);
+        parked.detached = true;
+        QCOMPARE(Presentation::gitLabel(parked), u"detached HEAD 1a2b3c4 · clean"_s);
         QCOMPARE(Presentation::gitLabel(unpublished()), u"feature · clean · no upstream"_s);
     }
 

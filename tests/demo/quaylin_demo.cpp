@@ -30,7 +30,7 @@ struct Demo {
     QString name;
     QString folder;      // "" for none
     QString branch;      // of the repository
-    QString git;         // "clean", "pushed", "ahead", "dirty"
+    QString git;         // "clean", "pushed", "ahead", "dirty", "rebase"
     QString netlifySite; // "" for none
     QString vercelProject;
     QString deployState; // of the newest deployment
@@ -132,7 +132,7 @@ const QList<Demo> demos{
      u"Playground"_s,
      u""_s,
      u"experiment/vite-6"_s,
-     u"clean"_s,
+     u"rebase"_s,
      {},
      {},
      {},
@@ -170,6 +170,14 @@ bool makeDemoRepository(const QString &dir, const Demo &demo)
     }
     if (demo.git == u"ahead")
         return commit(dir, u"about.html"_s, u"Stránka O mně"_s);
+    // Stopped in a rebase over main, with two stashes put aside before it.
+    if (demo.git == u"rebase") {
+        return gitScript(dir, uR"(set -e
+for file in index.html style.css; do echo "pokus" >>$file; git stash -q; done
+echo "Vite 6" >index.html; git commit -qam "Vite 6"; git checkout -q main
+echo "Nová hlavička" >index.html; git commit -qam "Nová hlavička"
+git checkout -q -; ! git rebase -q main >/dev/null 2>&1)"_s);
+    }
     if (demo.git == u"dirty") {
         return write(dir + u"/index.html"_s, "změna\n") && write(dir + u"/app.js"_s, "nové\n") &&
                write(dir + u"/notes.md"_s, "poznámky\n");
@@ -413,6 +421,9 @@ int main(int argc, char *argv[])
 
     // The board the screenshots show, then the services' address.
     QTextStream(stdout) << "board " << cafe.toString(QUuid::WithoutBraces).toUpper() << Qt::endl;
+    const QUuid rebasing = document.projects.constLast().id; // the playground, mid-rebase
+    QTextStream(stdout) << "gitstates " << rebasing.toString(QUuid::WithoutBraces).toUpper()
+                        << Qt::endl;
     QTextStream(stdout) << "ready " << service.base().toString() << Qt::endl;
     return app.exec();
 }
