@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/presentation.h"
 
+#include "i18n/displaytext.h"
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
+#include "i18n/plural.h"
 
 #include <QStringList>
 
@@ -16,6 +18,27 @@ const QString separator = u" · "_s;
 
 } // namespace
 
+QString changesText(qint64 count)
+{
+    return Plural::counted(count, u"změna"_s, u"změny"_s, u"změn"_s);
+}
+
+QString openTasksText(qint64 count)
+{
+    return QString::number(count) % u' ' % openTasksWord(count);
+}
+
+QString openTasksWord(qint64 count)
+{
+    return L(
+        Plural::czechForm(count, u"otevřený úkol"_s, u"otevřené úkoly"_s, u"otevřených úkolů"_s));
+}
+
+QString projectsWord(qint64 count)
+{
+    return L(Plural::czechForm(count, u"projekt"_s, u"projekty"_s, u"projektů"_s));
+}
+
 QString gitLabel(const GitStatus &status)
 {
     switch (status.kind) {
@@ -28,9 +51,11 @@ QString gitLabel(const GitStatus &status)
         break;
     }
 
-    QStringList parts{status.branch};
+    // The branch is the repository's text, embedded in a line of ours.
+    const QString branch = DisplayText::shown(status.branch);
+    QStringList parts{branch};
     if (status.kind == GitStatus::Kind::Dirty)
-        parts.append(QString::number(status.changes) % u' ' % L(u"změn"_s));
+        parts.append(changesText(status.changes));
     if (status.ahead >= 1)
         parts.append(u"↑"_s % QString::number(status.ahead));
     if (status.behind >= 1)
@@ -40,7 +65,7 @@ QString gitLabel(const GitStatus &status)
         return parts.join(separator);
     if (parts.size() >= 2)
         return parts.join(u' ');
-    return status.branch % separator % L(u"čisto"_s);
+    return branch % separator % L(u"čisto"_s);
 }
 
 QString deployMessage(const DeployStatus &status)
@@ -100,17 +125,19 @@ QString gitHubLabel(const GitHubStatus &status)
 
 QString attentionText(const AttentionReason &reason)
 {
-    const QString ahead = QString::number(reason.ahead);
-    const QString changes = QString::number(reason.changes);
     switch (reason.kind) {
     case AttentionReason::Kind::DeployFailed:
         return L(u"Deploy selhal"_s);
     case AttentionReason::Kind::Unpushed:
-        return ahead % u' ' % L(u"commitů nepushnuto"_s);
+        return Plural::counted(reason.ahead, u"commit nepushnut"_s, u"commity nepushnuty"_s,
+                               u"commitů nepushnuto"_s);
     case AttentionReason::Kind::Uncommitted:
-        return changes % u' ' % L(u"nezacommitovaných změn"_s);
+        return Plural::counted(reason.changes, u"nezacommitovaná změna"_s,
+                               u"nezacommitované změny"_s, u"nezacommitovaných změn"_s);
     case AttentionReason::Kind::UncommittedAndUnpushed:
-        return changes % u' ' % L(u"změn"_s) % separator % ahead % u' ' % L(u"nepushnuto"_s);
+        // "nepushnuto" leans on the commits the line already spoke of, so it keeps one form.
+        return changesText(reason.changes) % separator % QString::number(reason.ahead) % u' ' %
+               L(u"nepushnuto"_s);
     }
     return {};
 }

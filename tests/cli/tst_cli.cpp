@@ -382,7 +382,7 @@ private Q_SLOTS:
         QVERIFY(at(projects, u"3/attention"_s).isNull());
 
         const QString czech = QString::fromUtf8(quaylin({u"status"_s}).out);
-        QVERIFY(czech.contains(u"Top A — Git nedostupný — 2 otevřených úkolů\n"_s));
+        QVERIFY(czech.contains(u"Top A — Git nedostupný — 2 otevřené úkoly\n"_s));
         QCOMPARE(czech.count(u'\n'), 6);
         QSettings(u"Quaylin"_s, u"Quaylin"_s)
             .setValue(QLatin1String(Preferences::languageKey), u"en"_s);
