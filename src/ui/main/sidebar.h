@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QToolButton;
+class QVBoxLayout;
 class SidebarModel;
 class SidebarView;
 struct UiContext;
@@ -70,6 +71,7 @@ private:
     QComboBox *m_filter;
     IconButton *m_newFolderButton;
     QPointer<QLineEdit> m_newFolderField;
+    QVBoxLayout *m_fieldRow = nullptr;
     QToolButton *m_addProjectButton;
     QLabel *m_version;
     IconButton *m_settingsButton;
