@@ -225,14 +225,24 @@ void Sidebar::onSynced()
     select(m_selection);
 }
 
-void Sidebar::onSelectionChanged()
+void Sidebar::onSelectionChanged(const QItemSelection &selected)
 {
     if (m_showingSelection || m_model->isSyncing())
         return;
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    // A screen reader selects a row beside the one selected (QItemSelectionModel::Select): the
+    // row just selected is the choice, and it alone stays selected.
+    const QModelIndexList added = selected.indexes();
+    const QModelIndexList rows =
+        added.size() == 1 ? added : m_view->selectionModel()->selectedRows();
     if (rows.size() != 1)
         return;
     const QModelIndex row = rows.first();
+    if (m_view->selectionModel()->selectedRows().size() > 1) {
+        m_showingSelection = true;
+        m_view->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+        m_showingSelection = false;
+    }
     if (SidebarModel::kind(row) == Kind::Project)
         Q_EMIT selectionRequested(row.data(SidebarModel::ProjectIdRole).toUuid());
     else if (SidebarModel::kind(row) == Kind::Overview)

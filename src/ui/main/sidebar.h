@@ -3,6 +3,7 @@
 
 #include "model/projectstatus.h"
 
+#include <QItemSelection>
 #include <QPointer>
 #include <QUuid>
 #include <QWidget>
@@ -58,7 +59,7 @@ protected:
 private:
     void retranslate();
     void onSynced();
-    void onSelectionChanged();
+    void onSelectionChanged(const QItemSelection &selected);
     void submitNewFolder();
     void hideNewFolderField();
     void setProjectStatus(const QUuid &projectID, ProjectStatus status);
