@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-httpserver-dev qt6-translations-l10n libgl-dev
     qcoro-qt6-dev qtkeychain-qt6-dev libicu-dev libxcb1-dev
     dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools
-    fonts-dejavu-core fonts-noto-color-emoji xvfb xauth xdotool
+    fonts-dejavu-core fonts-noto-color-emoji xvfb xauth xdotool at-spi2-core python3-pyatspi
     qt6-wayland sway wtype
     desktop-file-utils appstream python3 dpkg-dev file
     "$@"

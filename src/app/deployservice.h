@@ -31,7 +31,7 @@ struct DeployService {
     // in the notification (Czech); none: the generic wording.
     QString unnamedFailure;
     QString addOption;         // the id's option of `quaylin add`, "--netlify-site"
-    QString editorLabel;       // the id's row in the project editor, shown as it is
+    QString editorLabel;       // the id's row in the project editor, through L()
     QString editorPlaceholder; // Czech
     // The project page's deploy history while it is empty (Czech); none: the page's own text.
     QString emptyHistoryText;

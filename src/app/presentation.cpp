@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/presentation.h"
 
+#include "i18n/displaytext.h"
 #include "i18n/formatters.h"
 #include "i18n/localization.h"
 #include "i18n/plural.h"
@@ -36,6 +37,27 @@ QString gitOperationText(GitOperation operation)
     return {};
 }
 
+QString changesText(qint64 count)
+{
+    return Plural::counted(count, u"změna"_s, u"změny"_s, u"změn"_s);
+}
+
+QString openTasksText(qint64 count)
+{
+    return QString::number(count) % u' ' % openTasksWord(count);
+}
+
+QString openTasksWord(qint64 count)
+{
+    return L(
+        Plural::czechForm(count, u"otevřený úkol"_s, u"otevřené úkoly"_s, u"otevřených úkolů"_s));
+}
+
+QString projectsWord(qint64 count)
+{
+    return L(Plural::czechForm(count, u"projekt"_s, u"projekty"_s, u"projektů"_s));
+}
+
 QString gitLabel(const GitStatus &status)
 {
     switch (status.kind) {
@@ -48,13 +70,14 @@ QString gitLabel(const GitStatus &status)
         break;
     }
 
-    // An operation under way has detached HEAD on purpose: its commit alone says enough.
+    // An operation under way has detached HEAD on purpose: its commit alone says enough. The
+    // branch is the repository's text, embedded in a line of ours.
     const bool saysDetached = status.detached && status.operation == GitOperation::None;
-    const QString head =
-        saysDetached ? L(u"odpojený HEAD"_s) % u' ' % status.branch : status.branch;
+    const QString branch = DisplayText::shown(status.branch);
+    const QString head = saysDetached ? L(u"odpojený HEAD"_s) % u' ' % branch : branch;
     QStringList parts{head};
     if (status.kind == GitStatus::Kind::Dirty)
-        parts.append(QString::number(status.changes) % u' ' % L(u"změn"_s));
+        parts.append(changesText(status.changes));
     if (status.ahead >= 1)
         parts.append(u"↑"_s % QString::number(status.ahead));
     if (status.behind >= 1)
@@ -137,17 +160,19 @@ QString gitHubLabel(const GitHubStatus &status)
 
 QString attentionText(const AttentionReason &reason)
 {
-    const QString ahead = QString::number(reason.ahead);
-    const QString changes = QString::number(reason.changes);
     switch (reason.kind) {
     case AttentionReason::Kind::DeployFailed:
         return L(u"Deploy selhal"_s);
     case AttentionReason::Kind::Unpushed:
-        return ahead % u' ' % L(u"commitů nepushnuto"_s);
+        return Plural::counted(reason.ahead, u"commit nepushnut"_s, u"commity nepushnuty"_s,
+                               u"commitů nepushnuto"_s);
     case AttentionReason::Kind::Uncommitted:
-        return changes % u' ' % L(u"nezacommitovaných změn"_s);
+        return Plural::counted(reason.changes, u"nezacommitovaná změna"_s,
+                               u"nezacommitované změny"_s, u"nezacommitovaných změn"_s);
     case AttentionReason::Kind::UncommittedAndUnpushed:
-        return changes % u' ' % L(u"změn"_s) % separator % ahead % u' ' % L(u"nepushnuto"_s);
+        // "nepushnuto" leans on the commits the line already spoke of, so it keeps one form.
+        return changesText(reason.changes) % separator % QString::number(reason.ahead) % u' ' %
+               L(u"nepushnuto"_s);
     case AttentionReason::Kind::Operation:
         return gitOperationText(reason.operation);
     case AttentionReason::Kind::Unpublished:

@@ -17,6 +17,13 @@
 // of that moment. The records keep only facts; the screens and the command line word them here.
 namespace Presentation {
 
+// Counts with the noun form that agrees with them: "1 změna", "3 změny", "5 změn".
+QString changesText(qint64 count);
+QString openTasksText(qint64 count); // "2 otevřené úkoly" / "2 open tasks"
+// The noun alone, for a figure drawn apart from its label.
+QString openTasksWord(qint64 count);
+QString projectsWord(qint64 count);
+
 // "main · čisto", "main ↑2", "main · 5 změn · ↑1 · ↓3", "Načítám…", "Git nedostupný";
 // an operation under way leads, a branch never pushed and the stashes follow:
 // "Probíhá rebase · 1a2b3c4 · 2 změn", "odpojený HEAD 1a2b3c4 · čisto",

@@ -46,7 +46,7 @@ DeployService netlify()
     service.endpoint = QUrl(u"https://api.netlify.com"_s);
     service.endpointVariable = u"QUAYLIN_NETLIFY_API"_s;
     service.addOption = u"--netlify-site"_s;
-    service.editorLabel = u"Netlify Site ID"_s;
+    service.editorLabel = u"ID webu na Netlify"_s;
     service.editorPlaceholder = u"UUID webu z Netlify (volitelné)"_s;
     service.emptyHistoryText = u"Žádná data — zkontroluj token."_s;
     return service;
@@ -68,7 +68,7 @@ DeployService vercel()
     // Vercel gives no text of its own for a failed build.
     service.unnamedFailure = u"build selhal"_s;
     service.addOption = u"--vercel-project"_s;
-    service.editorLabel = u"Vercel Project ID"_s;
+    service.editorLabel = u"ID projektu na Vercelu"_s;
     service.editorPlaceholder = u"ID projektu z Vercelu (volitelné)"_s;
     return service;
 }

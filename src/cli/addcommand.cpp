@@ -62,16 +62,16 @@ int run(const Options &options, const ServiceTable &services)
 {
     QTextStream err(stderr);
     const QString typed = options.path.isEmpty() ? QDir::currentPath() : options.path;
-    const QFileInfo info(typed);
-    if (!info.exists()) {
-        err << "quaylin: nothing exists at " << Terminal::escaped(typed) << '\n';
+    const std::variant<QString, ProjectInput::FolderProblem> folder =
+        ProjectInput::folderPath(typed);
+    if (const auto *problem = std::get_if<ProjectInput::FolderProblem>(&folder)) {
+        if (*problem == ProjectInput::FolderProblem::Missing)
+            err << "quaylin: nothing exists at " << Terminal::escaped(typed) << '\n';
+        else
+            err << "quaylin: " << Terminal::escaped(typed) << " is not a folder\n";
         return 1;
     }
-    if (!info.isDir()) {
-        err << "quaylin: " << Terminal::escaped(typed) << " is not a folder\n";
-        return 1;
-    }
-    const QString path = QDir::cleanPath(info.absoluteFilePath());
+    const QString path = std::get<QString>(folder);
 
     const Store store(Store::defaultDir());
     QLockFile lock(store.lockFilePath());

@@ -3,7 +3,6 @@
 
 #include "app/presentation.h"
 #include "cli/terminal.h"
-#include "i18n/localization.h"
 
 #include <QStringList>
 
@@ -36,7 +35,7 @@ Row row(const ProjectReport &report)
     if (runtime.github)
         cells[3].text = Presentation::gitHubLabel(*runtime.github);
     if (report.openCards > 0)
-        cells[4].text = QString::number(report.openCards) % u' ' % L(u"otevřených úkolů"_s);
+        cells[4].text = Presentation::openTasksText(report.openCards);
     if (report.attention)
         cells[5].text = u"⚠ "_s % *report.attention;
     for (Cell &cell : cells)

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/projectinput.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
@@ -27,6 +30,21 @@ QString emoji(const QString &text)
     clusters->next();
     const int32_t end = clusters->next();
     return end == icu::BreakIterator::DONE ? trimmed : trimmed.left(end);
+}
+
+std::variant<QString, FolderProblem> folderPath(const QString &typed)
+{
+    if (typed.isEmpty())
+        return FolderProblem::Missing;
+    QString path = typed;
+    if (path == u'~' || path.startsWith(u"~/"))
+        path = QDir::homePath() + path.mid(1);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FolderProblem::Missing;
+    if (!info.isDir())
+        return FolderProblem::NotAFolder;
+    return QDir::cleanPath(info.absoluteFilePath());
 }
 
 std::optional<QString> optionalText(const std::optional<QString> &text)

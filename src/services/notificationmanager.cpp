@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "services/notificationmanager.h"
 
+#include "i18n/displaytext.h"
 #include "i18n/localization.h"
 
 #include <QCoroDBusPendingCall>
@@ -46,11 +47,12 @@ QCoro::Task<> NotificationManager::requestAuthorizationIfNeeded()
 void NotificationManager::notifyDeployFailed(const QString &projectName,
                                              const std::optional<QString> &message)
 {
-    const QString title = L(QStringLiteral("Deploy selhal")) + QStringLiteral(" — ") + projectName;
+    const QString title = L(QStringLiteral("Deploy selhal")) + QStringLiteral(" — ") +
+                          DisplayText::shown(projectName);
     // An empty message would show an empty notification; the fallback says where to look.
     const bool hasMessage = message && !message->trimmed().isEmpty();
-    const QString body =
-        hasMessage ? *message : L(QStringLiteral("Zkontroluj appku Quaylin pro detaily."));
+    const QString body = hasMessage ? DisplayText::shown(*message, true)
+                                    : L(QStringLiteral("Zkontroluj appku Quaylin pro detaily."));
     post(title, body);
 }
 

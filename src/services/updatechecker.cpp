@@ -5,6 +5,7 @@
 #include "model/jsonfields.h"
 #include "services/preferences.h"
 #include "sources/httpfetcher.h"
+#include "sources/webaddress.h"
 
 #include <QPointer>
 
@@ -34,15 +35,6 @@ std::optional<Manifest> decodeManifest(const QByteArray &body)
 }
 
 // The download button hands the address to the desktop's opener, so only a web address will do.
-std::optional<QUrl> downloadAddress(const QString &text)
-{
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || (url.scheme() != u"https" && url.scheme() != u"http") ||
-        url.host().isEmpty())
-        return std::nullopt;
-    return url;
-}
-
 // Whole numbers in base 10 with an optional sign; every other piece is left out.
 QList<qint64> numericPieces(const QString &version)
 {
@@ -86,7 +78,7 @@ QCoro::Task<> UpdateChecker::checkForUpdate()
     if (!manifest)
         co_return;
 
-    const std::optional<QUrl> download = downloadAddress(manifest->url);
+    const std::optional<QUrl> download = WebAddress::parse(manifest->url);
     if (m_latestVersion == manifest->version && m_downloadURL == download &&
         m_notes == manifest->notes)
         co_return;
@@ -120,8 +112,8 @@ bool UpdateChecker::isUpdateAvailable() const
 
 QString UpdateChecker::bannerText() const
 {
-    const QString hint = L(
-        QStringLiteral("Stáhni, otevři DMG a přetáhni Quaylin do Applications (potvrď přepsání)."));
+    const QString hint = L(QStringLiteral("Stáhni novou verzi a nainstaluj balíček, nebo ji najdi "
+                                          "na stránce vydání."));
     if (m_notes && !m_notes->trimmed().isEmpty())
         return *m_notes + QLatin1Char(' ') + hint;
     return hint;

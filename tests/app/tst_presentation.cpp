@@ -91,7 +91,6 @@ private Q_SLOTS:
 
     void attentionReasons()
     {
-        // The Czech wordings are checked over real repositories in the refresh test.
         using enum AttentionReason::Kind;
         // A failed deployment wins over a dirty repository, whatever its message (a rejected
         // token included); behind, building and a missing token never count.
@@ -118,10 +117,30 @@ private Q_SLOTS:
         QCOMPARE(Presentation::attentionText(*Attention::reason(runtimeOf(unpublished()))),
                  u"Větev nikdy nepushnuta"_s);
 
-        m_preferences.setLanguage(AppLanguage::En);
-        QCOMPARE(Presentation::attentionText(AttentionReason{DeployFailed}), u"Deploy failed"_s);
-        QCOMPARE(Presentation::attentionText(AttentionReason{UncommittedAndUnpushed, 3, 2}),
-                 u"3 changes · 2 nepushnuto"_s); // the fragment has no English twin
+        // Every fragment agrees with its number: Czech 1 / 2–4 / 0 and 5+, English 1 / other.
+        const QList<std::tuple<AttentionReason, QString, QString>> rows{
+            {{Uncommitted, 1, 0}, u"1 nezacommitovaná změna"_s, u"1 uncommitted change"_s},
+            {{Uncommitted, 4, 0}, u"4 nezacommitované změny"_s, u"4 uncommitted changes"_s},
+            {{Uncommitted, 5, 0}, u"5 nezacommitovaných změn"_s, u"5 uncommitted changes"_s},
+            {{Unpushed, 0, 1}, u"1 commit nepushnut"_s, u"1 commit not pushed"_s},
+            {{Unpushed, 0, 3}, u"3 commity nepushnuty"_s, u"3 commits not pushed"_s},
+            {{Unpushed, 0, 12}, u"12 commitů nepushnuto"_s, u"12 commits not pushed"_s},
+            {{UncommittedAndUnpushed, 1, 2},
+             u"1 změna · 2 nepushnuto"_s,
+             u"1 change · 2 not pushed"_s},
+            {{UncommittedAndUnpushed, 22, 1},
+             u"22 změn · 1 nepushnuto"_s,
+             u"22 changes · 1 not pushed"_s},
+            {{DeployFailed}, u"Deploy selhal"_s, u"Deploy failed"_s},
+        };
+        for (const auto &[reason, czech, english] : rows) {
+            m_preferences.setLanguage(AppLanguage::Cs);
+            QCOMPARE(Presentation::attentionText(reason), czech);
+            m_preferences.setLanguage(AppLanguage::En);
+            QCOMPARE(Presentation::attentionText(reason), english);
+        }
+        QCOMPARE(Presentation::openTasksText(1), u"1 open task"_s);
+        QCOMPARE(Presentation::projectsWord(0), u"projects"_s);
     }
 
     void colours()

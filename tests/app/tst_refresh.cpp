@@ -367,9 +367,9 @@ private Q_SLOTS:
         service->serve(u"/api/v1/sites/denied/deploys"_s, 401,
                        FakeService::fixture(u"github-error-401-bad-credentials.json"_s));
         refresh();
-        QCOMPARE(attentionReason(model, ahead.id), u"2 commitů nepushnuto"_s);
-        QCOMPARE(attentionReason(model, dirty.id), u"4 nezacommitovaných změn"_s);
-        QCOMPARE(attentionReason(model, mixed.id), u"3 změn · 2 nepushnuto"_s);
+        QCOMPARE(attentionReason(model, ahead.id), u"2 commity nepushnuty"_s);
+        QCOMPARE(attentionReason(model, dirty.id), u"4 nezacommitované změny"_s);
+        QCOMPARE(attentionReason(model, mixed.id), u"3 změny · 2 nepushnuto"_s);
         // A rejected token on a dirty repository: the deployment's reason alone, and no fix
         // card, since no failed deployment is stored.
         QCOMPARE(attentionReason(model, denied.id), u"Deploy selhal"_s);

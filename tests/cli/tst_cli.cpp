@@ -421,7 +421,7 @@ mkdir r; cd r; conflict; git checkout -q side; ! git rebase -q main 2>/dev/null)
         QVERIFY(at(projects, u"3/attention"_s).isNull());
 
         const QString czech = QString::fromUtf8(quaylin({u"status"_s}).out);
-        QVERIFY(czech.contains(u"Top A — Git nedostupný — 2 otevřených úkolů\n"_s));
+        QVERIFY(czech.contains(u"Top A — Git nedostupný — 2 otevřené úkoly\n"_s));
         QCOMPARE(czech.count(u'\n'), 6);
         QSettings(u"Quaylin"_s, u"Quaylin"_s)
             .setValue(QLatin1String(Preferences::languageKey), u"en"_s);

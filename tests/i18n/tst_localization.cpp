@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(Translations::text(En, twoLines),
                  u"No projects yet.\nAdd them in the main window."_s);
         for (const QString &text :
-             {u"Hotovo "_s, u" Hotovo"_s, u"hotovo"_s, u"Načítám..."_s, u"nepushnuto"_s, QString(),
+             {u"Hotovo "_s, u" Hotovo"_s, u"hotovo"_s, u"Načítám..."_s, u"nepushnutý"_s, QString(),
               QString(twoLines).replace(u'\n', u' '), QString(twoLines).replace(u"\n"_s, u"\\n"_s)})
             QCOMPARE(Translations::text(En, text), text);
         QCOMPARE(Translations::text(Cs, u"Hotovo"_s), u"Hotovo"_s);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "i18n/displaytext.h"
 #include "ui/components/banner.h"
 #include "ui/components/capsule.h"
 #include "ui/components/colors.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -65,6 +68,8 @@ private Q_SLOTS:
     void flowLayoutArrangesWidgets();
     void iconButtonIsNamedByItsTooltipAndClicks();
     void capsuleIsAButtonOnlyWhenAsked();
+    void userTextIsShownSafely_data();
+    void userTextIsShownSafely();
     void elidedLabelKeepsLongNamesOnOneLine();
     void statusPiecesKeepLongTextsOnOneLine();
     void bannerShowsOnlyWhatItIsGiven();
@@ -294,6 +299,30 @@ void TestComponents::capsuleIsAButtonOnlyWhenAsked()
     QVERIFY(chip->sizeHint().width() < 60 * chip->fontMetrics().averageCharWidth());
 }
 
+void TestComponents::userTextIsShownSafely_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    const QString fsi(QChar(0x2068)), pdi(QChar(0x2069));
+    QTest::newRow("plain") << u"Web ✓ 🚀"_s << u"Web ✓ 🚀"_s;
+    QTest::newRow("terminal colour") << u"a\x1b[31m\x7f"_s << u"a␛[31m␡"_s;
+    QTest::newRow("C1 and NUL") << QString(u"x\u0085\u009b"_s + QChar(0)) << u"x\uFFFD\uFFFD␀"_s;
+    QTest::newRow("override") << u"ab\u202Ecd"_s << fsi + u"ab\u202Ecd"_s + pdi;
+    QTest::newRow("Hebrew") << u"שלום 1"_s << fsi + u"שלום 1"_s + pdi;
+    // A stray closing isolate would end ours early; an open one would outlive it.
+    QTest::newRow("stray PDI") << pdi + u"\u202Ex"_s << fsi + u"\u202Ex"_s + pdi;
+    QTest::newRow("open isolate") << u"\u2067x"_s << fsi + u"\u2067x"_s + pdi + pdi;
+}
+
+void TestComponents::userTextIsShownSafely()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QCOMPARE(DisplayText::shown(stored), shown);
+    QCOMPARE(DisplayText::shown(u"a\nb\tc\x1b"_s, true), u"a\nb\tc␛"_s);
+    QCOMPARE(DisplayText::shown(shown), shown); // shown twice is shown once
+}
+
 void TestComponents::elidedLabelKeepsLongNamesOnOneLine()
 {
     const QString name = QStringLiteral("Projekt\nna dva řádky\t🚀 ") + QString(500, QChar(0x05D0));
@@ -307,7 +336,8 @@ void TestComponents::elidedLabelKeepsLongNamesOnOneLine()
 
     QVERIFY(!label->text().contains(QLatin1Char('\n')) &&
             !label->text().contains(QLatin1Char('\t')));
-    QVERIFY(label->text().startsWith(QStringLiteral("Projekt na dva řádky 🚀 ")));
+    // Isolated: the Hebrew tail must not reorder the line it sits in.
+    QVERIFY(label->text().startsWith(QChar(0x2068) + u"Projekt na dva řádky 🚀 "_s));
     QCOMPARE(accessibleName(label), label->text());
     QCOMPARE(label->sizeHint().height(), label->fontMetrics().height());
     QVERIFY(label->sizeHint().width() < 50 * label->fontMetrics().averageCharWidth());

@@ -55,7 +55,7 @@ private Q_SLOTS:
         form.name = u"  Nový\n"_s;
         form.emoji = typedEmoji;
         form.siteURL = typedSite;
-        form.localPath = u" /tmp "_s;
+        form.localPath = u"/tmp/"_s;
         form.status = ProjectStatus::Parked;
         const ProjectConfig built = form.build(existing, services);
         QCOMPARE(built.id, existing.id);
@@ -71,23 +71,39 @@ private Q_SLOTS:
         QCOMPARE(fresh.folderID, std::nullopt);
     }
 
-    void validityNeedsANameAndSomethingAtThePath()
+    // The stored path is absolute and clean, so the next start or `quaylin status` run from
+    // elsewhere still finds the folder.
+    void validityNeedsANameAndAFolderStoredAbsolute()
     {
         UiFixture f;
         const QString folder = existingFolder(f, u"site"_s);
+        QVERIFY(QDir().mkpath(QDir::homePath() + u"/code/app"_s));
+        QVERIFY(writeFile(folder + u"/file.txt"_s, "x"));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder + u"/.."_s);
+        const QList<std::pair<QString, QString>> rows{
+            {u""_s, u""_s},                   // nothing typed: invalid, but no warning yet
+            {folder + u' ', u""_s},           // a trailing space is another path
+            {folder + u"/file.txt"_s, u""_s}, // a file is no folder
+            {u"~nobody"_s, u""_s},
+            {folder, folder},
+            {u"site"_s, folder},
+            {u"./site/../site/"_s, folder},
+            {u"~"_s, QDir::homePath()},
+            {u"~/code//app/"_s, QDir::homePath() + u"/code/app"_s},
+        };
         ProjectForm form;
         form.name = u"A"_s;
-        QVERIFY(!form.isValid() && !form.showsPathWarning()); // nothing typed, no warning
-        form.localPath = folder + u' ';
-        QVERIFY(!form.isValid() && form.showsPathWarning()); // a trailing space is another path
-        form.localPath = folder;
-        QVERIFY(form.isValid());
+        for (const auto &[typed, stored] : rows) {
+            form.localPath = typed;
+            QCOMPARE(form.isValid(), !stored.isEmpty());
+            QCOMPARE(form.showsPathWarning(), !typed.isEmpty() && stored.isEmpty());
+            if (!stored.isEmpty())
+                QCOMPARE(form.build(std::nullopt, {}).localPath, stored);
+        }
         form.name = u" \t"_s;
         QVERIFY(!form.isValid());
-        QVERIFY(writeFile(folder + u"/file.txt"_s, "x"));
-        form.name = u"B"_s;
-        form.localPath = folder + u"/file.txt"_s;
-        QVERIFY(form.isValid()); // a file counts too
+        QDir::setCurrent(before);
     }
 
     void addsEditsAndRemoves()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "drawntexts.h"
 #include "uifixture.h"
 
 #include "i18n/translations.h"
@@ -16,6 +17,7 @@
 #include "ui/settings/settingssheet.h"
 #include "ui/shell/menubarview.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,8 +68,22 @@ QStringList shownTexts()
     return texts;
 }
 
-// The shown texts holding, as a whole word, an interface text of the other language: a Czech
-// text that reads differently in English, or the other way round.
+QSet<QString> wordsOf(const QSet<QString> &texts)
+{
+    static const QRegularExpression word(u"\\w{2,}"_s,
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    QSet<QString> words;
+    for (const QString &text : texts) {
+        for (auto match = word.globalMatch(text); match.hasNext();)
+            words.insert(match.next().captured().toLower());
+    }
+    return words;
+}
+
+// The shown texts holding an interface text of the other language, as a whole text or as a
+// word no text of their own language has (so a missing twin or a sentence of hard-coded
+// English is caught too), and, in English, any letter only Czech writes. Product names and the
+// user data of the test read the same in both.
 QStringList foreignTexts(AppLanguage language)
 {
     QSet<QString> czech, english;
@@ -76,9 +92,23 @@ QStringList foreignTexts(AppLanguage language)
         czech.insert(it.key().section(u'\x04', -1)); // without its context
         english.insert(it.value());
     }
-    const QSet<QString> foreign = language == AppLanguage::En ? czech - english : english - czech;
+    const bool inEnglish = language == AppLanguage::En;
+    const QSet<QString> foreign = inEnglish ? czech - english : english - czech;
+    const QSet<QString> foreignWords =
+        inEnglish ? wordsOf(czech) - wordsOf(english) : wordsOf(english) - wordsOf(czech);
+    static const QRegularExpression czechLetter(u"[ěščřžýáíéůúťďňĚŠČŘŽÝÁÍÉŮÚŤĎŇ]"_s);
     QStringList found;
-    const QStringList texts = shownTexts();
+    QStringList texts = shownTexts();
+    texts.removeIf([](const QString &text) { return text.startsWith(u'/'); }); // folders
+    for (const QString &text : std::as_const(texts)) {
+        const QSet<QString> words = wordsOf({text});
+        for (const QString &word : words) {
+            if (foreignWords.contains(word))
+                found.append(word + u" in: "_s + text);
+        }
+        if (inEnglish && text.contains(czechLetter))
+            found.append(u"Czech letters in: "_s + text);
+    }
     for (const QString &word : foreign) {
         const QRegularExpression whole(u"(?<!\\w)"_s + QRegularExpression::escape(word) +
                                            u"(?!\\w)"_s,
@@ -219,6 +249,49 @@ private Q_SLOTS:
         model.addFolder(u"B"_s);
         model.dataFile().waitForPendingSaves();
         QVERIFY(!shown(view, u"saveErrorBanner"_s));
+    }
+
+    // Names, titles and labels with a terminal's colour codes and a right-to-left override are
+    // drawn with the controls visible and the override kept inside its own text, on every kind
+    // of display; what is stored keeps its bytes.
+    void userTextIsDrawnSafely_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("sidebar row") << u"sidebarTree"_s << u"Alpha"_s;
+        QTest::newRow("card tile") << u"doingCardList"_s << u"Beta"_s;
+        QTest::newRow("label chip") << u"labelFilterChip"_s << u"API"_s;
+        QTest::newRow("page title") << u"projectName"_s << u"Alpha"_s;
+        QTest::newRow("panel row") << u"menuProjectRow"_s << u"Alpha"_s;
+    }
+
+    void userTextIsDrawnSafely()
+    {
+        QFETCH(QString, widget);
+        QFETCH(QString, text);
+        UiFixture f;
+        const QString hostile = u"\x1b[31m\u202E\u0085!"_s;
+        AppModel &model = f.open({makeProject(u"Alpha"_s + hostile)});
+        const QUuid project = model.projects().first().id;
+        model.addLabel(u"API"_s + hostile, u"blue"_s);
+        f.addCard(project, u"Beta"_s + hostile, KanbanColumn::Doing,
+                  [&](TaskCard &card) { card.labelIDs = {model.labels().constLast().id}; });
+        MainView view(f.context());
+        showView(view);
+        view.select(project);
+        MenuBarView panel(f.context());
+        panel.show();
+        QWidget *shown = view.findChild<QWidget *>(widget);
+        shown = shown ? shown : panel.findChild<QWidget *>(widget);
+        QVERIFY(shown);
+        if (auto *list = qobject_cast<QAbstractScrollArea *>(shown))
+            shown = list->viewport();
+        const QString drawn = DrawnTexts::of(*shown).join(QString()); // runs split by font
+        QVERIFY2(drawn.contains(text), qPrintable(drawn));
+        for (const QChar character : drawn)
+            QVERIFY2(character.category() != QChar::Other_Control, qPrintable(drawn));
+        QVERIFY(drawn.contains(u"␛[31m"_s));
+        QVERIFY(model.projects().first().name.endsWith(hostile));
     }
 
     void everyOpenWindowSpeaksTheChosenLanguage()

@@ -169,14 +169,14 @@ private Q_SLOTS:
         QTRY_VERIFY(shown(view, u"attentionSection"_s));
         QCOMPARE(rowIds(*section->model(), AttentionModel::ProjectIdRole),
                  QList<QUuid>({site.id})); // the one with changes only
-        QCOMPARE(reason(), u"1 nezacommitovaných změn"_s);
+        QCOMPARE(reason(), u"1 nezacommitovaná změna"_s);
         // A new reason repaints the row it stands in.
         QSignalSpy reworded(section->model(), &QAbstractItemModel::dataChanged);
         QVERIFY(writeFile(path + u"/other.txt"_s, "y"));
         QCoro::waitFor(model.refreshes().refreshGit());
         QTRY_COMPARE(reworded.count(), 1);
         QCOMPARE(reworded.first().first().toModelIndex().row(), 0);
-        QCOMPARE(reason(), u"2 nezacommitovaných změn"_s);
+        QCOMPARE(reason(), u"2 nezacommitované změny"_s);
         AttentionList *list = section->list();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(section->model()->index(0)).center());

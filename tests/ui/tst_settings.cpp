@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(statusText(sheet, u"github"_s), u"Token není nastaven (nepovinné)"_s);
         QVERIFY(!shown(sheet, u"netlifyTokenRemoveButton"_s));
         saveToken(sheet, u"netlify"_s, u" secret "_s);
-        QCOMPARE(statusText(sheet, u"netlify"_s), u"Token je uložen v Keychain"_s);
+        QCOMPARE(statusText(sheet, u"netlify"_s), u"Token je uložen v klíčence"_s);
         QVERIFY(shown(sheet, u"netlifyTokenRemoveButton"_s));
         QCOMPARE(QCoro::waitFor(keychain.read(netlify.keychainItem)), u"secret"_s);
         QVERIFY(!shown(sheet, u"netlifyTokenFailure"_s));

@@ -502,11 +502,11 @@ void ShellTest::menuStaysCzechAndReachesCommandsAndTheFocusedField()
     }
     QCOMPARE(titles,
              (QStringList{u"Quaylin"_s, u"O aplikaci Quaylin "_s, u"Ukončit Quaylin Ctrl+Q"_s,
-                          u"Projekt"_s, u"Nový projekt Ctrl+N"_s, u"Obnovit Ctrl+R"_s,
-                          u"Hledat úkoly Ctrl+F"_s, u"Úpravy"_s, u"Undo Ctrl+Z"_s,
-                          u"Redo Ctrl+Shift+Z"_s, u"Vyjmout Ctrl+X"_s, u"Kopírovat Ctrl+C"_s,
-                          u"Vložit Ctrl+V"_s, u"Vybrat vše Ctrl+A"_s, u"Okno"_s, u"Zavřít Ctrl+W"_s,
-                          u"Minimalizovat Ctrl+M"_s}));
+                          u"Projekt"_s, u"Nový projekt Ctrl+N"_s, u"Nová složka Ctrl+Shift+N"_s,
+                          u"Obnovit Ctrl+R"_s, u"Hledat úkoly Ctrl+F"_s, u"Úpravy"_s,
+                          u"Undo Ctrl+Z"_s, u"Redo Ctrl+Shift+Z"_s, u"Vyjmout Ctrl+X"_s,
+                          u"Kopírovat Ctrl+C"_s, u"Vložit Ctrl+V"_s, u"Vybrat vše Ctrl+A"_s,
+                          u"Okno"_s, u"Zavřít Ctrl+W"_s, u"Minimalizovat Ctrl+M"_s}));
 
     // Undo and redo name their step in the interface language and take it back and forth.
     AppModel &model = shell.app->context().model();

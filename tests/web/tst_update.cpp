@@ -64,7 +64,7 @@ private Q_SLOTS:
     void bannerAndDownloadButtonFollowTheManifest()
     {
         const QString hint =
-            "Stáhni, otevři DMG a přetáhni Quaylin do Applications (potvrď přepsání).";
+            "Stáhni novou verzi a nainstaluj balíček, nebo ji najdi na stránce vydání.";
         // The address goes to the desktop's opener: only a web address may reach it.
         const QList<std::tuple<QByteArray, QByteArray, QString>> cases = {
             {"not a url", "null", hint},

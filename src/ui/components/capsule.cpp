@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/components/capsule.h"
 
+#include "ui/components/accessiblebutton.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/focusring.h"
@@ -61,8 +62,10 @@ Capsule::Capsule(const QString &text, Role role, QWidget *parent)
     setFocusPolicy(button ? Qt::TabFocus : Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents, !button);
     setAttribute(Qt::WA_Hover, button);
-    if (button)
+    if (button) {
         setCursor(Qt::PointingHandCursor);
+        AccessibleButton::clickOnEveryAction(*this);
+    }
     setText(text);
 }
 

@@ -2,6 +2,7 @@
 #include "ui/components/colorswatch.h"
 
 #include "i18n/localization.h"
+#include "ui/components/accessiblebutton.h"
 #include "ui/components/colors.h"
 #include "ui/components/focusring.h"
 #include "ui/components/symbols.h"
@@ -26,6 +27,7 @@ ColorSwatch::ColorSwatch(const QString &colorName, int diameter, QWidget *parent
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    AccessibleButton::clickOnEveryAction(*this);
     retranslate();
 }
 

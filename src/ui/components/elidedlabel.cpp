@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/components/elidedlabel.h"
 
+#include "i18n/displaytext.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -35,6 +37,11 @@ void ElidedLabel::setTextColor(const QColor &color)
 
 QString ElidedLabel::singleLine(const QString &text)
 {
+    return DisplayText::isolated(flat(text));
+}
+
+QString ElidedLabel::flat(const QString &text)
+{
     QString line = text;
     for (QChar &character : line) {
         const char16_t code = character.unicode();
@@ -42,12 +49,12 @@ QString ElidedLabel::singleLine(const QString &text)
             code == 0x2028 || code == 0x2029 || code == 0x85)
             character = QLatin1Char(' ');
     }
-    return line;
+    return DisplayText::visible(line);
 }
 
 QString ElidedLabel::elided(const QString &text, const QFontMetrics &metrics, int width)
 {
-    return metrics.elidedText(singleLine(text), Qt::ElideRight, qMax(0, width));
+    return DisplayText::isolated(metrics.elidedText(flat(text), Qt::ElideRight, qMax(0, width)));
 }
 
 int ElidedLabel::preferredWidth(const QString &text, const QFont &font)

@@ -24,13 +24,18 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // `text` on one line: every line break, paragraph separator and tab becomes a space.
+    // `text` on one line and safe to show (DisplayText::shown): every line break, paragraph
+    // separator and tab becomes a space.
     static QString singleLine(const QString &text);
     // `text` on one line, cut with "…" at the end to fit `width` in `metrics`.
     static QString elided(const QString &text, const QFontMetrics &metrics, int width);
     // The width one line of `text` in `font` asks for: its own (rounded up, so it is not cut),
     // up to that of a long ordinary name.
     static int preferredWidth(const QString &text, const QFont &font);
+
+private:
+    // `text` on one line with its controls visible, not yet isolated.
+    static QString flat(const QString &text);
 
 protected:
     bool event(QEvent *event) override;

@@ -7,13 +7,11 @@
 
 #include <optional>
 
-// The web addresses a project's buttons open, only when its text makes an address a browser
-// can open ("example.com" is taken as https://example.com; blank or malformed text is none).
+// The web addresses a project's buttons open, by WebAddress::parse: http or https only
+// ("example.com" is taken as https://example.com); anything else hides the button.
 namespace ProjectLinks {
 
 std::optional<QUrl> website(const ProjectConfig &project);
 std::optional<QUrl> gitHub(const ProjectConfig &project);
-// The same rule for any typed address.
-std::optional<QUrl> fromText(const std::optional<QString> &text);
 
 } // namespace ProjectLinks

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/components/segmentedcontrol.h"
 
+#include "ui/components/accessiblebutton.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/focusring.h"
@@ -33,6 +34,7 @@ public:
         setAttribute(Qt::WA_Hover);
         setFont(Typography::font(12, QFont::Medium));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        AccessibleButton::clickOnEveryAction(*this);
     }
 
     QSize sizeHint() const override

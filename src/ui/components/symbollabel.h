@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // A symbol followed by one line of text, 6 px apart: section and group titles, short status
-// notes ("Token je uložen v Keychain"), warnings under a field. With no text it is the symbol
+// notes ("Token je uložen v klíčence"), warnings under a field. With no text it is the symbol
 // alone. The symbol is as tall as the font's em unless sized; the text is cut with "…" when the
 // row is too narrow, and is the accessible name.
 class SymbolLabel final : public QWidget {

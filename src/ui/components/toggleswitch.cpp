@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/components/toggleswitch.h"
 
+#include "ui/components/accessiblebutton.h"
 #include "ui/components/colors.h"
 #include "ui/components/focusring.h"
 
@@ -21,6 +22,7 @@ ToggleSwitch::ToggleSwitch(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    AccessibleButton::clickOnEveryAction(*this);
 }
 
 QSize ToggleSwitch::sizeHint() const

@@ -11,6 +11,11 @@ void AppCommands::requestNewProject()
     emit newProjectRequested();
 }
 
+void AppCommands::requestNewFolder()
+{
+    emit newFolderRequested();
+}
+
 void AppCommands::requestRefresh()
 {
     emit refreshRequested();

@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/urlopener.h"
 
-#include <QDesktopServices>
+#include "sources/webaddress.h"
 
-std::optional<QUrl> UrlOpener::parse(const std::optional<QString> &text)
-{
-    const QString trimmed = text.value_or(QString()).trimmed();
-    if (trimmed.isEmpty() || trimmed.contains(QLatin1Char(' ')))
-        return std::nullopt;
-    QUrl url(trimmed, QUrl::StrictMode);
-    if (url.isValid() && url.scheme().isEmpty())
-        url = QUrl(QStringLiteral("https://") + trimmed, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty() || (url.host().isEmpty() && !url.isLocalFile()))
-        return std::nullopt;
-    return url;
-}
+#include <QDesktopServices>
 
 void SystemUrlOpener::openUrl(const QUrl &url)
 {
-    if (url.isValid())
+    // The last gate before the desktop's handlers: a browser, never a file or another program.
+    if (WebAddress::parse(url.toString()))
         QDesktopServices::openUrl(url);
 }
 

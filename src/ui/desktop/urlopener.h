@@ -4,8 +4,6 @@
 #include <QString>
 #include <QUrl>
 
-#include <optional>
-
 // Opens web addresses in the default browser and folders in the file manager. Failures are not
 // reported: there is nothing a screen could do about them.
 class UrlOpener {
@@ -13,10 +11,6 @@ public:
     virtual ~UrlOpener() = default;
     virtual void openUrl(const QUrl &url) = 0;
     virtual void openFolder(const QString &path) = 0;
-
-    // A stored address (a project's site or GitHub address) as a URL to open, or nothing when it
-    // is absent, blank or does not parse. An address without a scheme ("example.com") is https.
-    static std::optional<QUrl> parse(const std::optional<QString> &text);
 };
 
 // Through the desktop's default handlers (QDesktopServices).

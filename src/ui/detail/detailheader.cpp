@@ -5,6 +5,7 @@
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/iconbutton.h"
+#include "ui/components/projectlinks.h"
 #include "ui/components/symbols.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/editorlauncher.h"
@@ -46,7 +47,7 @@ DetailHeader::DetailHeader(UiContext &context, QWidget *parent)
     m_actions->setSpacing(6);
     m_web = addButton(u"openWebButton"_s, u"globe"_s);
     m_github = addButton(u"openGitHubButton"_s, u"chevron.left.forwardslash.chevron.right"_s);
-    m_finder = addButton(u"openFolderButton"_s, u"folder"_s);
+    m_files = addButton(u"openFolderButton"_s, u"folder"_s);
     m_terminal = addButton(u"openTerminalButton"_s, u"terminal"_s);
     m_editor = addButton(u"openEditorButton"_s, u"curlybraces"_s);
     m_actions->addWidget(m_edit);
@@ -59,14 +60,14 @@ DetailHeader::DetailHeader(UiContext &context, QWidget *parent)
     layout->addLayout(m_actions);
 
     connect(m_web, &QPushButton::clicked, this, [this] {
-        if (const auto url = UrlOpener::parse(m_project.siteURL))
+        if (const auto url = ProjectLinks::website(m_project))
             m_context.desktop.urls->openUrl(*url);
     });
     connect(m_github, &QPushButton::clicked, this, [this] {
-        if (const auto url = UrlOpener::parse(m_project.githubURL))
+        if (const auto url = ProjectLinks::gitHub(m_project))
             m_context.desktop.urls->openUrl(*url);
     });
-    connect(m_finder, &QPushButton::clicked, this,
+    connect(m_files, &QPushButton::clicked, this,
             [this] { m_context.desktop.urls->openFolder(m_project.localPath); });
     connect(m_terminal, &QPushButton::clicked, this,
             [this] { m_context.desktop.terminal->open(m_project.localPath); });
@@ -96,8 +97,8 @@ void DetailHeader::setProject(const ProjectConfig &project)
     m_name->setText(project.name);
     m_path->setText(project.localPath);
     m_path->setToolTip(project.localPath);
-    m_web->setVisible(UrlOpener::parse(project.siteURL).has_value());
-    m_github->setVisible(UrlOpener::parse(project.githubURL).has_value());
+    m_web->setVisible(ProjectLinks::website(project).has_value());
+    m_github->setVisible(ProjectLinks::gitHub(project).has_value());
     m_terminal->setVisible(m_context.desktop.terminal->isAvailable());
     const std::optional<InstalledEditor> editor = m_context.desktop.editor->installedEditor();
     m_editor->setVisible(editor.has_value());
@@ -109,7 +110,7 @@ void DetailHeader::retranslate()
 {
     m_web->setText(L(u"Web"_s));
     m_github->setText(u"GitHub"_s);
-    m_finder->setText(u"Finder"_s);
+    m_files->setText(L(u"Soubory"_s));
     m_terminal->setText(L(u"Terminál"_s));
     m_edit->setHelp(L(u"Upravit projekt"_s));
 }

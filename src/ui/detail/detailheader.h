@@ -40,7 +40,7 @@ private:
     QList<std::pair<QPushButton *, QString>> m_buttons; // with their symbols
     QPushButton *m_web = nullptr;
     QPushButton *m_github = nullptr;
-    QPushButton *m_finder = nullptr;
+    QPushButton *m_files = nullptr;
     QPushButton *m_terminal = nullptr;
     QPushButton *m_editor = nullptr;
     IconButton *m_edit;

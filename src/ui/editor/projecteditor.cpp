@@ -232,7 +232,7 @@ void ProjectEditor::retranslate()
     rowLabel(SiteRow)->setText(L(u"Web"_s));
     rowLabel(GitHubRow)->setText(u"GitHub"_s);
     for (int i = 0; i < m_deployIDs.size(); ++i)
-        rowLabel(FirstDeployRow + i)->setText(m_deployServices[i].editorLabel);
+        rowLabel(FirstDeployRow + i)->setText(L(m_deployServices[i].editorLabel));
     rowLabel(statusRow())->setText(L(u"Stav"_s));
     m_name->setPlaceholderText(L(u"Můj projekt"_s));
     m_emoji->setToolTip(L(u"Emoji ikona projektu"_s));

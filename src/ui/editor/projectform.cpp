@@ -3,8 +3,6 @@
 
 #include "model/projectinput.h"
 
-#include <QFileInfo>
-
 ProjectForm ProjectForm::from(const ProjectConfig &project, const QList<DeployService> &services)
 {
     ProjectForm form;
@@ -19,17 +17,18 @@ ProjectForm ProjectForm::from(const ProjectConfig &project, const QList<DeploySe
     return form;
 }
 
-bool ProjectForm::pathExists() const
+std::optional<QString> ProjectForm::folderPath() const
 {
-    if (localPath.isEmpty())
-        return false;
-    const QFileInfo info(localPath);
-    return info.exists();
+    const std::variant<QString, ProjectInput::FolderProblem> folder =
+        ProjectInput::folderPath(localPath);
+    if (const auto *path = std::get_if<QString>(&folder))
+        return *path;
+    return std::nullopt;
 }
 
 bool ProjectForm::isValid() const
 {
-    return !name.trimmed().isEmpty() && pathExists();
+    return !name.trimmed().isEmpty() && folderPath().has_value();
 }
 
 ProjectConfig ProjectForm::build(const std::optional<ProjectConfig> &existing,
@@ -44,7 +43,7 @@ ProjectConfig ProjectForm::build(const std::optional<ProjectConfig> &existing,
     }
     project.name = name.trimmed();
     project.emoji = ProjectInput::emoji(emoji);
-    project.localPath = localPath.trimmed();
+    project.localPath = folderPath().value_or(localPath);
     project.siteURL = ProjectInput::optionalText(siteURL);
     project.githubURL = ProjectInput::optionalText(githubURL);
     for (const DeployService &service : services)

@@ -24,11 +24,11 @@ struct ProjectForm {
 
     static ProjectForm from(const ProjectConfig &project, const QList<DeployService> &services);
 
-    // Something exists at the path exactly as typed (a file counts; a trailing space does not
-    // match the folder).
-    bool pathExists() const;
-    // The warning under the path: typed, and nothing there.
-    bool showsPathWarning() const { return !localPath.isEmpty() && !pathExists(); }
+    // The folder the typed path resolves to (ProjectInput::folderPath): exactly as typed, so a
+    // trailing space is another path; a file is no folder.
+    std::optional<QString> folderPath() const;
+    // The warning under the path: typed, and no folder there.
+    bool showsPathWarning() const { return !localPath.isEmpty() && !folderPath(); }
     bool isValid() const;
 
     // `existing` with the form's fields (its folder and position kept), or a fresh project; an

@@ -80,6 +80,8 @@ MainView::MainView(UiContext &context, QWidget *parent)
     connect(&context.model, &AppModel::projectsChanged, this, &MainView::followProjects);
     connect(context.desktop.commands, &AppCommands::newProjectRequested, this,
             &MainView::openNewProject);
+    connect(context.desktop.commands, &AppCommands::newFolderRequested, m_sidebar,
+            &Sidebar::showNewFolderField);
     connect(context.desktop.commands, &AppCommands::refreshRequested, this,
             [this] { m_context.model.refreshes().requestRefresh(); });
     setLocale(Formatters::interfaceLocale());

@@ -44,11 +44,6 @@ QFont capsuleFont()
     return Typography::font(11, QFont::DemiBold);
 }
 
-QString openTasksText(int count)
-{
-    return QString::number(count) + u' ' + L(u"otevřených úkolů"_s);
-}
-
 QString symbolOf(ProjectCardDelegate::Button button)
 {
     switch (button) {
@@ -137,7 +132,7 @@ QString ProjectCardDelegate::help(Button button) const
     case Button::GitHub:
         return L(u"Otevřít GitHub"_s);
     case Button::Folder:
-        return L(u"Otevřít ve Finderu"_s);
+        return L(u"Otevřít ve správci souborů"_s);
     case Button::Editor:
         break;
     }
@@ -264,7 +259,7 @@ bool ProjectCardDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
         text = Presentation::title(card.project.status);
         area = parts.status;
     } else if (parts.capsule.contains(pos)) {
-        text = openTasksText(card.openTasks);
+        text = Presentation::openTasksText(card.openTasks);
         area = parts.capsule;
     } else if (parts.name.contains(pos)) {
         const QString name = ElidedLabel::singleLine(card.project.name);

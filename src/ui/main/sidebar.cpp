@@ -6,6 +6,7 @@
 #include "app/sortindex.h"
 #include "i18n/localization.h"
 #include "services/appversion.h"
+#include "ui/components/accessiblecombo.h"
 #include "ui/components/colors.h"
 #include "ui/components/elidedlabel.h"
 #include "ui/components/iconbutton.h"
@@ -66,18 +67,6 @@ protected:
     }
 };
 
-// A row widget: `content` inside the delegate's side margins.
-QWidget *rowWidget(QWidget *content, const QMargins &margins, Qt::Alignment alignment = {})
-{
-    auto *holder = new QWidget;
-    auto *layout = new QHBoxLayout(holder);
-    layout->setContentsMargins(margins);
-    if (alignment & Qt::AlignRight)
-        layout->addStretch(1);
-    layout->addWidget(content, alignment & Qt::AlignRight ? 0 : 1, Qt::AlignVCenter);
-    return holder;
-}
-
 // A user's name as a menu entry: one line, cut when long, '&' shown as itself.
 QString menuText(const QString &name, const QMenu &menu)
 {
@@ -109,12 +98,8 @@ Sidebar::Sidebar(UiContext &context, QWidget *parent)
     m_filter->setObjectName(u"sidebarStatusFilter"_s);
     m_filter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_filter->setMinimumContentsLength(8);
-    const int side = SidebarDelegate::sideMargin;
-    m_view->setIndexWidget(m_model->filterIndex(), rowWidget(m_filter, QMargins(side, 4, side, 4)));
+    AccessibleCombo::chooseOnAccessibleSelection(*m_filter);
     m_newFolderButton->setObjectName(u"sidebarNewFolderButton"_s);
-    m_view->setIndexWidget(
-        m_model->noFolderIndex(),
-        rowWidget(m_newFolderButton, QMargins(0, 4, side + 2, 0), Qt::AlignRight));
 
     m_addProjectButton->setObjectName(u"sidebarAddProjectButton"_s);
     m_addProjectButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -135,9 +120,22 @@ Sidebar::Sidebar(UiContext &context, QWidget *parent)
     footerLayout->addWidget(m_version);
     footerLayout->addWidget(m_settingsButton);
 
+    // The filter and the new-folder controls sit above the list, not inside it: widgets placed
+    // in an item view do not exist for a screen reader.
+    const int side = SidebarDelegate::sideMargin;
+    auto *tools = new QHBoxLayout;
+    tools->setContentsMargins(side, 0, side, 4);
+    tools->setSpacing(6);
+    tools->addWidget(m_filter, 1);
+    tools->addWidget(m_newFolderButton);
+    m_fieldRow = new QVBoxLayout;
+    m_fieldRow->setContentsMargins(side, 0, side, 4);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 8, 0, 0);
     layout->setSpacing(0);
+    layout->addLayout(tools);
+    layout->addLayout(m_fieldRow);
     layout->addWidget(m_view, 1);
     layout->addWidget(footer);
 
@@ -227,14 +225,24 @@ void Sidebar::onSynced()
     select(m_selection);
 }
 
-void Sidebar::onSelectionChanged()
+void Sidebar::onSelectionChanged(const QItemSelection &selected)
 {
     if (m_showingSelection || m_model->isSyncing())
         return;
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    // A screen reader selects a row beside the one selected (QItemSelectionModel::Select): the
+    // row just selected is the choice, and it alone stays selected.
+    const QModelIndexList added = selected.indexes();
+    const QModelIndexList rows =
+        added.size() == 1 ? added : m_view->selectionModel()->selectedRows();
     if (rows.size() != 1)
         return;
     const QModelIndex row = rows.first();
+    if (m_view->selectionModel()->selectedRows().size() > 1) {
+        m_showingSelection = true;
+        m_view->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+        m_showingSelection = false;
+    }
     if (SidebarModel::kind(row) == Kind::Project)
         Q_EMIT selectionRequested(row.data(SidebarModel::ProjectIdRole).toUuid());
     else if (SidebarModel::kind(row) == Kind::Overview)
@@ -244,7 +252,6 @@ void Sidebar::onSelectionChanged()
 void Sidebar::showNewFolderField()
 {
     if (!m_newFolderField) {
-        m_model->setAddingFolder(true);
         auto *field = new FolderNameField;
         field->setObjectName(u"sidebarNewFolderField"_s);
         field->setPlaceholderText(L(u"Název složky…"_s));
@@ -252,12 +259,9 @@ void Sidebar::showNewFolderField()
         field->setClearButtonEnabled(false);
         field->cancelled = [this] { hideNewFolderField(); };
         connect(field, &QLineEdit::returnPressed, this, &Sidebar::submitNewFolder);
-        const int side = SidebarDelegate::sideMargin;
-        m_view->setIndexWidget(m_model->newFolderFieldIndex(),
-                               rowWidget(field, QMargins(side, 3, side, 3)));
+        m_fieldRow->addWidget(field);
         m_newFolderField = field;
     }
-    m_view->scrollTo(m_model->newFolderFieldIndex());
     m_newFolderField->setFocus(Qt::OtherFocusReason);
 }
 
@@ -271,9 +275,12 @@ void Sidebar::submitNewFolder()
 
 void Sidebar::hideNewFolderField()
 {
-    // Removing the row deletes the field with its text.
+    // The field goes with its text; called from its own key handler, so not at once.
+    if (m_newFolderField) {
+        m_newFolderField->hide();
+        m_newFolderField->deleteLater();
+    }
     m_newFolderField = nullptr;
-    m_model->setAddingFolder(false);
     m_view->setFocus(Qt::OtherFocusReason);
 }
 

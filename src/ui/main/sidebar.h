@@ -3,6 +3,7 @@
 
 #include "model/projectstatus.h"
 
+#include <QItemSelection>
 #include <QPointer>
 #include <QUuid>
 #include <QWidget>
@@ -15,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QToolButton;
+class QVBoxLayout;
 class SidebarModel;
 class SidebarView;
 struct UiContext;
@@ -57,7 +59,7 @@ protected:
 private:
     void retranslate();
     void onSynced();
-    void onSelectionChanged();
+    void onSelectionChanged(const QItemSelection &selected);
     void submitNewFolder();
     void hideNewFolderField();
     void setProjectStatus(const QUuid &projectID, ProjectStatus status);
@@ -70,6 +72,7 @@ private:
     QComboBox *m_filter;
     IconButton *m_newFolderButton;
     QPointer<QLineEdit> m_newFolderField;
+    QVBoxLayout *m_fieldRow = nullptr;
     QToolButton *m_addProjectButton;
     QLabel *m_version;
     IconButton *m_settingsButton;

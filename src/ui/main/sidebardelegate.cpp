@@ -21,8 +21,6 @@ using Kind = SidebarModel::Kind;
 
 constexpr int rowHeight = 28;
 constexpr int headerHeight = 30;
-constexpr int filterHeight = 36;
-constexpr int fieldHeight = 34;
 constexpr int inner = 8; // from the row's rounded box to its content
 constexpr qreal radius = 6;
 constexpr int emojiWidth = 18;
@@ -64,10 +62,6 @@ QSize SidebarDelegate::sizeHint(const QStyleOptionViewItem &option, const QModel
     case Kind::Overview:
     case Kind::Project:
         return {width, rowHeight};
-    case Kind::Filter:
-        return {width, filterHeight};
-    case Kind::NewFolderField:
-        return {width, fieldHeight};
     case Kind::Folder:
     case Kind::NoFolder:
         break;
@@ -120,9 +114,6 @@ void SidebarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     case Kind::Project:
         paintProject(*painter, option, index, box, onAccent);
         break;
-    case Kind::Filter:
-    case Kind::NewFolderField:
-        break;
     }
     painter->restore();
 }
@@ -158,8 +149,7 @@ void SidebarDelegate::paintHeader(QPainter &painter, const QStyleOptionViewItem 
                  index.data().toString(), font, Colors::secondary(colors));
         return;
     }
-    // The no-folder header leaves its right end to the new-folder button.
-    drawLine(painter, QRectF(x, box.top(), box.right() - x - 30, box.height()),
+    drawLine(painter, QRectF(x, box.top(), box.right() - x - inner, box.height()),
              index.data().toString(), font, Colors::secondary(colors));
 }
 

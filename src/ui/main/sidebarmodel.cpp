@@ -18,9 +18,7 @@ namespace {
 // Keys of the sections that are not folders, and of the new-folder field among the rows; real
 // ids are random, so these never meet one.
 constexpr QUuid overviewKey(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1);
-constexpr QUuid filterKey(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2);
 constexpr QUuid noFolderKey(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3);
-constexpr QUuid fieldKey(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4);
 
 const QString payloadType = u"text/plain"_s;
 
@@ -28,8 +26,6 @@ SidebarModel::Kind kindOfKey(const QUuid &key)
 {
     if (key == overviewKey)
         return SidebarModel::Kind::Overview;
-    if (key == filterKey)
-        return SidebarModel::Kind::Filter;
     if (key == noFolderKey)
         return SidebarModel::Kind::NoFolder;
     return SidebarModel::Kind::Folder;
@@ -57,18 +53,10 @@ void SidebarModel::setStatusFilter(const std::optional<ProjectStatus> &filter)
     sync();
 }
 
-void SidebarModel::setAddingFolder(bool adding)
-{
-    if (m_addingFolder == adding)
-        return;
-    m_addingFolder = adding;
-    sync();
-}
-
 void SidebarModel::sync()
 {
     m_syncing = true;
-    QList<QUuid> keys{overviewKey, filterKey};
+    QList<QUuid> keys{overviewKey};
     QHash<QUuid, ProjectFolder> folders;
     for (const ProjectFolder &folder : SortIndex::stableSorted(m_model.folders())) {
         if (folders.contains(folder.id))
@@ -80,8 +68,6 @@ void SidebarModel::sync()
 
     QHash<QUuid, ProjectConfig> projects;
     QHash<QUuid, QList<QUuid>> rows;
-    if (m_addingFolder)
-        rows[noFolderKey].append(fieldKey);
     for (const ProjectConfig &project : SortIndex::stableSorted(m_model.projects())) {
         if (projects.contains(project.id) || (m_filter && project.status != *m_filter))
             continue;
@@ -201,11 +187,6 @@ QModelIndex SidebarModel::overviewIndex() const
     return index(0, 0);
 }
 
-QModelIndex SidebarModel::filterIndex() const
-{
-    return index(1, 0);
-}
-
 QModelIndex SidebarModel::noFolderIndex() const
 {
     for (int s = 0; s < m_sections.size(); ++s) {
@@ -213,14 +194,6 @@ QModelIndex SidebarModel::noFolderIndex() const
             return index(s, 0);
     }
     return {};
-}
-
-QModelIndex SidebarModel::newFolderFieldIndex() const
-{
-    const QModelIndex section = noFolderIndex();
-    if (!section.isValid() || !m_addingFolder)
-        return {};
-    return index(0, 0, section);
 }
 
 QModelIndex SidebarModel::folderIndex(const QUuid &folderID) const
@@ -236,7 +209,7 @@ QModelIndex SidebarModel::projectIndex(const QUuid &projectID) const
 {
     for (int s = 0; s < m_sections.size(); ++s) {
         const qsizetype row = m_sections[s].rows.indexOf(projectID);
-        if (row >= 0 && projectID != fieldKey)
+        if (row >= 0)
             return createIndex(int(row), 0, m_sections[s].tag);
     }
     return {};
@@ -301,18 +274,7 @@ QVariant SidebarModel::data(const QModelIndex &index, int role) const
     const int s = sectionRow(index.internalId());
     if (s < 0)
         return {};
-    const QUuid &id = m_sections[s].rows[index.row()];
-    if (id != fieldKey)
-        return projectData(id, role);
-    switch (role) {
-    case KindRole:
-        return int(Kind::NewFolderField);
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return L(u"Název složky…"_s);
-    default:
-        return {};
-    }
+    return projectData(m_sections[s].rows[index.row()], role);
 }
 
 QVariant SidebarModel::sectionData(const Section &section, int role) const
@@ -323,10 +285,6 @@ QVariant SidebarModel::sectionData(const Section &section, int role) const
     case Kind::Overview:
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
             return L(u"Přehled"_s);
-        break;
-    case Kind::Filter:
-        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return L(u"Stav"_s);
         break;
     case Kind::NoFolder:
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
@@ -350,7 +308,6 @@ QVariant SidebarModel::sectionData(const Section &section, int role) const
         }
         break;
     }
-    case Kind::NewFolderField:
     case Kind::Project:
         break;
     }
@@ -400,10 +357,6 @@ Qt::ItemFlags SidebarModel::flags(const QModelIndex &index) const
     case Kind::Project:
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
                Qt::ItemIsDropEnabled | Qt::ItemNeverHasChildren;
-    case Kind::NewFolderField:
-        return Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
-    case Kind::Filter:
-        break;
     }
     return Qt::ItemIsEnabled;
 }

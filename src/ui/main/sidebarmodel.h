@@ -26,7 +26,7 @@ class SidebarModel final : public RowDiffModel<QAbstractItemModel> {
     Q_DISABLE_COPY_MOVE(SidebarModel)
 
 public:
-    enum class Kind { Overview, Filter, Folder, NoFolder, NewFolderField, Project };
+    enum class Kind { Overview, Folder, NoFolder, Project };
     enum Role {
         KindRole = Qt::UserRole + 1, // Kind as int
         ProjectIdRole,               // QUuid (project rows)
@@ -43,16 +43,12 @@ public:
 
     std::optional<ProjectStatus> statusFilter() const { return m_filter; }
     void setStatusFilter(const std::optional<ProjectStatus> &filter);
-    bool isAddingFolder() const { return m_addingFolder; }
-    void setAddingFolder(bool adding);
     // True while rows are being moved, inserted or removed (selection changes then are not
     // the user's).
     bool isSyncing() const { return m_syncing; }
 
     QModelIndex overviewIndex() const;
-    QModelIndex filterIndex() const;
     QModelIndex noFolderIndex() const;
-    QModelIndex newFolderFieldIndex() const; // invalid while the field is hidden
     QModelIndex folderIndex(const QUuid &folderID) const;
     QModelIndex projectIndex(const QUuid &projectID) const;
     static Kind kind(const QModelIndex &index);
@@ -108,7 +104,6 @@ private:
     QHash<QUuid, ProjectConfig> m_projects; // the listed projects, by id
     QHash<QUuid, ProjectFolder> m_folders;
     std::optional<ProjectStatus> m_filter;
-    bool m_addingFolder = false;
     bool m_syncing = false;
     quintptr m_nextTag = 1;
 };

@@ -3,6 +3,7 @@
 
 #include "app/appmodel.h"
 #include "app/cardcounts.h"
+#include "app/presentation.h"
 #include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/statchip.h"
@@ -45,9 +46,7 @@ void StatsRow::changeEvent(QEvent *event)
 
 void StatsRow::retranslate()
 {
-    m_open->setLabel(L(u"otevřených úkolů"_s));
     m_overdue->setLabel(L(u"po termínu"_s));
-    m_projects->setLabel(L(u"projektů"_s));
     refresh();
 }
 
@@ -55,9 +54,13 @@ void StatsRow::refresh()
 {
     const AppModel &model = m_context.model;
     const QList<TaskCard> cards = model.cards();
-    m_open->setValue(CardCounts::open(cards));
+    const int open = CardCounts::open(cards);
+    m_open->setValue(open);
+    m_open->setLabel(Presentation::openTasksWord(open));
     const int overdue = CardCounts::overdue(cards, model.now());
     m_overdue->setValue(overdue);
     m_overdue->setVisible(overdue >= 1);
-    m_projects->setValue(int(model.projects().size()));
+    const int projects = int(model.projects().size());
+    m_projects->setValue(projects);
+    m_projects->setLabel(Presentation::projectsWord(projects));
 }

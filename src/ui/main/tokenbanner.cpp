@@ -62,7 +62,7 @@ void TokenBanner::retranslate()
     m_banner->setTitle(m_service ? L(m_service->bannerTitle) : QString());
     m_banner->setText(m_saveFailed ? L(u"Token se nepodařilo uložit do klíčenky systému."_s)
                                    : L(u"Zadej Personal Access Token pro sledování deployů. Uloží "
-                                       u"se do Keychain."_s));
+                                       u"se do klíčenky."_s));
     m_field->setPlaceholderText(title + u" token"_s);
     m_field->setAccessibleName(title + u" token"_s);
     m_save->setText(L(u"Uložit"_s));

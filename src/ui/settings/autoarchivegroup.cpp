@@ -2,6 +2,7 @@
 #include "ui/settings/autoarchivegroup.h"
 
 #include "i18n/localization.h"
+#include "i18n/plural.h"
 #include "services/preferences.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/toggleswitch.h"
@@ -64,8 +65,10 @@ void AutoArchiveGroup::retranslate()
     m_switch->setAccessibleName(m_text->text());
     m_explanation->setText(L(u"Sloupec Hotovo jinak roste do nekonečna. Archivované karty nezmizí, "
                              u"jen se schovají z aktivního kanbanu."_s));
+    // "Po 1 dni", "Po 2 dnech": the noun agrees with the number in both languages.
+    const int days = m_days->value();
+    const QString unit = L(Plural::czechForm(days, u"dni"_s, u"dnech"_s, u"dnech"_s));
     m_days->setPrefix(L(u"Po"_s) + u' ');
-    m_days->setSuffix(u' ' + L(u"dnech"_s));
-    m_days->setAccessibleName(L(u"Po"_s) + u' ' + QString::number(m_days->value()) + u' ' +
-                              L(u"dnech"_s));
+    m_days->setSuffix(u' ' + unit);
+    m_days->setAccessibleName(L(u"Po"_s) + u' ' + QString::number(days) + u' ' + unit);
 }

@@ -123,7 +123,7 @@ void TokenGroup::retranslate()
     if (held) {
         m_status->setSymbol(u"checkmark.circle.fill"_s);
         m_status->setSymbolColor(Colors::named(u"green"_s, colors));
-        m_status->setText(L(u"Token je uložen v Keychain"_s));
+        m_status->setText(L(u"Token je uložen v klíčence"_s));
     } else {
         m_status->setSymbol(u"xmark.circle.fill"_s);
         m_status->setSymbolColor(optional ? Colors::secondary(colors)

@@ -58,6 +58,8 @@ void install(QMainWindow &window, AppCommands &commands, EditHistory &history,
     QMenu *project = bar->addMenu(u"Projekt"_s);
     QObject::connect(add(project, u"Nový projekt"_s, u"newProjectAction"_s, u"Ctrl+N"_s),
                      &QAction::triggered, &commands, &AppCommands::requestNewProject);
+    QObject::connect(add(project, u"Nová složka"_s, u"newFolderAction"_s, u"Ctrl+Shift+N"_s),
+                     &QAction::triggered, &commands, &AppCommands::requestNewFolder);
     QObject::connect(add(project, u"Obnovit"_s, u"refreshAction"_s, u"Ctrl+R"_s),
                      &QAction::triggered, &commands, &AppCommands::requestRefresh);
     QObject::connect(add(project, u"Hledat úkoly"_s, u"focusSearchAction"_s, u"Ctrl+F"_s),

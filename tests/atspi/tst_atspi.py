@@ -1,0 +1,190 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Quaylin as a screen reader meets it: over AT-SPI, every interactive control of the main
+window and of the settings sheet is found by role and name, and a sample of them is activated
+through its accessible action (never a synthesised click); each activation must change the data
+file, the preferences or what the window shows. Arguments: the quaylin binary, a scratch
+folder."""
+
+import json
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+BINARY, SCRATCH = sys.argv[1], sys.argv[2]
+DATA = os.path.join(SCRATCH, "data", "Quaylin", "store.json")
+CONFIG = os.path.join(SCRATCH, "config", "Quaylin", "Quaylin.conf")
+PROJECT, PARKED = "00000000-0000-0000-0000-00000000000B", "00000000-0000-0000-0000-00000000000E"
+CARD, OTHER, BUG = ("00000000-0000-0000-0000-00000000000D", "00000000-0000-0000-0000-000000000010",
+                    "00000000-0000-0000-0000-00000000000A")
+INTERACTIVE = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX,
+               pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT,
+               pyatspi.ROLE_ENTRY, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_SLIDER}
+failures = []
+
+
+def write_data():
+    folder = os.path.join(SCRATCH, "home", "alpha")
+    os.makedirs(folder)
+    os.makedirs(os.path.dirname(DATA))
+    card = {"id": CARD, "projectID": PROJECT, "title": "Karta", "column": "doing",
+            "sortIndex": 0, "createdAt": 0, "labelIDs": []}
+    other = dict(card, id=OTHER, title="Oprava", sortIndex=1, labelIDs=[BUG])
+    project = {"id": PROJECT, "name": "Alpha", "emoji": "🚀", "localPath": folder,
+               "status": "development", "sortIndex": 0}
+    parked = dict(project, id=PARKED, name="Beta", status="parked", sortIndex=1)
+    with open(DATA, "w", encoding="utf-8") as file:
+        json.dump({"didSeed": True, "projects": [project, parked], "folders": [],
+                   "labels": [{"id": BUG, "name": "Bug", "colorName": "red"}],
+                   "cards": [card, other]}, file)
+
+
+def stored():
+    with open(DATA, encoding="utf-8") as file:
+        return json.load(file)
+
+
+def wait(what, condition, timeout=15):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        try:
+            value = condition()
+        except Exception:  # a node gone while it was read: ask again
+            value = None
+        if value:
+            return value
+        time.sleep(0.2)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def nodes(root):
+    stack = [root]
+    while stack:
+        node = stack.pop()
+        if node is None:
+            continue
+        yield node
+        stack.extend(reversed([node.getChildAtIndex(i) for i in range(node.childCount)]))
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find(root, role, name, visible=True):
+    for node in nodes(root):
+        if node.getRole() == role and node.name == name and (not visible or showing(node)):
+            return node
+    return None
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name.lower() == "quaylin":
+            return app
+    return None
+
+
+def window(role, name=None):
+    app = application()
+    for child in app or []:
+        if child is not None and child.getRole() == role and (name is None or child.name == name) \
+                and showing(child):
+            return child
+    return None
+
+
+def act(node, *names):
+    """Runs the node's first action among `names`, as a screen reader's command would."""
+    actions = node.queryAction()
+    offered = [actions.getName(i) for i in range(actions.nActions)]
+    for name in names:
+        if name in offered:
+            actions.doAction(offered.index(name))
+            return
+    raise AssertionError(f"{node.name!r} offers {offered}, none of {names}")
+
+
+def key(symbol):
+    pyatspi.Registry.generateKeyboardEvent(symbol, None, pyatspi.KEY_SYM)
+
+
+def audit(root, where):
+    """Every interactive control that shows is named, so a screen reader can say what it is."""
+    for node in nodes(root):
+        if node.getRole() in INTERACTIVE and showing(node) and not node.name.strip():
+            failures.append(f"{where}: a {node.getRoleName()} without a name")
+
+
+def check(what, condition, timeout=10):
+    try:
+        wait(what, condition, timeout)
+    except AssertionError as error:
+        failures.append(str(error))
+
+
+def main_window():
+    frame = wait("the main window", lambda: window(pyatspi.ROLE_FRAME, "Quaylin"), 60)
+    audit(frame, "main window")
+
+    # The status filter: a closed combo box whose entry a screen reader selects.
+    tree = find(frame, pyatspi.ROLE_TREE, "Projekty")
+    rows = lambda: [n.name for n in nodes(tree) if n.getRole() == pyatspi.ROLE_TABLE_CELL]
+    # Qt names a combo box by its current entry.
+    combo = wait("the status filter", lambda: find(frame, pyatspi.ROLE_COMBO_BOX, "Vše"))
+    act(wait("the filter's entry Uloženo",
+             lambda: find(combo, pyatspi.ROLE_LIST_ITEM, "Uloženo", visible=False)), "Toggle")
+    check("the filter to leave only parked projects",
+          lambda: not any("Alpha" in r for r in rows()) and any("Beta" in r for r in rows()))
+    act(find(combo, pyatspi.ROLE_LIST_ITEM, "Vše", visible=False), "Toggle")
+    check("every project back", lambda: any("Alpha" in r for r in rows()))
+
+    # A folder from the "Projekt" menu and from the button, named through the field.
+    menu = find(frame, pyatspi.ROLE_MENU_ITEM, "Projekt") or find(frame, pyatspi.ROLE_MENU, "Projekt")
+    act(find(menu, pyatspi.ROLE_MENU_ITEM, "Nová složka", visible=False), "Press")
+    for name, opener in (("Klienti", None), ("Weby", "button")):
+        if opener:
+            act(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Nová složka"), "Press")
+        field = wait("the folder name field", lambda: find(frame, pyatspi.ROLE_TEXT, "Nová složka"))
+        field.queryEditableText().setTextContents(name)
+        key(0xFF0D)  # Return: the field has the keyboard
+        check(f"folder {name} stored", lambda: name in [f["name"] for f in stored()["folders"]])
+
+    return frame
+
+
+def settings(frame):
+    act(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Nastavení"), "Press")
+    settings = wait("the settings sheet", lambda: window(pyatspi.ROLE_DIALOG))
+    audit(settings, "settings sheet")
+    act(find(settings, pyatspi.ROLE_RADIO_BUTTON, "EN"), "Toggle", "Press")
+    check("English stored", lambda: "language=en" in open(CONFIG, encoding="utf-8").read())
+    check("the window in English",
+          lambda: find(frame, pyatspi.ROLE_PUSH_BUTTON, "Settings") is not None)
+
+
+def main():
+    write_data()
+    log = open(os.path.join(SCRATCH, "quaylin.log"), "w")
+    app = subprocess.Popen([BINARY], stdout=log, stderr=subprocess.STDOUT)
+    try:
+        settings(main_window())
+    except (AssertionError, StopIteration, AttributeError) as error:
+        failures.append(f"stopped: {error!r}")
+        for window_node in application() or []:
+            for node in nodes(window_node):  # what there was, to see what was missed
+                print(node.getRoleName(), repr(node.name), showing(node))
+    finally:
+        app.terminate()
+        app.wait(20)
+    if failures:
+        print("\n".join(failures))
+        print(open(os.path.join(SCRATCH, "quaylin.log")).read())
+        sys.exit(1)
+    print("every control named; the filter, both ways to a folder and the language segments")
+
+
+main()
