@@ -29,79 +29,57 @@ class EditHistoryTest final : public QObject {
     // One random user edit of any kind the history records.
     void randomEdit(QRandomGenerator &random)
     {
-        const auto pick = [&](const auto &list) { return list[random.bounded(int(list.size()))]; };
-        const QList<ProjectConfig> projects = model().projects();
+        const auto pick = [&](const auto &list) {
+            return list[random.bounded(int(std::size(list)))];
+        };
+        const auto maybe = [&](const auto &value) {
+            return random.bounded(3) ? std::optional(value) : std::nullopt;
+        };
         const QList<TaskCard> cards = model().cards();
         const QList<CardLabel> labels = model().labels();
         const QList<ProjectFolder> folders = model().folders();
-        const QList<KanbanColumn> columns = KanbanColumns::all();
         const QString word = u"w"_s + QString::number(random.bounded(1000));
+        const QUuid project = pick(model().projects()).id;
+        const KanbanColumn column = pick(KanbanColumns::all());
         f->clock = f->clock.addMSecs(random.bounded(3000)); // typing merges, or not
-        const int kind = random.bounded(20);
         if (labels.isEmpty())
             return model().addLabel(word, u"red"_s);
-        if (cards.isEmpty() || kind == 0)
-            return model().addCard(pick(projects).id, word, {}, pick(columns));
-        const TaskCard card = pick(cards);
-        const std::optional<QUuid> other =
-            random.bounded(3) ? std::optional(pick(cards).id) : std::nullopt;
-        TaskCard edited = card;
-        switch (kind) {
-        case 1:
-        case 2:
-            return model().moveCard(card.id, pick(columns), other);
-        case 3:
-            return model().archiveCard(card.id);
-        case 4:
-            return model().unarchiveCard(card.id);
-        case 5:
-            return model().deleteCard(card.id);
-        case 6:
-            edited.title += QChar(u'a' + random.bounded(26));
-            return model().updateCard(edited);
-        case 7:
-            edited.note = random.bounded(2) ? edited.note.chopped(qMin(1, edited.note.size()))
-                                            : edited.note + word;
-            return model().updateCard(edited);
-        case 8:
-            return model().toggleLabel(pick(labels).id, card.id);
-        case 9:
-            return model().setDueDate(random.bounded(2) ? std::optional(f->clock) : std::nullopt,
-                                      card.id);
-        case 10:
-            return model().setCoverColor(random.bounded(2) ? std::optional(word) : std::nullopt,
-                                         card.id);
-        case 11:
-            return model().setPriority(CardPriority(random.bounded(3)), card.id);
-        case 12:
-            return model().addChecklistItem(word, card.id);
-        case 13:
-        case 14:
-            if (card.checklist.isEmpty())
-                return model().addChecklistItem(u" "_s, card.id); // records nothing
-            return kind == 13 ? model().toggleChecklistItem(pick(card.checklist).id, card.id)
-                              : model().removeChecklistItem(pick(card.checklist).id, card.id);
-        case 15:
-            return random.bounded(2) ? model().addLabel(word, u"red"_s)
-                                     : model().renameLabel(pick(labels).id, word, u"blue"_s);
-        case 16:
-            return model().deleteLabel(pick(labels).id);
-        case 17: {
-            const std::optional<QUuid> folder = folders.isEmpty() || random.bounded(3) == 0
-                                                    ? std::nullopt
-                                                    : std::optional(pick(folders).id);
-            const QUuid project = pick(projects).id;
-            return random.bounded(2) ? model().moveProject(project, folder)
-                                     : model().reorderProject(project, pick(projects).id, folder);
-        }
-        case 18:
+        if (folders.isEmpty())
             return model().addFolder(word);
-        default:
-            if (folders.isEmpty())
-                return model().addFolder(word);
-            return random.bounded(2) ? model().renameFolder(pick(folders).id, word)
-                                     : model().deleteFolder(pick(folders).id);
-        }
+        if (cards.isEmpty())
+            return model().addCard(project, word, {}, column);
+        TaskCard card = pick(cards);
+        const QUuid item = card.checklist.isEmpty() ? QUuid() : pick(card.checklist).id;
+        const QUuid label = pick(labels).id;
+        const QUuid folder = pick(folders).id;
+        const std::function<void()> edits[] = {
+            [&] { model().addCard(project, word, {}, column); },
+            [&] { model().moveCard(card.id, column, maybe(pick(cards).id)); },
+            [&] { model().archiveCard(card.id); },
+            [&] { model().unarchiveCard(card.id); },
+            [&] { model().deleteCard(card.id); },
+            [&] { card.title += word.back(), model().updateCard(card); },
+            [&] {
+                card.note = maybe(QString(card.note + word)).value_or(u""_s),
+                model().updateCard(card);
+            },
+            [&] { model().toggleLabel(label, card.id); },
+            [&] { model().setDueDate(maybe(f->clock), card.id); },
+            [&] { model().setCoverColor(maybe(word), card.id); },
+            [&] { model().setPriority(maybe(CardPriority(random.bounded(3))), card.id); },
+            [&] { model().addChecklistItem(word, card.id); },
+            [&] { model().toggleChecklistItem(item, card.id); },
+            [&] { model().removeChecklistItem(item, card.id); },
+            [&] { model().addLabel(word, u"red"_s); },
+            [&] { model().renameLabel(label, word, pick(labels).colorName); },
+            [&] { model().deleteLabel(label); },
+            [&] { model().moveProject(project, maybe(folder)); },
+            [&] { model().reorderProject(project, pick(model().projects()).id, maybe(folder)); },
+            [&] { model().addFolder(word); },
+            [&] { model().renameFolder(folder, word); },
+            [&] { model().deleteFolder(folder); },
+        };
+        pick(edits)();
     }
 
 private Q_SLOTS:
@@ -116,8 +94,7 @@ private Q_SLOTS:
 
     // Random edits of every kind. Undoing them all passes the documents in between in reverse
     // order down to the first one (or the oldest the history keeps), exactly; redoing them all
-    // passes them forwards again. Then
-    // part of it is undone and the next round edits on from there.
+    // passes them forwards again. Then part is undone, and the next round edits on from there.
     void undoAndRedoRestoreEveryDocument()
     {
         const quint32 seed = qEnvironmentVariableIsSet("QUAYLIN_SEED")
@@ -156,28 +133,20 @@ private Q_SLOTS:
         QCOMPARE(f->open().cards(), cards); // and every step was saved
     }
 
+    // Typing into one field is one step until a pause (the card sheet's test: per field).
     void typingUndoesAsOneStepUntilAPause()
     {
         model().addCard(model().projects()[0].id, u"T"_s, {}, KanbanColumn::Idea);
         TaskCard card = model().cards().last();
-        for (const QString &title : {u"Ti"_s, u"Tit"_s, u"Titl"_s}) {
-            f->clock = f->clock.addMSecs(900);
-            card.title = title;
+        for (const int pause : {900, 900, 900, 5000}) {
+            f->clock = f->clock.addMSecs(pause);
+            card.title += u'x';
             model().updateCard(card);
         }
-        f->clock = f->clock.addSecs(5);
-        card.title = u"Title"_s;
-        model().updateCard(card);
-        card.note = u"n"_s; // another field: a step of its own
-        model().updateCard(card);
-        QCOMPARE(history().undoAction(), EditAction::EditNote);
         history().undo();
-        history().undo();
-        QCOMPARE(model().cards().last().title, u"Titl"_s);
-        QCOMPARE(history().undoAction(), EditAction::EditTitle);
+        QCOMPARE(model().cards().last().title, u"Txxx"_s);
         history().undo();
         QCOMPARE(model().cards().last().title, u"T"_s);
-        QCOMPARE(history().undoAction(), EditAction::AddCard);
     }
 
     // Changes the history did not record (a timer, a refresh, a removed project) stay.
@@ -203,8 +172,6 @@ private Q_SLOTS:
         model().removeProject(*model().project(project));
         history().undo();
         QVERIFY(!model().card(id)); // its project is gone
-
-        history().undo();
         QVERIFY(history().canUndo());
         model().restore(StoreData::defaultDocument());
         QVERIFY(!history().canUndo() && !history().canRedo());

@@ -9,6 +9,7 @@
 #include "ui/components/iconbutton.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -97,6 +98,15 @@ void TestCardSheet::textsAreWrittenAsTyped()
     QTest::keyClicks(note, u"c"_s);
     QCOMPARE(current().note, u"ab\nc"_s);
     QCOMPARE(note->accessibleName(), u"Popis"_s);
+
+    // Undo in the sheet takes back one field's typing at a time, and the fields show it.
+    auto *undo = sheet->findChild<QAction *>(u"undoAction"_s);
+    QCOMPARE(undo->text(), u"Zpět: Upravit popis karty"_s);
+    undo->trigger();
+    QCOMPARE(note->toPlainText(), QString());
+    undo->trigger();
+    QCOMPARE(title->text(), u"Karta"_s);
+    QCOMPARE(sheet->windowTitle(), u"Karta"_s);
 }
 
 void TestCardSheet::pickersWriteTheCard()
@@ -242,6 +252,8 @@ void TestCardSheet::deletedCardLeavesOnlyTheText()
     QVERIFY(!find<QLineEdit>(sheet, u"cardTitleField"_s)->isVisible());
     QVERIFY(!sheet->findChild<TimerRow *>()->isTicking());
     QCOMPARE(f->model().card(other)->title, u"jiná"_s);
+    f->model().history().undo();
+    QVERIFY(!sheet->showsDeletedCard());
 
     CardDetailSheet *missing = open(QUuid::createUuid());
     QVERIFY(missing->showsDeletedCard());
