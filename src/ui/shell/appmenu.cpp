@@ -2,6 +2,7 @@
 #include "ui/shell/appmenu.h"
 
 #include "ui/desktop/appcommands.h"
+#include "ui/shell/applicationshortcuts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -54,12 +55,12 @@ void install(QMainWindow &window, AppCommands &commands, const Actions &actions)
     QObject::connect(quit, &QAction::triggered, &window, actions.quit);
 
     QMenu *project = bar->addMenu(u"Projekt"_s);
-    QObject::connect(add(project, u"Nový projekt"_s, u"newProjectAction"_s, u"Ctrl+N"_s),
-                     &QAction::triggered, &commands, &AppCommands::requestNewProject);
-    QObject::connect(add(project, u"Obnovit"_s, u"refreshAction"_s, u"Ctrl+R"_s),
-                     &QAction::triggered, &commands, &AppCommands::requestRefresh);
-    QObject::connect(add(project, u"Hledat úkoly"_s, u"focusSearchAction"_s, u"Ctrl+F"_s),
-                     &QAction::triggered, &commands, &AppCommands::requestFocusSearch);
+    QAction *newProject = add(project, u"Nový projekt"_s, u"newProjectAction"_s, u"Ctrl+N"_s);
+    QObject::connect(newProject, &QAction::triggered, &commands, &AppCommands::requestNewProject);
+    QAction *refresh = add(project, u"Obnovit"_s, u"refreshAction"_s, u"Ctrl+R"_s);
+    QObject::connect(refresh, &QAction::triggered, &commands, &AppCommands::requestRefresh);
+    QAction *search = add(project, u"Hledat úkoly"_s, u"focusSearchAction"_s, u"Ctrl+F"_s);
+    QObject::connect(search, &QAction::triggered, &commands, &AppCommands::requestFocusSearch);
 
     QMenu *edit = bar->addMenu(u"Úpravy"_s);
     const struct {
@@ -82,12 +83,17 @@ void install(QMainWindow &window, AppCommands &commands, const Actions &actions)
     }
 
     QMenu *windowMenu = bar->addMenu(u"Okno"_s);
-    QObject::connect(add(windowMenu, u"Zavřít"_s, u"closeWindowAction"_s, u"Ctrl+W"_s),
-                     &QAction::triggered, &window, &QWidget::close);
+    QAction *close = add(windowMenu, u"Zavřít"_s, u"closeWindowAction"_s, u"Ctrl+W"_s);
+    // The window with the keyboard: a sheet over the main window closes alone.
+    QObject::connect(close, &QAction::triggered, &window, [&window] {
+        QWidget *active = QApplication::activeWindow();
+        (active ? active : &window)->close();
+    });
     QObject::connect(add(windowMenu, u"Minimalizovat"_s, u"minimizeAction"_s, u"Ctrl+M"_s),
                      &QAction::triggered, &window, &QWidget::showMinimized);
 
     window.setMenuBar(bar);
+    new ApplicationShortcuts({quit, newProject, refresh, search, close}, &window);
 }
 
 } // namespace AppMenu

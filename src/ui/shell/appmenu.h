@@ -16,7 +16,9 @@ struct Actions {
 };
 
 // Replaces `window`'s menu bar. "Projekt" raises `commands`; "Úpravy" acts on the widget
-// with the keyboard; "Okno" closes (hides) or minimises `window`.
+// with the keyboard; "Okno" closes (hides) the window with the keyboard, or minimises `window`.
+// Quit, the "Projekt" items and close answer their shortcuts in every window of the
+// application.
 void install(QMainWindow &window, AppCommands &commands, const Actions &actions);
 
 } // namespace AppMenu
