@@ -23,7 +23,8 @@ int main(int argc, char *argv[])
         &MainFigures::overviewShow,   &MainFigures::runtimeChange,    &MainFigures::languageSwitch,
         &MainFigures::editMainThread, &MainFigures::refreshStalls,    &BoardFigures::boardOpen,
         &BoardFigures::cardChange,    &BoardFigures::searchKeystroke, &BoardFigures::drop,
-        &BoardFigures::sheetOpen,     &BoardFigures::archiveOpen,
+        &BoardFigures::sheetOpen,     &BoardFigures::archiveOpen,     &CardFigures::bigChecklist,
+        &CardFigures::bigNote,        &CardFigures::sheetCycles,
     };
     QJsonObject figures;
     for (UiMeasurement measure : measurements) {

@@ -134,3 +134,12 @@ QList<UiFigure> sheetOpen(UiBench &bench);
 QList<UiFigure> archiveOpen(UiBench &bench);
 
 } // namespace BoardFigures
+
+// The card sheet with big cards, and the memory sheets leave behind (cardfigures.cpp).
+namespace CardFigures {
+
+QList<UiFigure> bigChecklist(UiBench &bench);
+QList<UiFigure> bigNote(UiBench &bench);
+QList<UiFigure> sheetCycles(UiBench &bench);
+
+} // namespace CardFigures

@@ -24,6 +24,24 @@ AppModel::AppModel(AppEnvironment environment, QObject *parent)
     adopt(opened.document);
     if (opened.needsSave)
         persist();
+    connect(m_dataFile.get(), &DataFile::changedOnDisk, this, &AppModel::reloadDataFile);
+}
+
+void AppModel::reloadDataFile()
+{
+    // Taken before reading: a change made meanwhile is noticed as one more.
+    const FileStamp stamp = FileStamp::of(m_dataFile->path());
+    const StartDocument::Opened opened =
+        StartDocument::open(m_env.store, now(), m_env.loginName, m_env.homeDir);
+    if (!opened.onDisk) {
+        m_dataFile->saveOverOtherVersion();
+        return;
+    }
+    m_dataFile->setOnDisk(*opened.onDisk, stamp);
+    adopt(opened.document);
+    if (opened.needsSave)
+        persist();
+    m_refreshes.requestRefresh();
 }
 
 AppModel::~AppModel() = default;

@@ -117,6 +117,9 @@ Q_SIGNALS:
 
 private:
     void adopt(const StoreData &document);
+    // Another program changed the data file: its document replaces ours, as at start (an
+    // unreadable one is kept aside and ours saved instead).
+    void reloadDataFile();
     // The persisted document as the data file gets it.
     StoreData snapshot() const;
     EditHistory::Target historyTarget();

@@ -23,7 +23,7 @@ struct Opened {
 // Reads the data file and prepares it: the default document when the file is missing or
 // unreadable, the seed projects on a first run (beside any projects already there), the
 // default labels for an empty list, duplicate project indices renumbered. Writes nothing: an
-// unreadable file stays where it is (Store::setAsideUnreadable moves it).
+// unreadable file stays where it is (Store::setAside moves it).
 Opened open(const Store &store, const QDateTime &now, const QString &loginName,
             const QString &homeDir);
 

@@ -111,6 +111,16 @@ constexpr Pair pairs[] = {
     {u"Zkontroluj volné místo na disku a oprávnění ke složce.", u"Check the free disk space and the folder's permissions."},
     {u"Datový soubor se nepodařilo přečíst", u"The data file couldn't be read"},
     {u"Quaylin začal s prázdnými daty. Původní soubor je uschovaný v:", u"Quaylin started with empty data. The original file was kept at:"},
+    // The data file changed by another program, quitting with unsaved changes
+    {u"Datový soubor změnil jiný program", u"Another program changed the data file"},
+    {u"Tvoje změny jsou uložené. Verze jiného programu je uschovaná v:", u"Your changes were saved. The other program's version was kept at:"},
+    {u"Ulož kopii jinam, nebo ukonči Quaylin bez uložení změn.", u"Save a copy elsewhere, or quit Quaylin without saving the changes."},
+    {u"Uložit kopii…", u"Save a Copy…"},
+    {u"Ukončit bez uložení", u"Quit Without Saving"},
+    {u"Kopii se nepodařilo uložit", u"The copy couldn't be saved"},
+    {u"Neuložené změny z minulého běhu", u"Unsaved changes from the last run"},
+    {u"Quaylin je nemohl uložit, když končil. Kopie je v:", u"Quaylin couldn't save them when it ended. A copy is at:"},
+    {u"Obnovit změny", u"Restore Changes"},
     // Project detail: header, deploy history, commits and commit suggestion
     {u"Web", u"Website"},
     {u"Terminál", u"Terminal"},

@@ -5,6 +5,7 @@ SaveWorker::SaveWorker(Store store, std::optional<StoreData> onDisk, QObject *pa
     : QObject(parent)
     , m_store(std::move(store))
     , m_written(std::move(onDisk))
+    , m_known(FileStamp::of(m_store.filePath()))
     , m_thread([this] { run(); })
 {
 }
@@ -58,24 +59,61 @@ void SaveWorker::run()
     }
 }
 
+FileStamp SaveWorker::knownStamp() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_known;
+}
+
+void SaveWorker::setOnDisk(std::optional<StoreData> document, const FileStamp &stamp)
+{
+    const std::lock_guard lock(m_mutex);
+    m_written = std::move(document);
+    m_known = stamp;
+}
+
 FileResult SaveWorker::write(const StoreData &snapshot)
 {
     // Lists that were copied from the same lists compare in constant time.
     if (m_written == snapshot)
         return {};
+    const QString path = m_store.filePath();
+    const FileStamp found = FileStamp::of(path);
+    if (found.exists && found != knownStamp()) {
+        // Written by someone else since we last looked: theirs is kept beside ours.
+        const QString kept =
+            m_store.setAside(Store::AsideReason::ChangedElsewhere, QDateTime::currentDateTime());
+        if (kept.isEmpty())
+            return FileResult::failure(
+                QStringLiteral("cannot keep aside the version of %1 another program wrote; "
+                               "nothing is saved")
+                    .arg(path));
+        const std::lock_guard lock(m_mutex);
+        m_unreportedKept = kept;
+    }
     FileResult result = m_store.save(snapshot, &m_cardCache);
-    if (result.ok())
+    const FileStamp written = FileStamp::of(path);
+    const std::lock_guard lock(m_mutex);
+    if (result.ok()) {
         m_written = snapshot;
+        m_known = written;
+    } else if (found != m_known) {
+        m_known = written; // theirs is aside (or was gone): what is there now is no one's
+    }
     return result;
 }
 
 void SaveWorker::report()
 {
     std::optional<FileResult> result;
+    std::optional<QString> kept;
     {
         const std::lock_guard lock(m_mutex);
         result = std::exchange(m_unreported, std::nullopt);
+        kept = std::exchange(m_unreportedKept, std::nullopt);
     }
+    if (kept)
+        Q_EMIT otherVersionKept(*kept);
     if (result)
         Q_EMIT finished(*result);
 }

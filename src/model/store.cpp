@@ -139,13 +139,14 @@ Store::Loaded Store::readDocument(const QString &path, const QDateTime &now, qin
     return std::move(std::get<StoreData>(decoded));
 }
 
-QString Store::setAsideUnreadable(const QDateTime &now) const
+QString Store::setAside(AsideReason reason, const QDateTime &now) const
 {
     const QString source = filePath();
     if (!pathTaken(source))
         return {};
-    const QString stem =
-        source + ".unreadable-"_L1 + now.toLocalTime().toString(u"yyyyMMdd-HHmmss");
+    const QLatin1StringView kind =
+        reason == AsideReason::Unreadable ? ".unreadable-"_L1 : ".changed-elsewhere-"_L1;
+    const QString stem = source + kind + now.toLocalTime().toString(u"yyyyMMdd-HHmmss");
     // Two failures within one second must not overwrite the first one set aside. QFile::rename
     // itself refuses an existing target, so a name taken meanwhile is skipped too.
     for (int attempt = 1; attempt <= 1000; ++attempt) {

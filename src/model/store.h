@@ -44,9 +44,12 @@ public:
     static Loaded readDocument(const QString &path, const QDateTime &now,
                                qint64 maxBytes = maxDocumentBytes);
 
-    // Renames an unreadable data file to "store.json.unreadable-<yyyyMMdd-HHmmss>" so the
-    // first save cannot overwrite it. Returns the new path, or an empty string on failure.
-    QString setAsideUnreadable(const QDateTime &now) const;
+    // Why the data file is moved aside, naming the copy: "store.json.unreadable-<stamp>" or
+    // "store.json.changed-elsewhere-<stamp>" (yyyyMMdd-HHmmss).
+    enum class AsideReason { Unreadable, ChangedElsewhere };
+    // Renames the data file to its name for `reason` so no save can overwrite it. Returns the
+    // new path, or an empty string when there is no file or the rename failed.
+    QString setAside(AsideReason reason, const QDateTime &now) const;
 
     // Writes the data file (creating the folder). A cache, when given, spares rebuilding the
     // cards that have not changed since its last use.

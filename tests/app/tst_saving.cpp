@@ -122,6 +122,56 @@ private Q_SLOTS:
         }
         QVERIFY(onDisk > 0);
     }
+    void dataFileChangedElsewhereIsNeverOverwritten()
+    {
+        ModelFixture f;
+        const ProjectConfig ours = makeProject(u"Ours"_s, 1);
+        writeDocument(f.dataFile(), {ours});
+        AppModel &model = f.open();
+        DataFile &file = model.dataFile();
+        QSignalSpy kept(&file, &DataFile::otherVersionKept);
+        QSignalSpy reloaded(&file, &DataFile::changedOnDisk);
+        const auto onDisk = [&] {
+            return std::get<StoreData>(RecordJson::decodeDocument(readFile(f.dataFile()), f.clock));
+        };
+
+        // Our own saves are no news.
+        model.addFolder(u"Web"_s);
+        file.waitForPendingSaves();
+        QTest::qWait(600);
+        QCOMPARE(reloaded.count(), 0);
+
+        // Replaced while all of ours is on disk: read again, as at start.
+        const ProjectConfig theirs = makeProject(u"Theirs"_s, 1);
+        const QByteArray restored = writeDocument(f.dataFile() + u".new"_s, {theirs});
+        QVERIFY(QFile::remove(f.dataFile()) &&
+                QFile::rename(f.dataFile() + u".new"_s, f.dataFile()));
+        QTRY_COMPARE(model.projects(), QList<ProjectConfig>{theirs});
+        QVERIFY(model.folders().isEmpty());
+        QCOMPARE(kept.count(), 0);
+        QCOMPARE(readFile(f.dataFile()), restored); // nothing to write back
+
+        // Written in place just before our next save: theirs is kept beside ours.
+        const QByteArray edited = writeDocument(f.dataFile(), {theirs, makeProject(u"Edit"_s, 2)});
+        model.addFolder(u"Apps"_s);
+        file.waitForPendingSaves();
+        QCOMPARE(kept.count(), 1);
+        QVERIFY(file.keptOtherVersionPath().startsWith(f.dataFile() + u".changed-elsewhere-"_s));
+        QCOMPARE(readFile(file.keptOtherVersionPath()), edited);
+        QCOMPARE(onDisk().folders, model.folders());
+        QTest::qWait(600); // the notice of that write finds ours on disk
+        QCOMPARE(model.projects(), QList<ProjectConfig>{theirs});
+
+        // Unreadable or removed: kept aside (or gone), and ours written again.
+        QVERIFY(writeFile(f.dataFile(), "{ half a docu"));
+        QTRY_COMPARE(kept.count(), 2);
+        QCOMPARE(readFile(file.keptOtherVersionPath()), "{ half a docu"_ba);
+        QTRY_COMPARE(onDisk().folders, model.folders());
+        QVERIFY(QFile::remove(f.dataFile()));
+        QTRY_VERIFY(QFile::exists(f.dataFile()));
+        QCOMPARE(onDisk().projects, model.projects());
+        QCOMPARE(kept.count(), 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(SavingTest)

@@ -152,11 +152,12 @@ private slots:
         QVERIFY(std::holds_alternative<Store::Unreadable>(store.load(now)));
         QCOMPARE(readFile(store.filePath()), "first \xff"_ba);
 
-        const QString first = store.setAsideUnreadable(now);
+        const QString first = store.setAside(Store::AsideReason::Unreadable, now);
         QCOMPARE(first, store.filePath() + u".unreadable-"_s +
                             now.toLocalTime().toString(u"yyyyMMdd-HHmmss"));
         QVERIFY(writeFile(store.filePath(), "second"));
-        const QString second = store.setAsideUnreadable(now); // same second: a new name
+        const QString second =
+            store.setAside(Store::AsideReason::Unreadable, now); // same second: a new name
         QCOMPARE(readFile(first), "first \xff"_ba);
         QCOMPARE(readFile(second), "second"_ba);
         QVERIFY(!QFile::exists(store.filePath()));

@@ -3,6 +3,7 @@
 // over a model with a loopback deployment service. Run again on X11 and on Wayland, with a
 // fake panel on a private session bus, for the tray item that StatusNotifierItem hosts show.
 #include "app/modelfixture.h"
+#include "app/unsavedcopies.h"
 #include "support/fakedeployservice.h"
 #include "support/fakedesktop.h"
 #include "support/fakehotkeybackend.h"
@@ -16,6 +17,7 @@
 #include "ui/desktop/globalhotkeymanager.h"
 #include "ui/editor/projecteditor.h"
 #include "ui/main/mainview.h"
+#include "ui/settings/settingssheet.h"
 #include "ui/shell/desktopapplication.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/menubarview.h"
@@ -35,6 +37,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -238,6 +242,8 @@ private Q_SLOTS:
     void mainWindowOpensCentredAndRemembersItsFrame();
     void menuStaysCzechAndReachesCommandsAndTheFocusedField();
     void hotKeyTogglesTheMainWindow();
+    void shortcutsAnswerInEverySheet();
+    void quittingNeverDropsUnsavedChangesSilently();
     void everyControlIsNamedForScreenReaders();
     void trayItemServesStatusNotifierHosts();
 };
@@ -568,6 +574,90 @@ void ShellTest::menuStaysCzechAndReachesCommandsAndTheFocusedField()
     QTRY_VERIFY(window->isShown());
     window->findChild<QAction *>(u"closeWindowAction"_s)->trigger();
     QVERIFY(!window->isVisible());
+}
+
+void ShellTest::shortcutsAnswerInEverySheet()
+{
+    Shell shell;
+    shell.open();
+    shell.app->showMainWindow();
+    MainWindow *window = shell.app->mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *sheet = new SettingsSheet(shell.app->ui(), window);
+    sheet->open();
+    sheet->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), sheet);
+
+    AppCommands &commands = shell.desktop.commands;
+    QSignalSpy refresh(&commands, &AppCommands::refreshRequested);
+    QSignalSpy search(&commands, &AppCommands::focusSearchRequested);
+    QSignalSpy quit(window, &MainWindow::quitRequested);
+    QTest::keyClick(sheet, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(sheet, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(sheet, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(refresh.count(), 1);
+    QCOMPARE(search.count(), 1);
+    QCOMPARE(quit.count(), 1);
+    // Ctrl+W closes the sheet, not the window under it.
+    const QPointer<SettingsSheet> closing(sheet);
+    QTest::keyClick(sheet, Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!closing);
+    QVERIFY(window->isVisible());
+}
+
+void ShellTest::quittingNeverDropsUnsavedChangesSilently()
+{
+    Shell shell;
+    shell.open();
+    AppModel &model = shell.model();
+    QSignalSpy quitting(shell.app.get(), &DesktopApplication::quitting);
+    // Saves fail: a file stands where the data folder was (root may write anywhere).
+    const QString dir = shell.env.dataDir(), moved = dir + u".moved"_s;
+    QVERIFY(QDir().rename(dir, moved) && writeFile(dir, "in the way"));
+    model.addFolder(u"Neuložená"_s);
+    model.dataFile().waitForPendingSaves();
+    QVERIFY(model.dataFile().saveError());
+
+    // Quitting asks; staying keeps everything.
+    const auto box = [] {
+        QMessageBox *found = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == u"unsavedQuitBox" && widget->isVisible())
+                found = qobject_cast<QMessageBox *>(widget);
+        }
+        return found;
+    };
+    shell.app->quit();
+    QTRY_VERIFY(box());
+    box()->findChild<QPushButton *>(u"cancelQuitButton"_s)->click();
+    QTRY_VERIFY(!box());
+    QCOMPARE(quitting.count(), 0);
+    // A copy saved elsewhere, then the end.
+    shell.app->quit();
+    QTRY_VERIFY(box());
+    box()->findChild<QPushButton *>(u"saveCopyButton"_s)->click();
+    QTRY_VERIFY(shell.desktop.files.pending);
+    const QString copy = shell.env.root() + u"/copy.json"_s;
+    shell.desktop.files.choose(copy);
+    QCOMPARE(quitting.count(), 1);
+    const auto saved = RecordJson::decodeDocument(readFile(copy), model.now());
+    QCOMPARE(std::get<StoreData>(saved).folders, model.folders());
+
+    // SIGTERM cannot ask: a copy goes to the cache folder, and the next start offers it.
+    shell.app->terminate();
+    QCOMPARE(quitting.count(), 2);
+    QCOMPARE(UnsavedCopies::found().size(), 1);
+    QVERIFY(QFile::remove(dir) && QDir().rename(moved, dir));
+    shell.app.reset();
+    shell.open();
+    QVERIFY(shell.model().folders().isEmpty());
+    shell.app->showMainWindow();
+    auto *banner = shell.app->mainWindow()->findChild<QWidget *>(u"unsavedCopyBanner"_s);
+    QTRY_VERIFY(banner->isVisible());
+    banner->findChild<QPushButton *>(u"restoreUnsavedCopyButton"_s)->click();
+    QCOMPARE(shell.model().folders().size(), 1);
+    QVERIFY(!banner->isVisible());
+    QVERIFY(UnsavedCopies::found().isEmpty());
 }
 
 void ShellTest::hotKeyTogglesTheMainWindow()

@@ -10,10 +10,11 @@
 #include "ui/card/labelpicker.h"
 #include "ui/card/notefield.h"
 #include "ui/card/prioritypicker.h"
-#include "ui/card/sheetbuttons.h"
 #include "ui/card/timerrow.h"
 #include "ui/components/elidedlabel.h"
+#include "ui/components/prominentbutton.h"
 #include "ui/components/sheet.h"
+#include "ui/components/tintedbutton.h"
 #include "ui/components/typography.h"
 #include "ui/components/undoactions.h"
 #include "ui/desktop/uicontext.h"
@@ -167,14 +168,12 @@ QWidget *CardDetailSheet::buildFooter()
     m_archive = new QPushButton;
     m_archive->setObjectName(u"archiveCardButton"_s);
     m_archive->setAutoDefault(false);
-    m_delete = new QPushButton;
+    m_delete = new TintedButton(TintedButton::Tint::Red);
     m_delete->setObjectName(u"deleteCardButton"_s);
     m_delete->setAutoDefault(false);
-    SheetButtons::makeDestructive(m_delete);
-    m_done = new QPushButton;
+    m_done = new ProminentButton;
     m_done->setObjectName(u"cardDoneButton"_s);
     m_done->setDefault(true);
-    SheetButtons::makeProminent(m_done);
 
     auto *layout = new QHBoxLayout(footer);
     layout->setContentsMargins(14, 14, 14, 14);

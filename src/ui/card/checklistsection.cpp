@@ -2,9 +2,9 @@
 #include "ui/card/checklistsection.h"
 
 #include "i18n/localization.h"
-#include "ui/card/checklistrow.h"
+#include "ui/card/checklistlist.h"
+#include "ui/card/checklistmodel.h"
 #include "ui/components/colors.h"
-#include "ui/components/taborder.h"
 #include "ui/components/typography.h"
 
 #include <QEvent>
@@ -23,7 +23,8 @@ ChecklistSection::ChecklistSection(QWidget *parent)
     , m_heading(new QLabel(this))
     , m_count(new QLabel(this))
     , m_progress(new QProgressBar(this))
-    , m_rows(new QVBoxLayout)
+    , m_model(new ChecklistModel(this))
+    , m_list(new ChecklistList(*m_model, this))
     , m_newItem(new QLineEdit(this))
     , m_add(new QPushButton(this))
 {
@@ -39,7 +40,7 @@ ChecklistSection::ChecklistSection(QWidget *parent)
     m_add->setObjectName(u"addChecklistItemButton"_s);
     m_add->setAutoDefault(false);
     m_add->setEnabled(false);
-    m_rows->setSpacing(0);
+    m_list->hide();
 
     auto *header = new QHBoxLayout;
     header->addWidget(m_heading);
@@ -54,9 +55,11 @@ ChecklistSection::ChecklistSection(QWidget *parent)
     layout->setSpacing(8);
     layout->addLayout(header);
     layout->addWidget(m_progress);
-    layout->addLayout(m_rows);
+    layout->addWidget(m_list);
     layout->addLayout(addRow);
 
+    connect(m_list, &ChecklistList::toggleRequested, this, &ChecklistSection::toggleRequested);
+    connect(m_list, &ChecklistList::removeRequested, this, &ChecklistSection::removeRequested);
     connect(m_add, &QPushButton::clicked, this, &ChecklistSection::submit);
     connect(m_newItem, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_add->setEnabled(!text.trimmed().isEmpty()); });
@@ -84,8 +87,6 @@ void ChecklistSection::submit()
     Q_EMIT addRequested(text);
 }
 
-// Rows follow the entries by id: same ids update in place (focus stays on the circle just
-// clicked), anything else rebuilds them.
 void ChecklistSection::setItems(const QList<ChecklistItem> &items)
 {
     int done = 0;
@@ -97,35 +98,8 @@ void ChecklistSection::setItems(const QList<ChecklistItem> &items)
     m_progress->setVisible(total > 0);
     m_progress->setRange(0, qMax(1, total));
     m_progress->setValue(done);
-
-    bool sameIds = items.size() == m_rowWidgets.size();
-    for (qsizetype i = 0; sameIds && i < items.size(); ++i)
-        sameIds = m_rowWidgets[i]->itemID() == items[i].id;
-    if (sameIds) {
-        for (qsizetype i = 0; i < items.size(); ++i)
-            m_rowWidgets[i]->setItem(items[i]);
-        return;
-    }
-    // Later: the remove click is still being delivered to its row.
-    for (ChecklistRow *row : std::as_const(m_rowWidgets)) {
-        row->hide();
-        row->deleteLater();
-    }
-    m_rowWidgets.clear();
-    while (QLayoutItem *item = m_rows->takeAt(0))
-        delete item;
-    for (const ChecklistItem &item : items) {
-        auto *row = new ChecklistRow(item, this);
-        connect(row, &ChecklistRow::toggleRequested, this, &ChecklistSection::toggleRequested);
-        connect(row, &ChecklistRow::removeRequested, this, &ChecklistSection::removeRequested);
-        m_rows->addWidget(row);
-        m_rowWidgets.append(row);
-    }
-    // New rows join the Tab order where they stand, not after the sheet's footer.
-    QList<QWidget *> controls;
-    for (ChecklistRow *row : std::as_const(m_rowWidgets))
-        controls += row->controls();
-    TabOrder::insertAt(m_heading, controls);
+    m_model->setItems(items);
+    m_list->setVisible(total > 0);
 }
 
 void ChecklistSection::retranslate()
@@ -134,6 +108,8 @@ void ChecklistSection::retranslate()
     m_newItem->setPlaceholderText(L(u"Přidat položku…"_s));
     m_newItem->setAccessibleName(L(u"Přidat položku…"_s));
     m_add->setText(L(u"Přidat"_s));
+    m_list->setAccessibleName(L(u"Checklist"_s));
+    m_list->setRemoveHelp(L(u"Odebrat"_s));
 }
 
 void ChecklistSection::updateProgressColor()

@@ -3,18 +3,17 @@
 
 #include "model/checklistitem.h"
 
-#include <QList>
 #include <QWidget>
 
-class ChecklistRow;
+class ChecklistList;
+class ChecklistModel;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QVBoxLayout;
 
-// The card's checklist: heading with done / total, a green progress bar, one row per entry and
-// a field that adds one (Return or the button; the field empties even when the text was blank).
+// The card's checklist: heading with done / total, a green progress bar, the entries and a field
+// that adds one (Return or the button; the field empties even when the text was blank).
 class ChecklistSection final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChecklistSection)
@@ -23,6 +22,7 @@ public:
     explicit ChecklistSection(QWidget *parent = nullptr);
 
     QLineEdit *newItemField() const { return m_newItem; }
+    ChecklistList *list() const { return m_list; }
     void setItems(const QList<ChecklistItem> &items);
 
 Q_SIGNALS:
@@ -42,8 +42,8 @@ private:
     QLabel *m_heading;
     QLabel *m_count;
     QProgressBar *m_progress;
-    QVBoxLayout *m_rows;
-    QList<ChecklistRow *> m_rowWidgets;
+    ChecklistModel *m_model;
+    ChecklistList *m_list;
     QLineEdit *m_newItem;
     QPushButton *m_add;
 };

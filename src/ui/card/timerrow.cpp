@@ -4,6 +4,7 @@
 #include "i18n/localization.h"
 #include "ui/components/colors.h"
 #include "ui/components/symbols.h"
+#include "ui/components/tintedbutton.h"
 #include "ui/components/typography.h"
 
 #include <QEvent>
@@ -18,7 +19,7 @@ TimerRow::TimerRow(std::function<QDateTime()> now, QWidget *parent)
     , m_now(std::move(now))
     , m_heading(new QLabel(this))
     , m_time(new QLabel(this))
-    , m_button(new QPushButton(this))
+    , m_button(new TintedButton(TintedButton::Tint::Accent, this))
 {
     m_heading->setFont(Typography::font(12, QFont::DemiBold));
     m_time->setObjectName(u"timerText"_s);
@@ -76,12 +77,10 @@ void TimerRow::retranslate()
     m_heading->setText(L(u"Časomíra"_s));
     m_time->setAccessibleName(L(u"Časomíra"_s));
     const bool running = m_card.isTimerRunning();
-    const QColor tint = running ? Colors::named(u"red"_s, palette()) : Colors::accent(palette());
+    m_button->setTint(running ? TintedButton::Tint::Red : TintedButton::Tint::Accent);
     m_button->setText(running ? L(u"Zastavit"_s) : L(u"Spustit"_s));
-    m_button->setIcon(Symbols::icon(running ? u"stop.fill"_s : u"play.fill"_s, tint));
-    QPalette colors = m_button->palette();
-    colors.setColor(QPalette::ButtonText, tint);
-    m_button->setPalette(colors);
+    m_button->setIcon(
+        Symbols::icon(running ? u"stop.fill"_s : u"play.fill"_s, m_button->tintColor()));
 }
 
 void TimerRow::updateTicking()

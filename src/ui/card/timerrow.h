@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/taskcard.h"
+#include "ui/components/tintedbutton.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -44,6 +45,6 @@ private:
     TaskCard m_card;
     QLabel *m_heading;
     QLabel *m_time;
-    QPushButton *m_button;
+    TintedButton *m_button;
     QTimer m_tick;
 };

@@ -2,8 +2,8 @@
 #include "ui/detail/commitsuggestionsheet.h"
 
 #include "i18n/localization.h"
-#include "ui/card/sheetbuttons.h"
 #include "ui/components/colors.h"
+#include "ui/components/prominentbutton.h"
 #include "ui/components/sheet.h"
 #include "ui/components/symbollabel.h"
 #include "ui/components/symbols.h"
@@ -27,7 +27,7 @@ CommitSuggestionSheet::CommitSuggestionSheet(UiContext &context, QWidget *parent
     , m_heading(new SymbolLabel(u"checkmark.seal.fill"_s, {}, this))
     , m_explanation(new QLabel(this))
     , m_message(new QLineEdit(this))
-    , m_copy(new QPushButton(this))
+    , m_copy(new ProminentButton({}, this))
     , m_close(new QPushButton(this))
 {
     Sheet::setUp(*this, u"commitSuggestionSheet"_s);
@@ -44,7 +44,6 @@ CommitSuggestionSheet::CommitSuggestionSheet(UiContext &context, QWidget *parent
     m_message->setFont(Typography::monospace(12.5));
     m_copy->setObjectName(u"copyCommitMessageButton"_s);
     m_copy->setDefault(true);
-    SheetButtons::makeProminent(m_copy);
     m_close->setObjectName(u"closeCommitSuggestionButton"_s);
     m_close->setAutoDefault(false);
 

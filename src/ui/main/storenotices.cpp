@@ -2,6 +2,7 @@
 #include "ui/main/storenotices.h"
 
 #include "app/appmodel.h"
+#include "app/unsavedcopies.h"
 #include "i18n/localization.h"
 #include "ui/components/banner.h"
 #include "ui/components/colors.h"
@@ -9,6 +10,7 @@
 #include "ui/desktop/uicontext.h"
 
 #include <QEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -21,24 +23,63 @@ StoreNotices::StoreNotices(UiContext &context, QWidget *parent)
     , m_setAside(
           new Banner(u"exclamationmark.circle.fill"_s, Colors::named(u"orange"_s, palette())))
     , m_closeSetAside(new IconButton(u"xmark"_s))
+    , m_otherVersion(
+          new Banner(u"exclamationmark.circle.fill"_s, Colors::named(u"orange"_s, palette())))
+    , m_closeOtherVersion(new IconButton(u"xmark"_s))
+    , m_unsavedCopy(
+          new Banner(u"exclamationmark.circle.fill"_s, Colors::named(u"orange"_s, palette())))
+    , m_restoreCopy(new QPushButton)
+    , m_closeUnsavedCopy(new IconButton(u"xmark"_s))
+    , m_unsavedCopyPath(UnsavedCopies::found().value(0))
 {
     setObjectName(u"storeNotices"_s);
     m_saveError->setObjectName(u"saveErrorBanner"_s);
     m_setAside->setObjectName(u"setAsideBanner"_s);
     m_closeSetAside->setObjectName(u"setAsideCloseButton"_s);
     m_setAside->addTrailingWidget(m_closeSetAside);
+    m_otherVersion->setObjectName(u"otherVersionBanner"_s);
+    m_closeOtherVersion->setObjectName(u"otherVersionCloseButton"_s);
+    m_otherVersion->addTrailingWidget(m_closeOtherVersion);
+    m_unsavedCopy->setObjectName(u"unsavedCopyBanner"_s);
+    m_restoreCopy->setObjectName(u"restoreUnsavedCopyButton"_s);
+    m_closeUnsavedCopy->setObjectName(u"unsavedCopyCloseButton"_s);
+    m_unsavedCopy->addTrailingWidget(m_restoreCopy);
+    m_unsavedCopy->addTrailingWidget(m_closeUnsavedCopy);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 0);
     layout->setSpacing(8);
     layout->addWidget(m_saveError);
     layout->addWidget(m_setAside);
+    layout->addWidget(m_otherVersion);
+    layout->addWidget(m_unsavedCopy);
 
     connect(m_closeSetAside, &QAbstractButton::clicked, this, [this] {
         m_setAsideClosed = true;
         refresh();
     });
+    connect(m_closeOtherVersion, &QAbstractButton::clicked, this, [this] {
+        m_otherVersionClosed = true;
+        refresh();
+    });
+    connect(m_closeUnsavedCopy, &QAbstractButton::clicked, this, [this] {
+        m_unsavedCopyPath.clear(); // the copy stays where it is
+        refresh();
+    });
+    connect(m_restoreCopy, &QAbstractButton::clicked, this, [this] {
+        const FileResult result = UnsavedCopies::restore(m_context.model, m_unsavedCopyPath);
+        if (!result.ok()) {
+            m_unsavedCopy->setText(*result.error);
+            return;
+        }
+        m_unsavedCopyPath.clear();
+        refresh();
+    });
     connect(&context.model.dataFile(), &DataFile::saveErrorChanged, this,
             &StoreNotices::retranslate);
+    connect(&context.model.dataFile(), &DataFile::otherVersionKept, this, [this] {
+        m_otherVersionClosed = false; // a new version kept is news again
+        retranslate();
+    });
     retranslate();
 }
 
@@ -60,6 +101,16 @@ void StoreNotices::retranslate()
     m_setAside->setText(L(u"Quaylin začal s prázdnými daty. Původní soubor je uschovaný v:"_s) +
                         u' ' + file.setAsidePath());
     m_closeSetAside->setHelp(L(u"Zavřít"_s));
+    m_otherVersion->setTitle(L(u"Datový soubor změnil jiný program"_s));
+    m_otherVersion->setText(
+        L(u"Tvoje změny jsou uložené. Verze jiného programu je uschovaná v:"_s) + u' ' +
+        file.keptOtherVersionPath());
+    m_closeOtherVersion->setHelp(L(u"Zavřít"_s));
+    m_unsavedCopy->setTitle(L(u"Neuložené změny z minulého běhu"_s));
+    m_unsavedCopy->setText(L(u"Quaylin je nemohl uložit, když končil. Kopie je v:"_s) + u' ' +
+                           m_unsavedCopyPath);
+    m_restoreCopy->setText(L(u"Obnovit změny"_s));
+    m_closeUnsavedCopy->setHelp(L(u"Zavřít"_s));
     refresh();
 }
 
@@ -68,5 +119,8 @@ void StoreNotices::refresh()
     const DataFile &file = m_context.model.dataFile();
     m_saveError->setVisible(file.saveError().has_value());
     m_setAside->setVisible(!file.setAsidePath().isEmpty() && !m_setAsideClosed);
-    setVisible(m_saveError->isVisibleTo(this) || m_setAside->isVisibleTo(this));
+    m_otherVersion->setVisible(!file.keptOtherVersionPath().isEmpty() && !m_otherVersionClosed);
+    m_unsavedCopy->setVisible(!m_unsavedCopyPath.isEmpty());
+    setVisible(m_saveError->isVisibleTo(this) || m_setAside->isVisibleTo(this) ||
+               m_otherVersion->isVisibleTo(this) || m_unsavedCopy->isVisibleTo(this));
 }

@@ -3,6 +3,7 @@
 
 #include "ui/components/undoactions.h"
 #include "ui/desktop/appcommands.h"
+#include "ui/shell/applicationshortcuts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -56,14 +57,14 @@ void install(QMainWindow &window, AppCommands &commands, EditHistory &history,
     QObject::connect(quit, &QAction::triggered, &window, actions.quit);
 
     QMenu *project = bar->addMenu(u"Projekt"_s);
-    QObject::connect(add(project, u"Nový projekt"_s, u"newProjectAction"_s, u"Ctrl+N"_s),
-                     &QAction::triggered, &commands, &AppCommands::requestNewProject);
+    QAction *newProject = add(project, u"Nový projekt"_s, u"newProjectAction"_s, u"Ctrl+N"_s);
+    QObject::connect(newProject, &QAction::triggered, &commands, &AppCommands::requestNewProject);
     QObject::connect(add(project, u"Nová složka"_s, u"newFolderAction"_s, u"Ctrl+Shift+N"_s),
                      &QAction::triggered, &commands, &AppCommands::requestNewFolder);
-    QObject::connect(add(project, u"Obnovit"_s, u"refreshAction"_s, u"Ctrl+R"_s),
-                     &QAction::triggered, &commands, &AppCommands::requestRefresh);
-    QObject::connect(add(project, u"Hledat úkoly"_s, u"focusSearchAction"_s, u"Ctrl+F"_s),
-                     &QAction::triggered, &commands, &AppCommands::requestFocusSearch);
+    QAction *refresh = add(project, u"Obnovit"_s, u"refreshAction"_s, u"Ctrl+R"_s);
+    QObject::connect(refresh, &QAction::triggered, &commands, &AppCommands::requestRefresh);
+    QAction *search = add(project, u"Hledat úkoly"_s, u"focusSearchAction"_s, u"Ctrl+F"_s);
+    QObject::connect(search, &QAction::triggered, &commands, &AppCommands::requestFocusSearch);
 
     QMenu *edit = bar->addMenu(u"Úpravy"_s);
     new UndoActions(history, edit);
@@ -88,12 +89,17 @@ void install(QMainWindow &window, AppCommands &commands, EditHistory &history,
     }
 
     QMenu *windowMenu = bar->addMenu(u"Okno"_s);
-    QObject::connect(add(windowMenu, u"Zavřít"_s, u"closeWindowAction"_s, u"Ctrl+W"_s),
-                     &QAction::triggered, &window, &QWidget::close);
+    QAction *close = add(windowMenu, u"Zavřít"_s, u"closeWindowAction"_s, u"Ctrl+W"_s);
+    // The window with the keyboard: a sheet over the main window closes alone.
+    QObject::connect(close, &QAction::triggered, &window, [&window] {
+        QWidget *active = QApplication::activeWindow();
+        (active ? active : &window)->close();
+    });
     QObject::connect(add(windowMenu, u"Minimalizovat"_s, u"minimizeAction"_s, u"Ctrl+M"_s),
                      &QAction::triggered, &window, &QWidget::showMinimized);
 
     window.setMenuBar(bar);
+    new ApplicationShortcuts({quit, newProject, refresh, search, close}, &window);
 }
 
 } // namespace AppMenu

@@ -17,8 +17,9 @@ struct Actions {
 };
 
 // Replaces `window`'s menu bar. "Projekt" raises `commands`; "Úpravy" undoes and redoes the
-// steps of `history` and passes the rest to the widget with the keyboard; "Okno" closes
-// (hides) or minimises `window`.
+// steps of `history` and passes the rest to the widget with the keyboard; "Okno" closes (hides)
+// the window with the keyboard, or minimises `window`. Quit, the "Projekt" items but the new
+// folder, and close answer their shortcuts in every window of the application.
 void install(QMainWindow &window, AppCommands &commands, EditHistory &history,
              const Actions &actions);
 

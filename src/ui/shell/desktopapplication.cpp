@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/desktopapplication.h"
 
+#include "app/unsavedcopies.h"
 #include "model/store.h"
 #include "ui/desktop/globalhotkeymanager.h"
 #include "ui/desktop/hotkeybackend.h"
@@ -8,6 +9,7 @@
 #include "ui/desktop/statusnotifierhost.h"
 #include "ui/desktop/uicontext.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/shell/quitconfirmation.h"
 #include "ui/shell/singleinstance.h"
 #include "ui/shell/terminationsignals.h"
 #include "ui/shell/trayicon.h"
@@ -128,6 +130,32 @@ void DesktopApplication::toggleMainWindow()
 
 void DesktopApplication::quit()
 {
+    const auto end = [this] {
+        Q_EMIT quitting();
+        QCoreApplication::quit();
+    };
+    if (m_context->model().dataFile().saveAgain()) {
+        end();
+        return;
+    }
+    QWidget *parent = m_window && m_window->isShown() ? m_window.get() : nullptr;
+    QuitConfirmation::ask(parent, m_context->model(), *m_ui->desktop.files, end);
+}
+
+void DesktopApplication::terminate()
+{
+    AppModel &model = m_context->model();
+    if (!model.dataFile().saveAgain()) {
+        const UnsavedCopies::Written copy = UnsavedCopies::write(model, model.now());
+        QTextStream err(stderr);
+        if (copy.result.ok())
+            err << "quaylin: the changes could not be saved (" << *model.dataFile().saveError()
+                << "); a copy is in " << copy.path << '\n';
+        else
+            err << "quaylin: the changes could not be saved, nor a copy: " << *copy.result.error
+                << '\n';
+    }
+    Q_EMIT quitting();
     QCoreApplication::quit();
 }
 
@@ -163,7 +191,7 @@ int DesktopApplication::exec(int argc, char *argv[], bool atLogin)
     options.startedAtLogin = atLogin;
     DesktopApplication desktop(std::move(instance), std::move(options));
     TerminationSignals termination;
-    connect(&termination, &TerminationSignals::received, &desktop, &DesktopApplication::quit);
+    connect(&termination, &TerminationSignals::received, &desktop, &DesktopApplication::terminate);
     desktop.start();
     const int status = QApplication::exec();
     desktop.finish();

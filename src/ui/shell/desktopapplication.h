@@ -49,8 +49,14 @@ public:
     void showMainWindow();
     // The shortcut's action: hides the main window when shown, else shows it.
     void toggleMainWindow();
-    // Ends the event loop; exec() then waits for the last save.
+    // Ends the event loop; exec() then waits for the last save. A change that cannot be
+    // saved is tried once more; if it still fails, the user is asked first (save a copy
+    // elsewhere, quit without saving, or stay).
     void quit();
+    // The end asked for by a signal (SIGTERM), which cannot ask: a change that cannot be saved
+    // is tried once more, then written to a copy in the cache folder (the next start offers
+    // it) and the copy's place logged; then the event loop ends.
+    void terminate();
     // Waits until every change is on disk. Call after the event loop has ended.
     void finish();
 
@@ -65,6 +71,10 @@ public:
     // `quaylin` without arguments, or with the autostart entry's (`atLogin`), from the display
     // check to the exit status.
     static int exec(int argc, char *argv[], bool atLogin);
+
+Q_SIGNALS:
+    // The event loop is being ended (by quit or terminate).
+    void quitting();
 
 private:
     void makeTray();

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+// A long run of the desktop screens (offscreen) over the UI figures' data: 200 projects against
+// Netlify, Vercel and GitHub faked on loopback (answering after 50 ms), a full refresh every
+// 10 s, and a driver that keeps opening and closing the card sheet, the settings and the project
+// editor and editing cards. Prints resident memory and open file descriptors after the first
+// minute and at the end, the save error if any, and one JSON line. Run by hand:
+//   build/bench/soak/bench_soak [minutes, default 30]
+#include "ui/uibench.h"
+
+#include "ui/card/carddetailsheet.h"
+#include "ui/editor/projecteditor.h"
+#include "ui/main/mainview.h"
+#include "ui/settings/settingssheet.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+double residentMB()
+{
+    QFile statm(u"/proc/self/statm"_s);
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? double(fields[1].toLongLong()) * 4096 / (1024 * 1024) : 0;
+}
+
+int openDescriptors()
+{
+    return int(QDir(u"/proc/self/fd"_s).entryList(QDir::NoDotAndDotDot | QDir::System).size());
+}
+
+struct Sample {
+    double rssMB = 0;
+    int fds = 0;
+};
+
+Sample sample()
+{
+    return {residentMB(), openDescriptors()};
+}
+
+// One step of the driver: a sheet opened, used a little and closed, or a card edited.
+void drive(UiBench &bench, int step)
+{
+    QWidget *window = bench.window().view().window();
+    AppModel &model = bench.model();
+    const QList<TaskCard> cards = model.cards();
+    const TaskCard &card = cards[(step * 7) % cards.size()];
+    QWidget *sheet = nullptr;
+    switch (step % 4) {
+    case 0: {
+        auto *cardSheet = new CardDetailSheet(bench.context(), card.id, window);
+        cardSheet->open();
+        QApplication::processEvents();
+        auto *title = cardSheet->findChild<QLineEdit *>(u"cardTitleField"_s);
+        title->setFocus();
+        title->end(false);
+        QTest::keyClick(title, step % 8 == 0 ? Qt::Key_Backspace : Qt::Key_A);
+        sheet = cardSheet;
+        break;
+    }
+    case 1:
+        sheet = new SettingsSheet(bench.context(), window);
+        static_cast<QDialog *>(sheet)->open();
+        break;
+    case 2:
+        sheet = new ProjectEditor(bench.context(), bench.projects()[step % 200], window);
+        static_cast<QDialog *>(sheet)->open();
+        break;
+    default: {
+        TaskCard edited = card;
+        edited.note = u"Poznámka %1"_s.arg(step);
+        model.updateCard(edited);
+        model.toggleChecklistItem(card.checklist.value(0).id, card.id);
+        break;
+    }
+    }
+    QApplication::processEvents();
+    if (sheet) {
+        sheet->repaint();
+        sheet->close(); // deletes itself
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double minutes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toDouble() : 30;
+    if (minutes < 1.5) {
+        std::fprintf(stderr, "usage: bench_soak [minutes, at least 1.5; default 30]\n");
+        return 2;
+    }
+    UiBench bench;
+    if (!bench.ok())
+        return 1;
+    AppModel &model = bench.model();
+    bench.window().view().select(bench.boardProject());
+    bench.window().settle();
+
+    int refreshes = 0;
+    QTimer refresh;
+    refresh.setInterval(10'000);
+    QObject::connect(&refresh, &QTimer::timeout, &app, [&] {
+        if (!model.refreshes().isRefreshing()) {
+            ++refreshes;
+            model.refreshes().requestRefresh();
+        }
+    });
+    refresh.start();
+    model.refreshes().requestRefresh();
+
+    int steps = 0;
+    QTimer driver;
+    driver.setInterval(250);
+    QObject::connect(&driver, &QTimer::timeout, &app, [&] { drive(bench, steps++); });
+    driver.start();
+
+    Sample firstMinute;
+    QTimer::singleShot(60'000, &app, [&] { firstMinute = sample(); });
+    std::optional<QString> saveError;
+    QObject::connect(&model.dataFile(), &DataFile::saveErrorChanged, &app, [&] {
+        if (const std::optional<QString> error = model.dataFile().saveError())
+            saveError = error;
+    });
+    QTimer::singleShot(int(minutes * 60'000), &app, [] { QApplication::quit(); });
+    QApplication::exec();
+    driver.stop();
+    refresh.stop();
+    if (!QTest::qWaitFor([&] { return !model.refreshes().isRefreshing(); }, 30'000))
+        std::fprintf(stderr, "the last refresh did not end within 30 s\n");
+    model.dataFile().waitForPendingSaves();
+    if (!saveError)
+        saveError = model.dataFile().saveError();
+    const Sample end = sample();
+
+    const double growth = end.rssMB - firstMinute.rssMB;
+    std::printf("minutes: %.1f, driver steps: %d, refreshes: %d\n", minutes, steps, refreshes);
+    std::printf("rss after the first minute: %.1f MB, at the end: %.1f MB, growth: %.1f MB "
+                "(target <= 5)\n",
+                firstMinute.rssMB, end.rssMB, growth);
+    std::printf("file descriptors after the first minute: %d, at the end: %d (target: equal)\n",
+                firstMinute.fds, end.fds);
+    std::printf("save error: %s\n", saveError ? qPrintable(*saveError) : "none");
+    const QJsonObject figures{
+        {u"soak_minutes"_s, minutes},
+        {u"soak_rss_first_minute_mb"_s, qRound(firstMinute.rssMB * 10) / 10.0},
+        {u"soak_rss_end_mb"_s, qRound(end.rssMB * 10) / 10.0},
+        {u"soak_rss_growth_mb"_s, qRound(growth * 10) / 10.0},
+        {u"soak_fds_first_minute"_s, firstMinute.fds},
+        {u"soak_fds_end"_s, end.fds},
+        {u"soak_save_errors"_s, saveError ? 1 : 0},
+    };
+    std::printf("%s\n", QJsonDocument(figures).toJson(QJsonDocument::Compact).constData());
+    const bool held = growth <= 5 && end.fds == firstMinute.fds && !saveError;
+    return held ? 0 : 1;
+}
