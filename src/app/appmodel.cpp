@@ -38,6 +38,8 @@ void AppModel::reloadDataFile()
         return;
     }
     m_dataFile->setOnDisk(*opened.onDisk, stamp);
+    // The steps recorded were taken on the version now replaced.
+    m_history.clear();
     adopt(opened.document);
     if (opened.needsSave)
         persist();

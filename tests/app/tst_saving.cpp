@@ -146,8 +146,10 @@ private Q_SLOTS:
         const QByteArray restored = writeDocument(f.dataFile() + u".new"_s, {theirs});
         QVERIFY(QFile::remove(f.dataFile()) &&
                 QFile::rename(f.dataFile() + u".new"_s, f.dataFile()));
+        QVERIFY(model.history().canUndo());
         QTRY_COMPARE(model.projects(), QList<ProjectConfig>{theirs});
         QVERIFY(model.folders().isEmpty());
+        QVERIFY(!model.history().canUndo()); // its steps belonged to the version replaced
         QCOMPARE(kept.count(), 0);
         QCOMPARE(readFile(f.dataFile()), restored); // nothing to write back
 
