@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Quaylin as a screen reader meets it: over AT-SPI, every interactive control of the main
-window and of the settings sheet is found by role and name, and a sample of them is activated
-through its accessible action (never a synthesised click); each activation must change the data
-file, the preferences or what the window shows. Arguments: the quaylin binary, a scratch
-folder."""
+window, the project page, the card sheet and the settings sheet is found by role and name, and a
+sample of them (sidebar rows, filters, chips, segments) is activated through its accessible
+action (never a synthesised click); each activation must change the data file, the preferences
+or what the window shows. Arguments: the quaylin binary, a scratch folder."""
 
 import json
 import os
@@ -156,6 +156,43 @@ def main_window():
     return frame
 
 
+def stored_card(card_id):
+    return next(c for c in stored()["cards"] if c["id"] == card_id)
+
+
+def toggle(root, name, what, condition, role=pyatspi.ROLE_CHECK_BOX):
+    """Toggles the named control and checks `what` follows."""
+    act(wait(name, lambda: find(root, role, name)), "Toggle", "Press")
+    check(what, condition)
+
+
+def project_page(frame):
+    """A project opened from the sidebar; on its board the label filter chip filters."""
+    tree = find(frame, pyatspi.ROLE_TREE, "Projekty")
+    row = next(n for n in nodes(tree)
+               if n.getRole() == pyatspi.ROLE_TABLE_CELL and n.name.startswith("🚀 Alpha"))
+    act(row, "Toggle")
+    wait("the project page", lambda: find(frame, pyatspi.ROLE_PUSH_BUTTON, "Upravit projekt"))
+    audit(frame, "project page")
+    cards = lambda: [n.name for n in nodes(frame) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
+    toggle(frame, "Bug", "the Bug filter to hide Karta",
+           lambda: "Oprava" in cards() and "Karta" not in cards())
+    toggle(frame, "Bug", "every card back", lambda: "Karta" in cards())
+
+
+def card_sheet(frame):
+    """A card opened by its tile's action: a priority chip and a label chip reach the card."""
+    act(wait("the card Karta", lambda: find(frame, pyatspi.ROLE_LIST_ITEM, "Karta")), "Toggle")
+    sheet = wait("the card sheet", lambda: window(pyatspi.ROLE_DIALOG, "Karta"))
+    audit(sheet, "card sheet")
+    toggle(sheet, "Vysoká", "priority high stored",
+           lambda: stored_card(CARD).get("priority") == "high")
+    toggle(sheet, "Bug", "label Bug on the card", lambda: stored_card(CARD)["labelIDs"] == [BUG])
+    toggle(sheet, "Bug", "label Bug off the card", lambda: stored_card(CARD)["labelIDs"] == [])
+    act(find(sheet, pyatspi.ROLE_PUSH_BUTTON, "Hotovo"), "Press")
+    wait("the card sheet closed", lambda: window(pyatspi.ROLE_DIALOG) is None)
+
+
 def settings(frame):
     act(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Nastavení"), "Press")
     settings = wait("the settings sheet", lambda: window(pyatspi.ROLE_DIALOG))
@@ -171,7 +208,10 @@ def main():
     log = open(os.path.join(SCRATCH, "quaylin.log"), "w")
     app = subprocess.Popen([BINARY], stdout=log, stderr=subprocess.STDOUT)
     try:
-        settings(main_window())
+        frame = main_window()
+        project_page(frame)
+        card_sheet(frame)
+        settings(frame)
     except (AssertionError, StopIteration, AttributeError) as error:
         failures.append(f"stopped: {error!r}")
         for window_node in application() or []:
@@ -184,7 +224,8 @@ def main():
         print("\n".join(failures))
         print(open(os.path.join(SCRATCH, "quaylin.log")).read())
         sys.exit(1)
-    print("every control named; the filter, both ways to a folder and the language segments")
+    print("every control named; the filters, both ways to a folder, a sidebar row, a card, its"
+          " chips and the language segments")
 
 
 main()
