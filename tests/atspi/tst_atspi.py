@@ -193,6 +193,20 @@ def card_sheet(frame):
     wait("the card sheet closed", lambda: window(pyatspi.ROLE_DIALOG) is None)
 
 
+def project_editor(frame):
+    """The editor's status segment, saved, reaches the project."""
+    act(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Upravit projekt"), "Press")
+    editor = wait("the project editor", lambda: window(pyatspi.ROLE_DIALOG, "Upravit projekt"))
+    audit(editor, "project editor")
+    toggle(editor, "Hotové", "the segment Hotové chosen",
+           lambda: find(editor, pyatspi.ROLE_RADIO_BUTTON, "Hotové").getState().contains(
+               pyatspi.STATE_CHECKED), pyatspi.ROLE_RADIO_BUTTON)
+    act(find(editor, pyatspi.ROLE_PUSH_BUTTON, "Uložit"), "Press")
+    check("status done stored",
+          lambda: next(p for p in stored()["projects"] if p["id"] == PROJECT)["status"] == "done")
+    wait("the editor closed", lambda: window(pyatspi.ROLE_DIALOG) is None)
+
+
 def settings(frame):
     act(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Nastavení"), "Press")
     settings = wait("the settings sheet", lambda: window(pyatspi.ROLE_DIALOG))
@@ -211,6 +225,7 @@ def main():
         frame = main_window()
         project_page(frame)
         card_sheet(frame)
+        project_editor(frame)
         settings(frame)
     except (AssertionError, StopIteration, AttributeError) as error:
         failures.append(f"stopped: {error!r}")
@@ -225,7 +240,7 @@ def main():
         print(open(os.path.join(SCRATCH, "quaylin.log")).read())
         sys.exit(1)
     print("every control named; the filters, both ways to a folder, a sidebar row, a card, its"
-          " chips and the language segments")
+          " chips, the status and language segments")
 
 
 main()
