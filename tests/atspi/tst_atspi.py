@@ -273,11 +273,12 @@ def panel(tray):
     per project and opens the main window."""
     wait("the application", application, 60)
     tray.activate()
-    panel = wait("the panel", lambda: window(pyatspi.ROLE_FILLER, "Quaylin"))
+    panel = wait("the panel", lambda: window(pyatspi.ROLE_FRAME, "Quaylin"))
     audit(panel, "panel")
     check("a row per project", lambda: find(panel, pyatspi.ROLE_FILLER, "Alpha")
           and find(panel, pyatspi.ROLE_FILLER, "Beta"))
     act(find(panel, pyatspi.ROLE_PUSH_BUTTON, "Otevřít Quaylin"), "Press")
+    wait("the panel to hide", lambda: not showing(panel))  # a frame named as the main window
 
 
 def main():
