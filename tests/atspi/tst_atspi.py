@@ -1,18 +1,21 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Quaylin as a screen reader meets it: over AT-SPI, every interactive control of the main
-window and of the settings sheet is found by role and name, and a sample of them is activated
-through its accessible action (never a synthesised click); each activation must change the data
-file, the preferences or what the window shows. Arguments: the quaylin binary, a scratch
-folder."""
+window, the tray panel, the project page, the card sheet, the project editor and the settings
+sheet is found by role and name, and a sample of them (sidebar rows, filters, card tiles, chips,
+segments) is activated through its accessible action (never a synthesised click); each
+activation must change the data file, the preferences or what the window shows. Arguments: the
+quaylin binary, a scratch folder."""
 
 import json
 import os
 import subprocess
 import sys
+import threading
 import time
 
 import pyatspi
+from gi.repository import Gio, GLib
 
 BINARY, SCRATCH = sys.argv[1], sys.argv[2]
 DATA = os.path.join(SCRATCH, "data", "Quaylin", "store.json")
@@ -156,6 +159,55 @@ def main_window():
     return frame
 
 
+def stored_card(card_id):
+    return next(c for c in stored()["cards"] if c["id"] == card_id)
+
+
+def toggle(root, name, what, condition, role=pyatspi.ROLE_CHECK_BOX):
+    """Toggles the named control and checks `what` follows."""
+    act(wait(name, lambda: find(root, role, name)), "Toggle", "Press")
+    check(what, condition)
+
+
+def project_page(frame):
+    """A project opened from the sidebar; on its board the label filter chip filters."""
+    tree = find(frame, pyatspi.ROLE_TREE, "Projekty")
+    row = next(n for n in nodes(tree)
+               if n.getRole() == pyatspi.ROLE_TABLE_CELL and n.name.startswith("🚀 Alpha"))
+    act(row, "Toggle")
+    wait("the project page", lambda: find(frame, pyatspi.ROLE_PUSH_BUTTON, "Upravit projekt"))
+    audit(frame, "project page")
+    cards = lambda: [n.name for n in nodes(frame) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
+    toggle(frame, "Bug", "the Bug filter to hide Karta",
+           lambda: "Oprava" in cards() and "Karta" not in cards())
+    toggle(frame, "Bug", "every card back", lambda: "Karta" in cards())
+
+
+def card_sheet(frame):
+    """A card opened by its tile's action: a priority chip and a label chip reach the card."""
+    act(wait("the card Karta", lambda: find(frame, pyatspi.ROLE_LIST_ITEM, "Karta")), "Toggle")
+    sheet = wait("the card sheet", lambda: window(pyatspi.ROLE_DIALOG, "Karta"))
+    audit(sheet, "card sheet")
+    toggle(sheet, "Vysoká", "priority high stored",
+           lambda: stored_card(CARD).get("priority") == "high")
+    toggle(sheet, "Bug", "label Bug on the card", lambda: stored_card(CARD)["labelIDs"] == [BUG])
+    toggle(sheet, "Bug", "label Bug off the card", lambda: stored_card(CARD)["labelIDs"] == [])
+    act(find(sheet, pyatspi.ROLE_PUSH_BUTTON, "Hotovo"), "Press")
+    wait("the card sheet closed", lambda: window(pyatspi.ROLE_DIALOG) is None)
+
+
+def project_editor(frame):
+    """The editor's status segment, saved, reaches the project."""
+    act(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Upravit projekt"), "Press")
+    editor = wait("the project editor", lambda: window(pyatspi.ROLE_DIALOG, "Upravit projekt"))
+    audit(editor, "project editor")
+    act(find(editor, pyatspi.ROLE_RADIO_BUTTON, "Hotové"), "Toggle")
+    act(find(editor, pyatspi.ROLE_PUSH_BUTTON, "Uložit"), "Press")
+    check("status done stored",
+          lambda: next(p for p in stored()["projects"] if p["id"] == PROJECT)["status"] == "done")
+    wait("the editor closed", lambda: window(pyatspi.ROLE_DIALOG) is None)
+
+
 def settings(frame):
     act(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Nastavení"), "Press")
     settings = wait("the settings sheet", lambda: window(pyatspi.ROLE_DIALOG))
@@ -166,12 +218,81 @@ def settings(frame):
           lambda: find(frame, pyatspi.ROLE_PUSH_BUTTON, "Settings") is not None)
 
 
+class TrayWatcher:
+    """A panel's StatusNotifierWatcher with a host, answering from a thread of its own (Qt asks
+    it with blocking calls): the application's tray icon registers here, and the test clicks it
+    the way a panel does, through the item's Activate."""
+
+    INTERFACE = Gio.DBusNodeInfo.new_for_xml(
+        "<node><interface name='org.kde.StatusNotifierWatcher'>"
+        "<method name='RegisterStatusNotifierItem'><arg type='s' direction='in'/></method>"
+        "<property name='IsStatusNotifierHostRegistered' type='b' access='read'/>"
+        "<property name='RegisteredStatusNotifierItems' type='as' access='read'/>"
+        "<property name='ProtocolVersion' type='i' access='read'/>"
+        "</interface></node>").interfaces[0]
+
+    def __init__(self):
+        self.items, self.ready = [], threading.Event()
+        threading.Thread(target=self.serve, daemon=True).start()
+        self.ready.wait(10)
+
+    def serve(self):
+        context = GLib.MainContext()
+        context.push_thread_default()
+        address = Gio.dbus_address_get_for_bus_sync(Gio.BusType.SESSION, None)
+        self.bus = Gio.DBusConnection.new_for_address_sync(
+            address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        self.bus.register_object("/StatusNotifierWatcher", self.INTERFACE, self.called,
+                                 self.property, None)
+        self.bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                           "org.freedesktop.DBus", "RequestName",
+                           GLib.Variant("(su)", ("org.kde.StatusNotifierWatcher", 0)), None,
+                           Gio.DBusCallFlags.NONE, -1, None)
+        self.ready.set()
+        GLib.MainLoop(context).run()
+
+    def called(self, bus, sender, path, interface, method, arguments, invocation):
+        self.items.append(sender)  # the item lives on the connection that registers it
+        invocation.return_value(None)
+
+    def property(self, bus, sender, path, interface, name):
+        return {"IsStatusNotifierHostRegistered": GLib.Variant("b", True),
+                "RegisteredStatusNotifierItems": GLib.Variant("as", self.items),
+                "ProtocolVersion": GLib.Variant("i", 0)}[name]
+
+    def activate(self):
+        wait("the tray icon", lambda: self.items)
+        self.bus.call_sync(self.items[0], "/StatusNotifierItem", "org.kde.StatusNotifierItem",
+                           "Activate", GLib.Variant("(ii)", (0, 0)), None,
+                           Gio.DBusCallFlags.NONE, 5000, None)
+
+
+def panel(tray):
+    """With a tray the application starts in it: its panel, opened from the icon, shows a row
+    per project and opens the main window."""
+    wait("the application", application, 60)
+    tray.activate()
+    panel = wait("the panel", lambda: window(pyatspi.ROLE_FRAME, "Quaylin"))
+    audit(panel, "panel")
+    check("a row per project", lambda: find(panel, pyatspi.ROLE_FILLER, "Alpha")
+          and find(panel, pyatspi.ROLE_FILLER, "Beta"))
+    act(find(panel, pyatspi.ROLE_PUSH_BUTTON, "Otevřít Quaylin"), "Press")
+    wait("the panel to hide", lambda: not showing(panel))  # a frame named as the main window
+
+
 def main():
     write_data()
     log = open(os.path.join(SCRATCH, "quaylin.log"), "w")
+    tray = TrayWatcher()
     app = subprocess.Popen([BINARY], stdout=log, stderr=subprocess.STDOUT)
     try:
-        settings(main_window())
+        panel(tray)
+        frame = main_window()
+        project_page(frame)
+        card_sheet(frame)
+        project_editor(frame)
+        settings(frame)
     except (AssertionError, StopIteration, AttributeError) as error:
         failures.append(f"stopped: {error!r}")
         for window_node in application() or []:
@@ -184,7 +305,8 @@ def main():
         print("\n".join(failures))
         print(open(os.path.join(SCRATCH, "quaylin.log")).read())
         sys.exit(1)
-    print("every control named; the filter, both ways to a folder and the language segments")
+    print("every control named; the panel, the filters, both ways to a folder, a sidebar row, a"
+          " card, its chips, the status and language segments")
 
 
 main()

@@ -673,6 +673,16 @@ void TestBoard::keyboardOpensAndDeletes()
     QTRY_VERIFY((sheet = board->window()->findChild<CardDetailSheet *>()));
     QCOMPARE(sheet->cardID(), idOf(u"první!"_s));
     sheet->close();
+    QTRY_VERIFY(!board->window()->findChild<CardDetailSheet *>());
+
+    // A screen reader's toggle on a tile opens its card, as a click does.
+    const QModelIndex other = list->model()->index(list->currentIndex().row() == 0 ? 1 : 0, 0);
+    toggleAccessibleRow(*list, other);
+    QTRY_VERIFY((sheet = board->window()->findChild<CardDetailSheet *>()));
+    QCOMPARE(sheet->cardID(), idOf(u"druhý"_s));
+    sheet->close();
+    QTRY_VERIFY(!board->window()->findChild<CardDetailSheet *>());
+    list->setCurrentIndex(list->model()->index(other.row() == 0 ? 1 : 0, 0));
 
     QTest::keyClick(list, Qt::Key_Delete);
     answerDeletion(board.get(), "confirmDeleteButton");

@@ -262,6 +262,11 @@ private Q_SLOTS:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(sidebar.model()->overviewIndex()).center());
         QCOMPARE(selected.last().first().value<std::optional<QUuid>>(), std::nullopt);
+        // So does a screen reader's toggle on a row inside a folder, and that row alone.
+        toggleAccessibleRow(*view, sidebar.model()->projectIndex(a.id));
+        QCOMPARE(selected.last().first().value<std::optional<QUuid>>(), std::optional(a.id));
+        QCOMPARE(view->selectionModel()->selectedIndexes(),
+                 QModelIndexList{sidebar.model()->projectIndex(a.id)});
     }
 
     // Changes in a tracked repository show by themselves, within a second; a clone into a

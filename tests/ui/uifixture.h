@@ -10,6 +10,7 @@
 #include "ui/desktop/uicontext.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
@@ -124,6 +125,22 @@ inline QList<QWidget *> tabChain(QWidget *root)
             chain.append(widget);
     }
     return chain;
+}
+
+// A screen reader's toggle on the row of `view` at `index` (its accessible cell, found by place).
+inline void toggleAccessibleRow(QAbstractItemView &view, const QModelIndex &index)
+{
+    const QRect rect = view.visualRect(index);
+    const QRect global(view.viewport()->mapToGlobal(rect.topLeft()), rect.size());
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&view);
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface *cell = table->child(i);
+        if (cell && cell->rect() == global && cell->actionInterface()) {
+            cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            return;
+        }
+    }
+    QFAIL("no accessible cell at the row");
 }
 
 // Names of the widgets Tab reaches in `root` that a screen reader could not name.

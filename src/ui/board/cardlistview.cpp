@@ -43,6 +43,16 @@ CardListView::CardListView(CardListModel *model, CardDelegate *delegate, QWidget
         if (index.isValid())
             Q_EMIT cardOpened(cardAt(index));
     });
+    // A screen reader's toggle selects a tile without making it current, where a click or the
+    // keyboard always does both: that selection is the reader's click and opens the card.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &selected) {
+                const QModelIndexList chosen = selected.indexes();
+                if (chosen.size() != 1 || chosen.first() == currentIndex())
+                    return;
+                setCurrentIndex(chosen.first());
+                Q_EMIT cardOpened(cardAt(chosen.first()));
+            });
     connect(model, &QAbstractItemModel::dataChanged, delegate, &CardDelegate::cardsChanged);
     const auto relayout = [this] { updateGeometry(); };
     connect(model, &QAbstractItemModel::rowsInserted, this, relayout);

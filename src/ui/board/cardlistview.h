@@ -15,9 +15,9 @@ enum class CardShift { Left, Right, Up, Down };
 
 // The tiles of one column. It never scrolls itself: it is as tall as its tiles and the page
 // around it scrolls (wheel events pass up; keyboard moves bring the current tile into the
-// page's view). Cards are dragged from here; drops are the column's business. A click, Return
-// or Space opens a card; Delete asks to delete it; the context menu key or a right click asks
-// for its menu; Ctrl and an arrow key ask to move it.
+// page's view). Cards are dragged from here; drops are the column's business. A click, Return,
+// Space or a screen reader's toggle opens a card; Delete asks to delete it; the context menu key
+// or a right click asks for its menu; Ctrl and an arrow key ask to move it.
 class CardListView final : public QListView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CardListView)

@@ -28,7 +28,9 @@ SidebarView::SidebarView(QWidget *parent)
     setAnimated(false);
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // One column, so items are rows; and Qt's accessible row toggle selects by the row's place
+    // under its parent when rows are selected, which under a folder lands on another row.
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(false);

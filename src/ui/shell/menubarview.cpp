@@ -13,6 +13,7 @@
 #include "ui/desktop/uicontext.h"
 #include "ui/shell/menuprojectrow.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
@@ -63,6 +64,15 @@ QLabel *smallLabel(const QColor &color)
     return label;
 }
 
+// A plain top-level widget reads as a pane; the panel is a window a screen reader announces.
+QAccessibleInterface *panelAccessible(const QString &key, QObject *object)
+{
+    auto *panel = qobject_cast<MenuBarView *>(object);
+    if (!panel || key != QLatin1String(MenuBarView::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(panel, QAccessible::Window);
+}
+
 } // namespace
 
 MenuBarView::MenuBarView(UiContext &context, Presentation presentation, QWidget *parent)
@@ -70,6 +80,11 @@ MenuBarView::MenuBarView(UiContext &context, Presentation presentation, QWidget 
     , m_context(context)
     , m_presentation(presentation)
 {
+    static const bool readAsWindow = [] {
+        QAccessible::installFactory(panelAccessible);
+        return true;
+    }();
+    Q_UNUSED(readAsWindow)
     setObjectName(u"menuBarView"_s);
     setWindowTitle(u"Quaylin"_s);
     setAccessibleName(u"Quaylin"_s);
