@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(Presentation::gitHubLabel(github), u"2 PR · CI OK"_s);
         QCOMPARE(Presentation::gitHubLimitText(reset), u"GitHub: limit vyčerpán do 14:05"_s);
         QCOMPARE(Presentation::gitLabel(trippedOver(3)),
-                 u"Probíhá rebase · 1a2b3c4 · 2 změn · 3 stashe"_s);
+                 u"Probíhá rebase · 1a2b3c4 · 2 změny · 3 stashe"_s);
         QCOMPARE(Presentation::gitLabel(trippedOver(5)).right(8), u"5 stashů"_s);
         QCOMPARE(Presentation::gitLabel(unpublished()), u"feature · čisto · bez upstreamu"_s);
 
