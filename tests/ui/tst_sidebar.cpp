@@ -11,9 +11,9 @@
 #include "ui/main/sidebarview.h"
 
 #include <QAbstractItemModelTester>
-#include <QCoroTask>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoroTask>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
