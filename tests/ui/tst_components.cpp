@@ -363,6 +363,7 @@ void TestComponents::statusPiecesKeepLongTextsOnOneLine()
     QCOMPARE(line.sizeHint().height(), StatusLine::lineHeight(line.font()));
     QCOMPARE(label.sizeHint().height(), label.fontMetrics().height());
     QVERIFY(accessibleName(&chip).startsWith(QStringLiteral("Netlify: Název se zalomením x")));
+    QVERIFY(chip.toolTip().startsWith(QStringLiteral("Název se zalomením x"))); // cut line whole
     QVERIFY(accessibleName(&stat).startsWith(QStringLiteral("3 Název se")));
     for (QWidget *widget : std::initializer_list<QWidget *>{&line, &label, &chip, &stat}) {
         QVERIFY(!accessibleName(widget).contains(QLatin1Char('\n')));

@@ -68,6 +68,8 @@ void StatusChip::setDetail(const QString &detail)
 void StatusChip::textChanged()
 {
     setAccessibleName(m_title + QLatin1String(": ") + m_detail);
+    // The detail is cut to the chip's width; the whole line stays a hover away.
+    setToolTip(m_detail);
     updateGeometry();
     update();
 }

@@ -7,7 +7,7 @@
 
 // A project's git, deployment or GitHub state: a 13 px symbol in the status colour beside a small
 // tertiary title over a one-line detail, in a rounded box outlined in the status colour. Its
-// accessible name is the title and the detail.
+// accessible name is the title and the detail; its tooltip the detail, which may be elided.
 class StatusChip final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StatusChip)
