@@ -9,6 +9,7 @@
 #include "ui/components/segmentedcontrol.h"
 #include "ui/components/sheet.h"
 #include "ui/components/symbollabel.h"
+#include "ui/components/tintedbutton.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/filechooser.h"
 #include "ui/desktop/uicontext.h"
@@ -60,7 +61,7 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     , m_github(field(u"editorGitHubField"_s))
     , m_deployServices(context.model.services().deploys)
     , m_status(new SegmentedControl)
-    , m_remove(new QPushButton)
+    , m_remove(new TintedButton(TintedButton::Tint::Red))
     , m_cancel(new QPushButton)
     , m_save(new ProminentButton)
 {
@@ -87,9 +88,6 @@ ProjectEditor::ProjectEditor(UiContext &context, const std::optional<ProjectConf
     m_remove->setAutoDefault(false);
     m_remove->setFlat(true);
     m_remove->setCursor(Qt::PointingHandCursor);
-    QPalette danger = m_remove->palette();
-    danger.setColor(QPalette::ButtonText, Colors::named(u"red"_s, palette()));
-    m_remove->setPalette(danger);
     m_remove->setVisible(existing.has_value());
     m_cancel->setObjectName(u"editorCancelButton"_s);
     m_cancel->setAutoDefault(false);

@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class SegmentedControl;
 class SymbolLabel;
+class TintedButton;
 struct UiContext;
 
 // The sheet that adds a project, or edits or removes one. It keeps its own form; the model
@@ -62,7 +63,7 @@ private:
     QList<DeployService> m_deployServices;
     QList<QLineEdit *> m_deployIDs;
     SegmentedControl *m_status;
-    QPushButton *m_remove;
+    TintedButton *m_remove;
     QPushButton *m_cancel;
     ProminentButton *m_save;
 };

@@ -6,6 +6,7 @@
 #include "ui/components/colors.h"
 #include "ui/components/sectionbox.h"
 #include "ui/components/symbollabel.h"
+#include "ui/components/tintedbutton.h"
 #include "ui/components/typography.h"
 #include "ui/desktop/uicontext.h"
 
@@ -29,7 +30,7 @@ TokenGroup::TokenGroup(UiContext &context, TokenService service, QWidget *parent
     , m_failure(new SymbolLabel(u"exclamationmark.triangle.fill"_s))
     , m_field(new QLineEdit)
     , m_save(new QPushButton)
-    , m_remove(new QPushButton)
+    , m_remove(new TintedButton(TintedButton::Tint::Red))
 {
     const QString &prefix = m_service.key;
     setObjectName(prefix + u"TokenGroup"_s);
@@ -53,9 +54,6 @@ TokenGroup::TokenGroup(UiContext &context, TokenService service, QWidget *parent
     m_save->setEnabled(false);
     m_remove->setAutoDefault(false);
     m_remove->setFont(Typography::font(11));
-    QPalette danger = m_remove->palette();
-    danger.setColor(QPalette::ButtonText, Colors::named(u"red"_s, palette()));
-    m_remove->setPalette(danger);
 
     auto *entryRow = new QHBoxLayout;
     entryRow->setSpacing(8);

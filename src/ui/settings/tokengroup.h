@@ -10,6 +10,7 @@ class QLineEdit;
 class QPushButton;
 class SectionBox;
 class SymbolLabel;
+class TintedButton;
 struct UiContext;
 
 // One service's access token: whether one is kept in the keychain, a masked field to save a
@@ -38,6 +39,6 @@ private:
     SymbolLabel *m_failure;
     QLineEdit *m_field;
     QPushButton *m_save;
-    QPushButton *m_remove;
+    TintedButton *m_remove;
     bool m_saveFailed = false;
 };
