@@ -14,7 +14,7 @@ constexpr Qt::KeyboardModifiers holdingModifiers =
     Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 constexpr quint32 keysymF1 = 0xffbe; // F2 to F24 follow it
 
-// Each modifier as the desktops show it and as the XDG shortcuts specification writes it, in
+// Each modifier as the desktops show it and as the desktop portal's shortcut triggers write it, in
 // the order both put them.
 struct ModifierName {
     Qt::KeyboardModifier modifier;

@@ -33,7 +33,7 @@ QString displayText(QKeyCombination chord);
 
 // The key's X keysym (0x73 for S), or 0 for a key outside the supported set.
 quint32 keysym(Qt::Key key);
-// The chord as the XDG shortcuts specification writes a trigger: "CTRL+LOGO+s".
+// The chord as the desktop portal writes a shortcut trigger: "CTRL+LOGO+s".
 QString xdgTrigger(QKeyCombination chord);
 
 } // namespace HotKeyChord
