@@ -11,7 +11,7 @@ packages=(
     dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools
     fonts-dejavu-core fonts-noto-color-emoji xvfb xauth xdotool at-spi2-core python3-pyatspi
     qt6-wayland sway wtype
-    desktop-file-utils appstream python3 dpkg-dev file
+    zlib1g-dev desktop-file-utils appstream python3 dpkg-dev file
     "$@"
 )
 

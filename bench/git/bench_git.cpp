@@ -3,6 +3,7 @@
 // new text, with no refresh asked for; and how many git processes run while nothing changes.
 #include "app/appmodel.h"
 #include "app/livegit.h"
+#include "sources/httpconnections.h"
 #include "sources/pathwatcher.h"
 #include "sources/processrunner.h"
 #include "support/benchsupport.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     }
 
     ProcessRunner runner;
-    QNetworkAccessManager network;
+    HttpConnections network;
     AppEnvironment environment;
     environment.store = Store(root.path() + QStringLiteral("/data/Quaylin"));
     environment.processRunner = &runner;

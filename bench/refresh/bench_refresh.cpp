@@ -4,6 +4,7 @@
 // phases allow: the git floor plus, per service phase, ceil(requests / connections per host)
 // x 50 ms.
 #include "app/appmodel.h"
+#include "sources/httpconnections.h"
 #include "sources/processrunner.h"
 #include "support/benchsupport.h"
 #include "support/fakeservice.h"
@@ -11,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QNetworkAccessManager>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
     const double floor = median(floors);
 
     ProcessRunner runner;
-    QNetworkAccessManager network;
+    HttpConnections network;
     MemoryTokenStore tokens;
     AppEnvironment environment;
     for (const TokenService &service : environment.services.tokenServices())

@@ -6,12 +6,12 @@
 #include "model/dates.h"
 #include "model/recordjson.h"
 #include "model/store.h"
+#include "sources/httpconnections.h"
 #include "sources/processrunner.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QNetworkAccessManager>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -98,7 +98,7 @@ std::pair<double, double> measureEdit(const QString &dir, const StoreData &data)
     if (!store.save(data).ok())
         return {-1, -1};
     ProcessRunner runner;
-    QNetworkAccessManager network;
+    HttpConnections network;
     AppEnvironment environment;
     environment.store = store;
     environment.processRunner = &runner;

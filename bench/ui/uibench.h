@@ -6,6 +6,7 @@
 #include "services/languageswitch.h"
 #include "services/preferences.h"
 #include "services/updatechecker.h"
+#include "sources/httpconnections.h"
 #include "sources/processrunner.h"
 #include "support/fakedesktop.h"
 #include "support/memorytokenstore.h"
@@ -14,7 +15,6 @@
 
 #include <QElapsedTimer>
 #include <QList>
-#include <QNetworkAccessManager>
 #include <QString>
 #include <QTemporaryDir>
 #include <QThread>
@@ -88,7 +88,7 @@ private:
     QObject *m_anchor = nullptr;     // lives on m_serviceThread, to run code there
     QList<FakeService *> m_services; // netlify, vercel, github; live on m_serviceThread
     ProcessRunner m_runner;
-    QNetworkAccessManager m_network;
+    HttpConnections m_network;
     MemoryTokenStore m_tokens;
     FakeDesktop m_desktop;
     std::unique_ptr<Preferences> m_preferences;

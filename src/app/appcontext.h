@@ -9,11 +9,11 @@
 #include "services/notificationmanager.h"
 #include "services/preferences.h"
 #include "services/updatechecker.h"
+#include "sources/httpconnections.h"
 #include "sources/processrunner.h"
 #include "sources/serviceendpoints.h"
 
 #include <QDBusConnection>
-#include <QNetworkAccessManager>
 #include <QObject>
 
 #include <memory>
@@ -54,7 +54,7 @@ public:
 
 private:
     ProcessRunner m_runner;
-    QNetworkAccessManager m_network;
+    HttpConnections m_network;
     std::unique_ptr<TokenStore> m_keychain;
     std::unique_ptr<Preferences> m_ownPreferences;
     Preferences *m_preferences = nullptr;

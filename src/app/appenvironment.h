@@ -15,15 +15,15 @@
 
 class Preferences;
 class ProcessRunner;
-class QNetworkAccessManager;
+class HttpConnections;
 class TokenStore;
 
 // What the application model reads from and writes to, passed in so tests can use fakes.
 struct AppEnvironment {
     Store store{Store::defaultDir()};
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
-    ProcessRunner *processRunner = nullptr;   // required
-    QNetworkAccessManager *network = nullptr; // required
+    ProcessRunner *processRunner = nullptr; // required
+    HttpConnections *network = nullptr;     // required
     ServiceTable services = StandardServices::table();
     ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
     TokenStore *tokens = nullptr;             // none: no keychain, tokens stay absent

@@ -30,7 +30,7 @@ QCoro::Task<> lane(std::shared_ptr<std::deque<Job>> jobs)
 }
 
 // Runs the jobs with at most `width` of them under way. Starting hundreds of requests in one
-// go holds the main thread for tens of milliseconds, and the network manager runs only six
+// go holds the main thread for tens of milliseconds, and the connections carry only six
 // per host at a time anyway.
 QCoro::Task<> runInLanes(std::deque<Job> jobs, size_t width)
 {
@@ -66,7 +66,7 @@ std::optional<ProjectRuntime> RefreshHooks::entryIn(const RuntimeMap &runtime, c
     return *found;
 }
 
-StatusRefresher::StatusRefresher(ProcessRunner &runner, QNetworkAccessManager &network,
+StatusRefresher::StatusRefresher(ProcessRunner &runner, HttpConnections &network,
                                  const ServiceTable &services, const QUrl &github,
                                  std::function<QDateTime()> now)
     : m_fetcher(network)

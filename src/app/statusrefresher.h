@@ -25,7 +25,7 @@
 #include <vector>
 
 class ProcessRunner;
-class QNetworkAccessManager;
+class HttpConnections;
 
 // Where a refresh reads the projects and tokens and keeps each project's live status. The
 // application model's hooks do nothing once the model is gone; the command line's fill a map.
@@ -56,7 +56,7 @@ public:
     // One client per deploy service of the table, made by the service's row; `github`: the
     // GitHub API's base; `now`: the clock GitHub's rate-limit reset is compared with.
     StatusRefresher(
-        ProcessRunner &runner, QNetworkAccessManager &network, const ServiceTable &services,
+        ProcessRunner &runner, HttpConnections &network, const ServiceTable &services,
         const QUrl &github,
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); });
 

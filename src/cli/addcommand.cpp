@@ -8,12 +8,12 @@
 #include "cli/terminal.h"
 #include "model/projectinput.h"
 #include "model/store.h"
+#include "sources/httpconnections.h"
 #include "sources/processrunner.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QNetworkAccessManager>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -112,7 +112,7 @@ int run(const Options &options, const ServiceTable &services)
     }
 
     ProcessRunner runner;
-    QNetworkAccessManager network;
+    HttpConnections network;
     AppEnvironment environment;
     environment.store = store;
     environment.services = services;

@@ -12,11 +12,11 @@
 #include "cli/terminal.h"
 #include "model/store.h"
 #include "sources/environmenttokens.h"
+#include "sources/httpconnections.h"
 #include "sources/keychaintokenstore.h"
 #include "sources/processrunner.h"
 #include "sources/serviceendpoints.h"
 
-#include <QNetworkAccessManager>
 #include <QTextStream>
 
 namespace {
@@ -82,7 +82,7 @@ QCoro::Task<int> run(Options options, ServiceTable services)
     const TokenSet tokens = co_await readTokens(services);
 
     ProcessRunner runner;
-    QNetworkAccessManager network;
+    HttpConnections network;
     const auto refresher = std::make_shared<StatusRefresher>(
         runner, network, services, ServiceEndpoints::fromEnvironment().github);
     RuntimeMap runtime;

@@ -54,8 +54,8 @@ QList<qint64> numericPieces(const QString &version)
 
 } // namespace
 
-UpdateChecker::UpdateChecker(QNetworkAccessManager &network, QUrl manifestURL,
-                             QString runningVersion, Preferences &preferences, QObject *parent)
+UpdateChecker::UpdateChecker(HttpConnections &network, QUrl manifestURL, QString runningVersion,
+                             Preferences &preferences, QObject *parent)
     : QObject(parent)
     , m_network(network)
     , m_manifestURL(std::move(manifestURL))

@@ -9,7 +9,7 @@
 #include <optional>
 
 class Preferences;
-class QNetworkAccessManager;
+class HttpConnections;
 
 // Learns about new releases from the published version manifest.
 class UpdateChecker final : public QObject {
@@ -18,7 +18,7 @@ class UpdateChecker final : public QObject {
 
 public:
     // The skipped version lives in `preferences`.
-    UpdateChecker(QNetworkAccessManager &network, QUrl manifestURL, QString runningVersion,
+    UpdateChecker(HttpConnections &network, QUrl manifestURL, QString runningVersion,
                   Preferences &preferences, QObject *parent = nullptr);
 
     QCoro::Task<> checkForUpdate();
@@ -41,7 +41,7 @@ Q_SIGNALS:
     void changed();
 
 private:
-    QNetworkAccessManager &m_network;
+    HttpConnections &m_network;
     QUrl m_manifestURL;
     QString m_runningVersion;
     std::optional<QString> m_latestVersion;

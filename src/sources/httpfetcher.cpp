@@ -1,56 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "sources/httpfetcher.h"
 
+#include "sources/contentdecoding.h"
+#include "sources/httpconnections.h"
 #include "version.h"
 
-#include <QCoroNetworkReply>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QPointer>
-#include <QScopeGuard>
-#include <QTimer>
-
-#include <algorithm>
-#include <optional>
+#include <QCoroSignal>
 
 namespace {
 
-// What the signal handlers learn while the reply is in flight.
-struct Transfer {
-    QByteArray body;
-    bool tooLarge = false;
-    std::optional<int> refusedRedirectStatus;
-};
+// More hops than any service takes; a loop ends here.
+constexpr int maxRedirects = 10;
 
-// How much of an answer may wait unread in the reply.
-constexpr qint64 readBufferBytes = 1024 * 1024;
-
-int defaultPort(const QString &scheme)
+bool isRedirect(int status)
 {
-    if (scheme == u"https")
-        return 443;
-    if (scheme == u"http")
-        return 80;
-    return -1;
-}
-
-bool sameOrigin(const QUrl &a, const QUrl &b)
-{
-    // QUrl keeps scheme and host in lower case, so plain comparison is enough.
-    return a.scheme() == b.scheme() && a.host() == b.host() &&
-           a.port(defaultPort(a.scheme())) == b.port(defaultPort(b.scheme()));
-}
-
-// Errors Qt raises for an HTTP status code of 400 or more: the server did answer, and the
-// caller judges the code. The same errors with any other status are failed requests: a body
-// that does not decompress is an UnknownContentError too, and its leftovers are no answer.
-bool isStatusError(QNetworkReply::NetworkError error, int status)
-{
-    const int code = int(error);
-    return status >= 400 &&
-           ((code >= 201 && code <= 299) || error == QNetworkReply::ProtocolInvalidOperationError ||
-            (code >= 401 && code <= 499));
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
 // A line break in a header would let a value inject further headers.
@@ -59,24 +23,33 @@ bool isSafeHeaderText(const QByteArray &text)
     return !text.contains('\r') && !text.contains('\n') && !text.contains('\0');
 }
 
-QString tooLargeMessage(qint64 maxBodyBytes)
+bool hasHeader(const HttpHeaders &headers, const QByteArray &name)
 {
-    return QStringLiteral("odpověď je příliš velká (přes %1 B)").arg(maxBodyBytes);
+    return HttpResponse{0, {}, headers}.header(name).has_value();
+}
+
+QByteArray requestText(const QUrl &url, const HttpHeaders &headers)
+{
+    QByteArray target =
+        url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
+    if (!target.startsWith('/'))
+        target.prepend('/');
+    QByteArray text = "GET " + target + " HTTP/1.1\r\nHost: " +
+                      url.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1() +
+                      "\r\n";
+    // Some services (GitHub) refuse requests without a User-Agent.
+    if (!hasHeader(headers, "User-Agent"))
+        text += "User-Agent: Quaylin/" QUAYLIN_VERSION "\r\n";
+    text += "Accept-Encoding: " + ContentDecoding::accepted() + "\r\n";
+    for (const auto &[name, value] : headers)
+        text += name + ": " + value + "\r\n";
+    return text + "\r\n";
 }
 
 } // namespace
 
-std::optional<QByteArray> HttpResponse::header(const QByteArray &name) const
-{
-    for (const auto &[key, value] : headers) {
-        if (key.compare(name, Qt::CaseInsensitive) == 0)
-            return value;
-    }
-    return std::nullopt;
-}
-
-HttpFetcher::HttpFetcher(QNetworkAccessManager &network, HttpLimits limits)
-    : m_network(&network)
+HttpFetcher::HttpFetcher(HttpConnections &connections, HttpLimits limits)
+    : m_connections(&connections)
     , m_limits(limits)
 {
 }
@@ -84,94 +57,50 @@ HttpFetcher::HttpFetcher(QNetworkAccessManager &network, HttpLimits limits)
 QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
                                                                      HttpHeaders headers) const
 {
-    QNetworkRequest request(url);
-    request.setTransferTimeout(int(m_limits.idle.count()));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::UserVerifiedRedirectPolicy);
-    // Some services (GitHub) refuse requests without a User-Agent.
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QByteArrayLiteral("Quaylin/" QUAYLIN_VERSION));
     for (const auto &[name, value] : headers) {
-        if (!isSafeHeaderText(name) || !isSafeHeaderText(value))
+        if (name.isEmpty() || name.contains(':') || !isSafeHeaderText(name) ||
+            !isSafeHeaderText(value))
             co_return FetchError{QStringLiteral("neplatná hlavička požadavku")};
-        request.setRawHeader(name, value);
     }
+    for (int hops = 0;; ++hops) {
+        HttpExchange exchange(m_connections.data(), url, requestText(url, headers), m_limits);
+        exchange.start();
+        co_await qCoro(&exchange, &HttpExchange::finished);
+        if (const auto *failure = std::get_if<FetchError>(&exchange.result()))
+            co_return *failure;
+        HttpResponse response = std::get<HttpResponse>(exchange.result());
 
-    const qint64 cap = m_limits.maxBodyBytes;
-    // The network manager owns the reply; it may go away first only when the manager does.
-    if (!m_network)
-        co_return FetchError{QStringLiteral("bez odpovědi")};
-    const QPointer<QNetworkReply> guard = m_network->get(request);
-    const auto cleanup = qScopeGuard([guard] {
-        if (guard)
-            guard->deleteLater();
-    });
-    QNetworkReply *const reply = guard.data();
-    // Qt reads the socket on a thread of its own and would otherwise buffer whatever arrives,
-    // however fast, before the cap below is ever checked.
-    reply->setReadBufferSize(std::min(cap + 1, readBufferBytes));
-    Transfer transfer;
-    // Context of the handlers below: they go away with this frame, the reply may outlive it.
-    const QObject context;
-
-    QObject::connect(reply, &QNetworkReply::redirected, &context,
-                     [reply, url, &transfer](const QUrl &target) {
-                         if (sameOrigin(url, reply->url().resolved(target))) {
-                             Q_EMIT reply->redirectAllowed();
-                             return;
-                         }
-                         // Another origin must never see the request's headers (the token).
-                         transfer.refusedRedirectStatus =
-                             reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-                         reply->abort();
-                     });
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &context, [reply, cap, &transfer] {
-        bool known = false;
-        const qint64 length =
-            reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-        if (known && length > cap) {
-            transfer.tooLarge = true;
-            reply->abort();
+        const std::optional<QByteArray> location = response.header("Location");
+        if (isRedirect(response.statusCode) && location) {
+            const QUrl target = url.resolved(QUrl::fromEncoded(*location));
+            // Another origin must never see the request's headers (the token).
+            if (HttpConnections::origin(target) != HttpConnections::origin(url))
+                co_return HttpResponse{response.statusCode, {}, {}};
+            if (hops == maxRedirects)
+                co_return FetchError{QStringLiteral("příliš mnoho přesměrování")};
+            url = target;
+            continue;
         }
-    });
-    QObject::connect(reply, &QNetworkReply::readyRead, &context, [reply, cap, &transfer] {
-        transfer.body += reply->readAll();
-        if (transfer.body.size() > cap) {
-            transfer.tooLarge = true;
-            reply->abort();
+
+        auto decoded = ContentDecoding::decode(response.header("Content-Encoding").value_or(QByteArray()),
+                                               std::move(response.body), m_limits.maxBodyBytes);
+        if (auto *body = std::get_if<QByteArray>(&decoded)) {
+            response.body = std::move(*body);
+        } else if (response.statusCode >= 400) {
+            // The server refused; its status speaks, whatever it sent along.
+            response.body.clear();
+        } else {
+            switch (std::get<ContentDecoding::Failure>(decoded)) {
+            case ContentDecoding::Failure::TooLarge:
+                co_return describeReadError(HttpResponseReader::Error::BodyTooLarge, m_limits);
+            case ContentDecoding::Failure::Unsupported:
+                co_return FetchError{QStringLiteral("nepodporované kódování obsahu")};
+            case ContentDecoding::Failure::Invalid:
+                co_return FetchError{QStringLiteral("obsah odpovědi nejde rozbalit")};
+            }
         }
-    });
-
-    // Bytes that keep trickling in (or headers without end) never let the idle time-out fire;
-    // the deadline ends such a request the same way, so it reads the same.
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
-    deadline.start(m_limits.deadline);
-
-    co_await reply;
-    if (!guard)
-        co_return FetchError{QStringLiteral("bez odpovědi")};
-
-    if (transfer.refusedRedirectStatus)
-        co_return HttpResponse{*transfer.refusedRedirectStatus, {}, {}};
-    if (transfer.tooLarge)
-        co_return FetchError{tooLargeMessage(cap)};
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (reply->error() != QNetworkReply::NoError &&
-        !isStatusError(reply->error(), status.toInt())) {
-        // Some descriptions end in ": " with nothing after it ("Decompression failed: ").
-        QString description = reply->errorString().trimmed();
-        if (description.endsWith(u':'))
-            description.chop(1);
-        co_return FetchError{description.isEmpty() ? QStringLiteral("chyba přenosu") : description};
+        co_return response;
     }
-    if (!status.isValid())
-        co_return FetchError{QStringLiteral("bez odpovědi")};
-    transfer.body += reply->readAll();
-    if (transfer.body.size() > cap)
-        co_return FetchError{tooLargeMessage(cap)};
-    co_return HttpResponse{status.toInt(), std::move(transfer.body), reply->rawHeaderPairs()};
 }
 
 QCoro::Task<std::variant<QByteArray, FetchError>> HttpFetcher::getWithBearer(QUrl url,

@@ -8,7 +8,7 @@
 #include "sources/processrunner.h"
 #include "support/testenvironment.h"
 
-#include <QNetworkAccessManager>
+#include "sources/httpconnections.h"
 
 #include <memory>
 
@@ -83,7 +83,7 @@ public:
     LanguageSwitch language{preferences};
     QDateTime clock{QDate(2026, 12, 6), QTime(10, 0), Qt::UTC};
     ProcessRunner runner;
-    QNetworkAccessManager network;
+    HttpConnections network;
     QList<std::pair<QString, std::optional<QString>>> notifications;
     QStringList fixedNotifications;
     std::unique_ptr<AppModel> model;

@@ -3,10 +3,10 @@
 // over and over, counting in its title. Every few edits it waits for the save and prints the
 // count now on disk. Runs until killed.
 #include "app/appmodel.h"
+#include "sources/httpconnections.h"
 #include "sources/processrunner.h"
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
 
 #include <cstdio>
 
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     if (argc != 2)
         return 2;
     ProcessRunner runner;
-    QNetworkAccessManager network;
+    HttpConnections network;
     AppEnvironment environment;
     environment.store = Store(QString::fromLocal8Bit(argv[1]));
     environment.processRunner = &runner;

@@ -62,7 +62,11 @@ void answer(QTcpSocket *socket, const FakeService::Reply &reply)
     case Stream::EndlessHeaders:
         socket->write(head);
         feed(socket, std::chrono::milliseconds(10), [line = 0]() mutable -> QByteArray {
-            return "X-Filler-" + QByteArray::number(++line) + ": " + QByteArray(64, 'x') + "\r\n";
+            QByteArray lines;
+            for (int i = 0; i < 64; ++i)
+                lines +=
+                    "X-Filler-" + QByteArray::number(++line) + ": " + QByteArray(64, 'x') + "\r\n";
+            return lines;
         });
         break;
     case Stream::EndlessChunks:

@@ -30,7 +30,7 @@ public:
     enum class Stream {
         Whole,          // at once
         Trickle,        // one byte every 50 ms, status line and headers included
-        EndlessHeaders, // the status line, then header lines every 10 ms without end
+        EndlessHeaders, // the status line, then 64 header lines every 10 ms without end
         EndlessChunks,  // a chunked body without end, 1 MB a millisecond while the client keeps up
     };
 

@@ -3,19 +3,19 @@
 
 #include "services/preferences.h"
 #include "services/updatechecker.h"
+#include "sources/httpconnections.h"
 #include "support/testenvironment.h"
 
 #include <list>
 
 #include <QCoroTask>
-#include <QNetworkAccessManager>
 #include <QtTest>
 
 class TestUpdate final : public QObject {
     Q_OBJECT
 
     TestEnvironment m_environment;
-    QNetworkAccessManager m_network;
+    HttpConnections m_network;
     FakeService m_service;
     std::list<Preferences> m_preferences; // one per checker, read afresh as after a restart
 

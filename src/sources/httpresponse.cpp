@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include "sources/httpresponse.h"
+
+std::optional<QByteArray> HttpResponse::header(const QByteArray &name) const
+{
+    for (const auto &[key, value] : headers) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return std::nullopt;
+}
