@@ -147,13 +147,9 @@ void HttpExchange::closed()
     if (m_result)
         return;
     if (m_reused && !m_reader.hasStarted()) {
-        // The server closed the kept connection before it saw the request: a new one.
-        release(false);
-        m_hasPlace = m_connections && m_connections->take(m_origin);
-        if (!m_hasPlace) {
-            finish(FetchError{QStringLiteral("bez odpovědi")});
-            return;
-        }
+        // The server closed the kept connection before it saw the request: a new one, in the
+        // same place.
+        dropSocket(false);
         open();
         return;
     }
@@ -189,6 +185,13 @@ void HttpExchange::finish(Result result)
 
 void HttpExchange::release(bool keepConnection)
 {
+    dropSocket(keepConnection);
+    if (std::exchange(m_hasPlace, false) && m_connections)
+        m_connections->giveBack(m_origin);
+}
+
+void HttpExchange::dropSocket(bool keepConnection)
+{
     if (QTcpSocket *socket = m_socket.data()) {
         m_socket = nullptr;
         socket->disconnect(this);
@@ -201,6 +204,4 @@ void HttpExchange::release(bool keepConnection)
             socket->deleteLater();
         }
     }
-    if (std::exchange(m_hasPlace, false) && m_connections)
-        m_connections->giveBack(m_origin);
 }

@@ -63,7 +63,9 @@ private:
     void closed();
     void failed();
     void finish(Result result);
+    // Gives the connection back (kept open for the next request or closed) and the place.
     void release(bool keepConnection);
+    void dropSocket(bool keepConnection);
 
     QPointer<HttpConnections> m_connections;
     QUrl m_url;
