@@ -6,12 +6,11 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
 
 ArchiveList::ArchiveList(ArchiveModel &model, QWidget *parent)
-    : QListView(parent)
+    : ButtonRowsView(parent)
     , m_model(model)
     , m_delegate(new ArchiveDelegate(this))
 {
@@ -25,7 +24,6 @@ ArchiveList::ArchiveList(ArchiveModel &model, QWidget *parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
-    setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAutoFillBackground(false);
 }
@@ -36,69 +34,26 @@ QRect ArchiveList::buttonRect(const QModelIndex &index, ArchiveDelegate::Button 
     return button == ArchiveDelegate::Button::Restore ? parts.restore : parts.remove;
 }
 
-std::optional<ArchiveDelegate::Button> ArchiveList::buttonAt(const QPoint &pos) const
+std::optional<int> ArchiveList::partAt(const QModelIndex &index, const QPoint &pos) const
 {
-    const QModelIndex index = indexAt(pos);
-    return index.isValid() ? m_delegate->buttonAt(visualRect(index), this, pos) : std::nullopt;
+    const auto button = m_delegate->buttonAt(visualRect(index), this, pos);
+    return button ? std::optional(int(*button)) : std::nullopt;
 }
 
-void ArchiveList::setHot(const QModelIndex &index, std::optional<ArchiveDelegate::Button> button)
+void ArchiveList::showHot(const QModelIndex &index, std::optional<int> part, bool pressed)
 {
-    // A pressed button looks pressed only while the pointer is on it, as a push button does.
-    const bool pressed = button && m_pressedButton == button && m_pressedIndex == index;
-    const QModelIndex previous = m_hotIndex;
-    m_hotIndex = index;
-    m_delegate->setHotButton(index, button, pressed);
-    if (previous.isValid() && previous != index)
-        update(previous);
-    if (index.isValid())
-        update(index);
+    m_delegate->setHotButton(
+        index, part ? std::optional(ArchiveDelegate::Button(*part)) : std::nullopt, pressed);
 }
 
-void ArchiveList::mouseMoveEvent(QMouseEvent *event)
+void ArchiveList::partClicked(const QModelIndex &index, int part)
 {
-    const QPoint pos = event->position().toPoint();
-    setHot(indexAt(pos), buttonAt(pos));
-    QListView::mouseMoveEvent(event);
-}
-
-void ArchiveList::leaveEvent(QEvent *event)
-{
-    setHot({}, std::nullopt);
-    QListView::leaveEvent(event);
-}
-
-void ArchiveList::mousePressEvent(QMouseEvent *event)
-{
-    QListView::mousePressEvent(event);
-    const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        m_pressedIndex = indexAt(pos);
-        m_pressedButton = buttonAt(pos);
-    }
-    setHot(indexAt(pos), buttonAt(pos));
-}
-
-void ArchiveList::mouseReleaseEvent(QMouseEvent *event)
-{
-    QListView::mouseReleaseEvent(event);
-    const QPoint pos = event->position().toPoint();
-    const QModelIndex index = indexAt(pos);
-    const std::optional<ArchiveDelegate::Button> button = buttonAt(pos);
-    const bool clicked = event->button() == Qt::LeftButton && button && button == m_pressedButton &&
-                         index == m_pressedIndex;
-    if (event->button() == Qt::LeftButton) {
-        m_pressedIndex = QPersistentModelIndex();
-        m_pressedButton.reset();
-    }
-    setHot(index, button);
-    if (clicked)
-        press(index, *button);
+    press(index, ArchiveDelegate::Button(part));
 }
 
 void ArchiveList::press(const QModelIndex &index, ArchiveDelegate::Button button)
 {
-    const QUuid id = m_model.cardID(index);
+    const QUuid id = m_model.rowID(index);
     if (id.isNull())
         return;
     if (button == ArchiveDelegate::Button::Restore)
@@ -125,7 +80,7 @@ void ArchiveList::keyPressEvent(QKeyEvent *event)
             break;
         }
     }
-    QListView::keyPressEvent(event);
+    ButtonRowsView::keyPressEvent(event);
 }
 
 void ArchiveList::contextMenuEvent(QContextMenuEvent *event)

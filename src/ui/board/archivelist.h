@@ -2,9 +2,8 @@
 #pragma once
 
 #include "ui/board/archivedelegate.h"
+#include "ui/components/buttonrowsview.h"
 
-#include <QListView>
-#include <QPersistentModelIndex>
 #include <QUuid>
 
 #include <optional>
@@ -14,7 +13,7 @@ class ArchiveModel;
 // The archive sheet's scrolling list of archived cards, each row with its painted Restore and
 // Delete buttons. From the keyboard: Return or Space restores the current card, Delete asks to
 // delete it, and the context menu key (or a right click) offers both by name.
-class ArchiveList final : public QListView {
+class ArchiveList final : public ButtonRowsView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ArchiveList)
 
@@ -30,22 +29,15 @@ Q_SIGNALS:
     void deleteRequested(const QUuid &cardID);
 
 protected:
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void leaveEvent(QEvent *event) override;
+    std::optional<int> partAt(const QModelIndex &index, const QPoint &pos) const override;
+    void showHot(const QModelIndex &index, std::optional<int> part, bool pressed) override;
+    void partClicked(const QModelIndex &index, int part) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    std::optional<ArchiveDelegate::Button> buttonAt(const QPoint &pos) const;
-    void setHot(const QModelIndex &index, std::optional<ArchiveDelegate::Button> button);
     void press(const QModelIndex &index, ArchiveDelegate::Button button);
 
     ArchiveModel &m_model;
     ArchiveDelegate *m_delegate;
-    QPersistentModelIndex m_hotIndex;
-    // Where the left button went down: a click is a press and release on one button.
-    QPersistentModelIndex m_pressedIndex;
-    std::optional<ArchiveDelegate::Button> m_pressedButton;
 };

@@ -5,14 +5,13 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScrollArea>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
 ChecklistList::ChecklistList(ChecklistModel &model, QWidget *parent)
-    : QListView(parent)
+    : ButtonRowsView(parent)
     , m_model(model)
     , m_delegate(new ChecklistDelegate(this))
 {
@@ -29,7 +28,6 @@ ChecklistList::ChecklistList(ChecklistModel &model, QWidget *parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAutoFillBackground(false);
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
@@ -49,82 +47,40 @@ QRect ChecklistList::partRect(const QModelIndex &index, ChecklistDelegate::Part 
     return part == ChecklistDelegate::Part::Toggle ? parts.toggle : parts.remove;
 }
 
-std::optional<ChecklistDelegate::Part> ChecklistList::partAt(const QPoint &pos) const
+std::optional<int> ChecklistList::partAt(const QModelIndex &index, const QPoint &pos) const
 {
-    const QModelIndex index = indexAt(pos);
-    return index.isValid() ? ChecklistDelegate::partAt(visualRect(index), pos) : std::nullopt;
+    const auto part = ChecklistDelegate::partAt(visualRect(index), pos);
+    return part ? std::optional(int(*part)) : std::nullopt;
 }
 
-void ChecklistList::setHot(const QModelIndex &index, std::optional<ChecklistDelegate::Part> part)
+void ChecklistList::showHot(const QModelIndex &index, std::optional<int> part, bool pressed)
 {
-    const bool pressed = part && m_pressedPart == part && m_pressedIndex == index;
-    const QModelIndex previous = m_hotIndex;
-    m_hotIndex = index;
-    m_delegate->setHotPart(index, part, pressed);
+    m_delegate->setHotPart(
+        index, part ? std::optional(ChecklistDelegate::Part(*part)) : std::nullopt, pressed);
     viewport()->setCursor(part ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (previous.isValid() && previous != index)
-        update(previous);
-    if (index.isValid())
-        update(index);
+}
+
+void ChecklistList::partClicked(const QModelIndex &index, int part)
+{
+    press(index, ChecklistDelegate::Part(part));
 }
 
 bool ChecklistList::viewportEvent(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
-        if (partAt(help->pos()) == ChecklistDelegate::Part::Remove)
+        if (partUnder(help->pos()) == int(ChecklistDelegate::Part::Remove))
             QToolTip::showText(help->globalPos(), m_removeHelp, viewport());
         else
             QToolTip::hideText();
         return true;
     }
-    return QListView::viewportEvent(event);
-}
-
-void ChecklistList::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint pos = event->position().toPoint();
-    setHot(indexAt(pos), partAt(pos));
-    QListView::mouseMoveEvent(event);
-}
-
-void ChecklistList::leaveEvent(QEvent *event)
-{
-    setHot({}, std::nullopt);
-    QListView::leaveEvent(event);
-}
-
-void ChecklistList::mousePressEvent(QMouseEvent *event)
-{
-    QListView::mousePressEvent(event);
-    const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        m_pressedIndex = indexAt(pos);
-        m_pressedPart = partAt(pos);
-    }
-    setHot(indexAt(pos), partAt(pos));
-}
-
-void ChecklistList::mouseReleaseEvent(QMouseEvent *event)
-{
-    QListView::mouseReleaseEvent(event);
-    const QPoint pos = event->position().toPoint();
-    const QModelIndex index = indexAt(pos);
-    const std::optional<ChecklistDelegate::Part> part = partAt(pos);
-    const bool clicked = event->button() == Qt::LeftButton && part && part == m_pressedPart &&
-                         index == m_pressedIndex;
-    if (event->button() == Qt::LeftButton) {
-        m_pressedIndex = QPersistentModelIndex();
-        m_pressedPart.reset();
-    }
-    setHot(index, part);
-    if (clicked)
-        press(index, *part);
+    return ButtonRowsView::viewportEvent(event);
 }
 
 void ChecklistList::press(const QModelIndex &index, ChecklistDelegate::Part part)
 {
-    const QUuid id = m_model.itemID(index);
+    const QUuid id = m_model.rowID(index);
     if (id.isNull())
         return;
     if (part == ChecklistDelegate::Part::Toggle)
@@ -150,12 +106,12 @@ void ChecklistList::keyPressEvent(QKeyEvent *event)
             break;
         }
     }
-    QListView::keyPressEvent(event);
+    ButtonRowsView::keyPressEvent(event);
 }
 
 void ChecklistList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    QListView::currentChanged(current, previous);
+    ButtonRowsView::currentChanged(current, previous);
     if (!current.isValid())
         return;
     // The list does not scroll itself; the sheet around it brings the entry into view.

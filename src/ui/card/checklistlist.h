@@ -2,9 +2,8 @@
 #pragma once
 
 #include "ui/card/checklistdelegate.h"
+#include "ui/components/buttonrowsview.h"
 
-#include <QListView>
-#include <QPersistentModelIndex>
 #include <QUuid>
 
 #include <optional>
@@ -16,7 +15,7 @@ class ChecklistModel;
 // on its "xmark" removes it; from the keyboard the arrows pick an entry (the sheet scrolls to
 // it), Space ticks it and Delete removes it. A screen reader reads each entry's text and whether
 // it is done.
-class ChecklistList final : public QListView {
+class ChecklistList final : public ButtonRowsView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChecklistList)
 
@@ -36,24 +35,17 @@ Q_SIGNALS:
     void removeRequested(const QUuid &itemID);
 
 protected:
+    std::optional<int> partAt(const QModelIndex &index, const QPoint &pos) const override;
+    void showHot(const QModelIndex &index, std::optional<int> part, bool pressed) override;
+    void partClicked(const QModelIndex &index, int part) override;
     bool viewportEvent(QEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
-    std::optional<ChecklistDelegate::Part> partAt(const QPoint &pos) const;
-    void setHot(const QModelIndex &index, std::optional<ChecklistDelegate::Part> part);
     void press(const QModelIndex &index, ChecklistDelegate::Part part);
 
     ChecklistModel &m_model;
     ChecklistDelegate *m_delegate;
     QString m_removeHelp;
-    QPersistentModelIndex m_hotIndex;
-    // Where the left button went down: a click is a press and release on one part.
-    QPersistentModelIndex m_pressedIndex;
-    std::optional<ChecklistDelegate::Part> m_pressedPart;
 };
