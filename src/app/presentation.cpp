@@ -115,7 +115,8 @@ QString deployMessage(const DeployStatus &status)
     case DeployStatus::Failure::Message:
         break;
     }
-    return status.message;
+    // Our own reasons (a request that failed) have twins; a service's words pass unchanged.
+    return L(status.message);
 }
 
 QString deployLabel(const DeployStatus &status, const QDateTime &now)

@@ -20,14 +20,13 @@ FetchError timeOut()
 
 } // namespace
 
-FetchError describeReadError(HttpResponseReader::Error error, const HttpLimits &limits)
+FetchError describeReadError(HttpResponseReader::Error error)
 {
     switch (error) {
     case HttpResponseReader::Error::HeadTooLarge:
-        return {QStringLiteral("hlavičky odpovědi jsou příliš velké (přes %1 B)")
-                    .arg(limits.maxHeadBytes)};
+        return {QStringLiteral("hlavičky odpovědi jsou příliš velké")};
     case HttpResponseReader::Error::BodyTooLarge:
-        return {QStringLiteral("odpověď je příliš velká (přes %1 B)").arg(limits.maxBodyBytes)};
+        return {QStringLiteral("odpověď je příliš velká")};
     case HttpResponseReader::Error::Truncated:
         return {QStringLiteral("spojení skončilo před koncem odpovědi")};
     case HttpResponseReader::Error::Malformed:
@@ -136,7 +135,7 @@ void HttpExchange::read()
     m_idle.start(m_limits.idle);
     m_reader.feed(bytes);
     if (m_reader.error() != HttpResponseReader::Error::None)
-        finish(describeReadError(m_reader.error(), m_limits));
+        finish(describeReadError(m_reader.error()));
     else if (m_reader.isDone())
         finish(HttpResponse{m_reader.statusCode(), m_reader.takeBody(), m_reader.headers()});
 }
@@ -157,7 +156,7 @@ void HttpExchange::closed()
     if (m_reader.isDone())
         finish(HttpResponse{m_reader.statusCode(), m_reader.takeBody(), m_reader.headers()});
     else
-        finish(describeReadError(m_reader.error(), m_limits));
+        finish(describeReadError(m_reader.error()));
 }
 
 void HttpExchange::failed()

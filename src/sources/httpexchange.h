@@ -28,7 +28,7 @@ struct HttpLimits {
 };
 
 // What went wrong in reading a response, in words.
-FetchError describeReadError(HttpResponseReader::Error error, const HttpLimits &limits);
+FetchError describeReadError(HttpResponseReader::Error error);
 
 // One request and its response over one HTTP/1.1 connection: a new one, or one the server kept
 // open (tried once more on a new connection if that one turns out closed before any answer).

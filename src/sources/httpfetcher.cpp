@@ -82,8 +82,9 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
             continue;
         }
 
-        auto decoded = ContentDecoding::decode(response.header("Content-Encoding").value_or(QByteArray()),
-                                               std::move(response.body), m_limits.maxBodyBytes);
+        auto decoded =
+            ContentDecoding::decode(response.header("Content-Encoding").value_or(QByteArray()),
+                                    std::move(response.body), m_limits.maxBodyBytes);
         if (auto *body = std::get_if<QByteArray>(&decoded)) {
             response.body = std::move(*body);
         } else if (response.statusCode >= 400) {
@@ -92,7 +93,7 @@ QCoro::Task<std::variant<HttpResponse, FetchError>> HttpFetcher::get(QUrl url,
         } else {
             switch (std::get<ContentDecoding::Failure>(decoded)) {
             case ContentDecoding::Failure::TooLarge:
-                co_return describeReadError(HttpResponseReader::Error::BodyTooLarge, m_limits);
+                co_return describeReadError(HttpResponseReader::Error::BodyTooLarge);
             case ContentDecoding::Failure::Unsupported:
                 co_return FetchError{QStringLiteral("nepodporované kódování obsahu")};
             case ContentDecoding::Failure::Invalid:

@@ -76,6 +76,8 @@ private Q_SLOTS:
         QCOMPARE(Presentation::deployLabel(failed), u"Error: build failed"_s);
         QCOMPARE(Presentation::deployLabel(DeployStatus::error(u"HTTP 401"_s)),
                  u"Error: HTTP 401"_s);
+        QCOMPARE(Presentation::deployLabel(DeployStatus::error(u"server neodpověděl včas"_s)),
+                 u"Error: the server did not answer in time"_s);
         QCOMPARE(Presentation::gitHubLabel({0, GitHubStatus::ChecksState::Pending}),
                  u"CI running"_s);
         QCOMPARE(Presentation::gitHubLabel({}), QString());
