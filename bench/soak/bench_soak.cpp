@@ -2,8 +2,9 @@
 // A long run of the desktop screens (offscreen) over the UI figures' data: 200 projects against
 // Netlify, Vercel and GitHub faked on loopback (answering after 50 ms), a full refresh every
 // 10 s, and a driver that keeps opening and closing the card sheet, the settings and the project
-// editor and editing cards. Prints resident memory and open file descriptors after the first
-// minute and at the end, the save error if any, and one JSON line. Run by hand:
+// editor and editing cards. Prints resident memory, the heap in use, the pixmap cache and the
+// open file descriptors after the first minute and at the end (each between two refreshes), the
+// save error if any, and one JSON line. Run by hand:
 //   build/bench/soak/bench_soak [minutes, default 30]
 #include "ui/uibench.h"
 
@@ -13,16 +14,22 @@
 #include "ui/settings/settingssheet.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMap>
+// Brings in QPixmapCache::totalUsed, which Qt exports for its own tests.
+#define Q_TEST_QPIXMAPCACHE
+#include <QPixmapCache>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdio>
+#include <filesystem>
+
+#include <malloc.h>
 
 using namespace Qt::StringLiterals;
 
@@ -37,19 +44,38 @@ double residentMB()
     return fields.size() > 1 ? double(fields[1].toLongLong()) * 4096 / (1024 * 1024) : 0;
 }
 
-int openDescriptors()
+// What the open file descriptors point to, by number.
+QMap<QString, QString> openDescriptors()
 {
-    return int(QDir(u"/proc/self/fd"_s).entryList(QDir::NoDotAndDotDot | QDir::System).size());
+    QMap<QString, QString> targets;
+    std::error_code error;
+    for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        const std::filesystem::path target = std::filesystem::read_symlink(fd.path(), error);
+        targets.insert(QString::fromStdString(fd.path().filename().string()),
+                       QString::fromStdString(target.string()));
+    }
+    return targets;
 }
 
 struct Sample {
     double rssMB = 0;
-    int fds = 0;
+    // Bytes the allocator hands out now: growth here is memory kept, growth of the resident
+    // size alone is the allocator's free space (fragmentation).
+    double heapMB = 0;
+    int pixmapCacheKB = 0; // bounded by QPixmapCache::cacheLimit()
+    QMap<QString, QString> fds;
 };
 
-Sample sample()
+// Taken between refreshes with every save written, so that no connection, git process or
+// save in flight is counted as a descriptor kept.
+Sample quietSample(AppModel &model)
 {
-    return {residentMB(), openDescriptors()};
+    if (!QTest::qWaitFor([&] { return !model.refreshes().isRefreshing(); }, 30'000))
+        std::fprintf(stderr, "the refresh did not end within 30 s\n");
+    model.dataFile().waitForPendingSaves();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return {residentMB(), double(mallinfo2().uordblks) / (1024 * 1024), QPixmapCache::totalUsed(),
+            openDescriptors()};
 }
 
 // One step of the driver: a sheet opened, used a little and closed, or a card edited.
@@ -135,7 +161,11 @@ int main(int argc, char *argv[])
     driver.start();
 
     Sample firstMinute;
-    QTimer::singleShot(60'000, &app, [&] { firstMinute = sample(); });
+    QTimer::singleShot(60'000, &app, [&] {
+        driver.stop();
+        firstMinute = quietSample(model);
+        driver.start();
+    });
     std::optional<QString> saveError;
     QObject::connect(&model.dataFile(), &DataFile::saveErrorChanged, &app, [&] {
         if (const std::optional<QString> error = model.dataFile().saveError())
@@ -145,31 +175,39 @@ int main(int argc, char *argv[])
     QApplication::exec();
     driver.stop();
     refresh.stop();
-    if (!QTest::qWaitFor([&] { return !model.refreshes().isRefreshing(); }, 30'000))
-        std::fprintf(stderr, "the last refresh did not end within 30 s\n");
-    model.dataFile().waitForPendingSaves();
+    const Sample end = quietSample(model);
     if (!saveError)
         saveError = model.dataFile().saveError();
-    const Sample end = sample();
-
     const double growth = end.rssMB - firstMinute.rssMB;
     std::printf("minutes: %.1f, driver steps: %d, refreshes: %d\n", minutes, steps, refreshes);
     std::printf("rss after the first minute: %.1f MB, at the end: %.1f MB, growth: %.1f MB "
                 "(target <= 5)\n",
                 firstMinute.rssMB, end.rssMB, growth);
+    std::printf("heap in use after the first minute: %.1f MB, at the end: %.1f MB\n",
+                firstMinute.heapMB, end.heapMB);
+    std::printf("pixmap cache after the first minute: %d KB, at the end: %d KB (of %d KB)\n",
+                firstMinute.pixmapCacheKB, end.pixmapCacheKB, QPixmapCache::cacheLimit());
     std::printf("file descriptors after the first minute: %d, at the end: %d (target: equal)\n",
-                firstMinute.fds, end.fds);
+                int(firstMinute.fds.size()), int(end.fds.size()));
+    for (const auto &[fd, target] : end.fds.asKeyValueRange()) {
+        if (firstMinute.fds.value(fd) != target)
+            std::printf("  new at the end: %s -> %s\n", qPrintable(fd), qPrintable(target));
+    }
     std::printf("save error: %s\n", saveError ? qPrintable(*saveError) : "none");
     const QJsonObject figures{
         {u"soak_minutes"_s, minutes},
         {u"soak_rss_first_minute_mb"_s, qRound(firstMinute.rssMB * 10) / 10.0},
         {u"soak_rss_end_mb"_s, qRound(end.rssMB * 10) / 10.0},
         {u"soak_rss_growth_mb"_s, qRound(growth * 10) / 10.0},
-        {u"soak_fds_first_minute"_s, firstMinute.fds},
-        {u"soak_fds_end"_s, end.fds},
+        {u"soak_heap_first_minute_mb"_s, qRound(firstMinute.heapMB * 10) / 10.0},
+        {u"soak_heap_end_mb"_s, qRound(end.heapMB * 10) / 10.0},
+        {u"soak_pixmap_cache_first_minute_kb"_s, firstMinute.pixmapCacheKB},
+        {u"soak_pixmap_cache_end_kb"_s, end.pixmapCacheKB},
+        {u"soak_fds_first_minute"_s, int(firstMinute.fds.size())},
+        {u"soak_fds_end"_s, int(end.fds.size())},
         {u"soak_save_errors"_s, saveError ? 1 : 0},
     };
     std::printf("%s\n", QJsonDocument(figures).toJson(QJsonDocument::Compact).constData());
-    const bool held = growth <= 5 && end.fds == firstMinute.fds && !saveError;
+    const bool held = growth <= 5 && end.fds.size() == firstMinute.fds.size() && !saveError;
     return held ? 0 : 1;
 }
