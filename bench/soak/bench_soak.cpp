@@ -2,9 +2,9 @@
 // A long run of the desktop screens (offscreen) over the UI figures' data: 200 projects against
 // Netlify, Vercel and GitHub faked on loopback (answering after 50 ms), a full refresh every
 // 10 s, and a driver that keeps opening and closing the card sheet, the settings and the project
-// editor and editing cards. Prints resident memory, the heap in use, the pixmap cache and the
-// open file descriptors after the first minute and at the end (each between two refreshes), the
-// save error if any, and one JSON line. Run by hand:
+// editor, editing cards and showing the tray panel. Prints resident memory, the heap in use, the
+// pixmap cache and the open file descriptors after the first minute and at the end (each between
+// two refreshes), the save error if any, and one JSON line. Run by hand:
 //   build/bench/soak/bench_soak [minutes, default 30]
 #include "ui/uibench.h"
 
@@ -12,6 +12,7 @@
 #include "ui/editor/projecteditor.h"
 #include "ui/main/mainview.h"
 #include "ui/settings/settingssheet.h"
+#include "ui/shell/menubarview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -62,31 +63,39 @@ struct Sample {
     // Bytes the allocator hands out now: growth here is memory kept, growth of the resident
     // size alone is the allocator's free space (fragmentation).
     double heapMB = 0;
-    int pixmapCacheKB = 0; // bounded by QPixmapCache::cacheLimit()
+    // Whole megabytes, rounded up (Qt's count); bounded by QPixmapCache::cacheLimit().
+    int pixmapCacheMB = 0;
     QMap<QString, QString> fds;
 };
 
-// Taken between refreshes with every save written, so that no connection, git process or
-// save in flight is counted as a descriptor kept.
+// Taken between refreshes with every save written and no git process running (a child holds
+// a pidfd and its pipes; a repository's change read between refreshes starts one), so that
+// nothing in flight is counted as a descriptor kept.
 Sample quietSample(AppModel &model)
 {
     if (!QTest::qWaitFor([&] { return !model.refreshes().isRefreshing(); }, 30'000))
         std::fprintf(stderr, "the refresh did not end within 30 s\n");
     model.dataFile().waitForPendingSaves();
+    const auto noChild = [] {
+        return !openDescriptors().values().contains(u"anon_inode:[pidfd]"_s);
+    };
+    if (!QTest::qWaitFor(noChild, 30'000))
+        std::fprintf(stderr, "git processes still ran after 30 s\n");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return {residentMB(), double(mallinfo2().uordblks) / (1024 * 1024), QPixmapCache::totalUsed(),
             openDescriptors()};
 }
 
-// One step of the driver: a sheet opened, used a little and closed, or a card edited.
-void drive(UiBench &bench, int step)
+// One step of the driver: a sheet opened, used a little and closed, a card edited, or the tray
+// panel shown and hidden again.
+void drive(UiBench &bench, MenuBarView &panel, int step)
 {
     QWidget *window = bench.window().view().window();
     AppModel &model = bench.model();
     const QList<TaskCard> cards = model.cards();
     const TaskCard &card = cards[(step * 7) % cards.size()];
     QWidget *sheet = nullptr;
-    switch (step % 4) {
+    switch (step % 5) {
     case 0: {
         auto *cardSheet = new CardDetailSheet(bench.context(), card.id, window);
         cardSheet->open();
@@ -105,6 +114,12 @@ void drive(UiBench &bench, int step)
     case 2:
         sheet = new ProjectEditor(bench.context(), bench.projects()[step % 200], window);
         static_cast<QDialog *>(sheet)->open();
+        break;
+    case 3:
+        panel.popUp({});
+        QApplication::processEvents();
+        panel.repaint();
+        panel.hide();
         break;
     default: {
         TaskCard edited = card;
@@ -155,9 +170,10 @@ int main(int argc, char *argv[])
     model.refreshes().requestRefresh();
 
     int steps = 0;
+    MenuBarView panel(bench.context(), MenuBarView::Presentation::Window);
     QTimer driver;
     driver.setInterval(250);
-    QObject::connect(&driver, &QTimer::timeout, &app, [&] { drive(bench, steps++); });
+    QObject::connect(&driver, &QTimer::timeout, &app, [&] { drive(bench, panel, steps++); });
     driver.start();
 
     Sample firstMinute;
@@ -185,14 +201,18 @@ int main(int argc, char *argv[])
                 firstMinute.rssMB, end.rssMB, growth);
     std::printf("heap in use after the first minute: %.1f MB, at the end: %.1f MB\n",
                 firstMinute.heapMB, end.heapMB);
-    std::printf("pixmap cache after the first minute: %d KB, at the end: %d KB (of %d KB)\n",
-                firstMinute.pixmapCacheKB, end.pixmapCacheKB, QPixmapCache::cacheLimit());
+    std::printf("pixmap cache after the first minute: <= %d MB, at the end: <= %d MB (of %d MB)\n",
+                firstMinute.pixmapCacheMB, end.pixmapCacheMB, QPixmapCache::cacheLimit() / 1024);
     std::printf("file descriptors after the first minute: %d, at the end: %d (target: equal)\n",
                 int(firstMinute.fds.size()), int(end.fds.size()));
-    for (const auto &[fd, target] : end.fds.asKeyValueRange()) {
-        if (firstMinute.fds.value(fd) != target)
-            std::printf("  new at the end: %s -> %s\n", qPrintable(fd), qPrintable(target));
-    }
+    const auto tellChanged = [](const Sample &from, const Sample &to, const char *change) {
+        for (const auto &[fd, target] : to.fds.asKeyValueRange()) {
+            if (from.fds.value(fd) != target)
+                std::printf("  %s: %s -> %s\n", change, qPrintable(fd), qPrintable(target));
+        }
+    };
+    tellChanged(firstMinute, end, "new at the end");
+    tellChanged(end, firstMinute, "gone at the end");
     std::printf("save error: %s\n", saveError ? qPrintable(*saveError) : "none");
     const QJsonObject figures{
         {u"soak_minutes"_s, minutes},
@@ -201,8 +221,8 @@ int main(int argc, char *argv[])
         {u"soak_rss_growth_mb"_s, qRound(growth * 10) / 10.0},
         {u"soak_heap_first_minute_mb"_s, qRound(firstMinute.heapMB * 10) / 10.0},
         {u"soak_heap_end_mb"_s, qRound(end.heapMB * 10) / 10.0},
-        {u"soak_pixmap_cache_first_minute_kb"_s, firstMinute.pixmapCacheKB},
-        {u"soak_pixmap_cache_end_kb"_s, end.pixmapCacheKB},
+        {u"soak_pixmap_cache_first_minute_mb"_s, firstMinute.pixmapCacheMB},
+        {u"soak_pixmap_cache_end_mb"_s, end.pixmapCacheMB},
         {u"soak_fds_first_minute"_s, int(firstMinute.fds.size())},
         {u"soak_fds_end"_s, int(end.fds.size())},
         {u"soak_save_errors"_s, saveError ? 1 : 0},
