@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -45,17 +46,30 @@ double residentMB()
     return fields.size() > 1 ? double(fields[1].toLongLong()) * 4096 / (1024 * 1024) : 0;
 }
 
-// What the open file descriptors point to, by number.
+// What the open file descriptors point to, by number (the listing's own left out).
 QMap<QString, QString> openDescriptors()
 {
     QMap<QString, QString> targets;
     std::error_code error;
-    for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+    const std::filesystem::path listed = std::filesystem::canonical("/proc/self/fd", error);
+    for (const auto &fd : std::filesystem::directory_iterator(listed, error)) {
         const std::filesystem::path target = std::filesystem::read_symlink(fd.path(), error);
-        targets.insert(QString::fromStdString(fd.path().filename().string()),
-                       QString::fromStdString(target.string()));
+        if (target != listed)
+            targets.insert(QString::fromStdString(fd.path().filename().string()),
+                           QString::fromStdString(target.string()));
     }
     return targets;
+}
+
+// Whether a git process (a child holds a pidfd and its pipes) or a connection (a socket the
+// process did not have at `start`, when only the fake services listened) is open.
+bool inFlight(const QMap<QString, QString> &start)
+{
+    const QMap<QString, QString> now = openDescriptors();
+    return std::ranges::any_of(now, [&](const QString &target) {
+        return target == u"anon_inode:[pidfd]"_s ||
+               (target.startsWith(u"socket:"_s) && !start.values().contains(target));
+    });
 }
 
 struct Sample {
@@ -68,19 +82,15 @@ struct Sample {
     QMap<QString, QString> fds;
 };
 
-// Taken between refreshes with every save written and no git process running (a child holds
-// a pidfd and its pipes; a repository's change read between refreshes starts one), so that
-// nothing in flight is counted as a descriptor kept.
-Sample quietSample(AppModel &model)
+// Taken with the refresh timer stopped, once every pass has ended, every save is written and
+// nothing is in flight (see inFlight), so that only what is kept counts.
+Sample quietSample(AppModel &model, const QMap<QString, QString> &start)
 {
-    if (!QTest::qWaitFor([&] { return !model.refreshes().isRefreshing(); }, 30'000))
-        std::fprintf(stderr, "the refresh did not end within 30 s\n");
+    QApplication::processEvents(); // a pass already requested starts
+    const auto quiet = [&] { return !model.refreshes().isRefreshing() && !inFlight(start); };
+    if (!QTest::qWaitFor(quiet, 60'000))
+        std::fprintf(stderr, "refreshes, git processes or connections still ran after 60 s\n");
     model.dataFile().waitForPendingSaves();
-    const auto noChild = [] {
-        return !openDescriptors().values().contains(u"anon_inode:[pidfd]"_s);
-    };
-    if (!QTest::qWaitFor(noChild, 30'000))
-        std::fprintf(stderr, "git processes still ran after 30 s\n");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return {residentMB(), double(mallinfo2().uordblks) / (1024 * 1024), QPixmapCache::totalUsed(),
             openDescriptors()};
@@ -157,6 +167,7 @@ int main(int argc, char *argv[])
     AppModel &model = bench.model();
     bench.window().view().select(bench.boardProject());
     bench.window().settle();
+    const QMap<QString, QString> start = openDescriptors();
 
     int refreshes = 0;
     QTimer refresh;
@@ -180,7 +191,9 @@ int main(int argc, char *argv[])
     Sample firstMinute;
     QTimer::singleShot(60'000, &app, [&] {
         driver.stop();
-        firstMinute = quietSample(model);
+        refresh.stop();
+        firstMinute = quietSample(model, start);
+        refresh.start();
         driver.start();
     });
     std::optional<QString> saveError;
@@ -192,7 +205,7 @@ int main(int argc, char *argv[])
     QApplication::exec();
     driver.stop();
     refresh.stop();
-    const Sample end = quietSample(model);
+    const Sample end = quietSample(model, start);
     if (!saveError)
         saveError = model.dataFile().saveError();
     const double growth = end.rssMB - firstMinute.rssMB;
