@@ -216,6 +216,8 @@ bool UiBench::startServices()
                           delayed(R"({"check_runs": []})"));
         }
         m_services = {netlify, vercel, github};
+        for (FakeService *service : std::as_const(m_services))
+            service->setRecording(false);
     };
     QMetaObject::invokeMethod(m_anchor, make, Qt::BlockingQueuedConnection);
     return m_services.size() == 3 && m_services[0]->port() != 0;

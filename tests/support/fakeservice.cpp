@@ -147,7 +147,8 @@ bool FakeService::handleRequest(const QHttpServerRequest &request, QTcpSocket *s
     recorded.query = request.url().query(QUrl::FullyEncoded);
     for (const auto &[name, value] : request.headers())
         recorded.headers.insert(name.toLower(), value);
-    m_requests.append(recorded);
+    if (m_recording)
+        m_requests.append(recorded);
 
     Reply reply;
     reply.status = 404;

@@ -20,7 +20,8 @@ struct RecordedRequest {
     QHash<QByteArray, QByteArray> headers; // names in lower case
 };
 
-// A web service on 127.0.0.1 that answers canned bodies per path and records every request.
+// A web service on 127.0.0.1 that answers canned bodies per path and records every request
+// (unless recording is turned off).
 class FakeService final : public QAbstractHttpServer {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FakeService)
@@ -60,6 +61,9 @@ public:
     void release();
 
     const QList<RecordedRequest> &requests() const { return m_requests; }
+    // Long runs turn the record off: it grows with every request and would be counted as the
+    // memory of the code under measure.
+    void setRecording(bool recording) { m_recording = recording; }
 
     // A file from tests/data/web.
     static QByteArray fixture(const QString &name);
@@ -72,5 +76,6 @@ private:
     quint16 m_port = 0;
     QHash<QString, Reply> m_replies;
     QList<RecordedRequest> m_requests;
+    bool m_recording = true;
     QList<std::pair<QPointer<QTcpSocket>, Reply>> m_held;
 };
