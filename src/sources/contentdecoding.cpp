@@ -49,6 +49,9 @@ QByteArray accepted()
 
 std::variant<QByteArray, Failure> decode(const QByteArray &coding, QByteArray body, qint64 maxBytes)
 {
+    // A 304 or 204 may name the coding its 200 would have had, with nothing to unpack.
+    if (body.isEmpty())
+        return body;
     // Codings are listed in the order applied, so they come off last first.
     QList<QByteArray> codings = coding.toLower().split(',');
     for (auto it = codings.crbegin(); it != codings.crend(); ++it) {

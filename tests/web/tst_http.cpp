@@ -155,6 +155,7 @@ private Q_SLOTS:
                                            {"GZIP, identity", 31}})
             QCOMPARE(decode(coding, deflated(text, bits)), Decoded(text));
         QCOMPARE(decode("", text), Decoded(text));
+        QCOMPARE(decode("gzip", {}), Decoded(QByteArray())); // a 304 naming its 200's coding
         QCOMPARE(decode("gzip", deflated(QByteArray(1001, '0'), 31)),
                  Decoded(ContentDecoding::Failure::TooLarge));
         QCOMPARE(decode("gzip", deflated(text, 31).chopped(4)),
